@@ -1,0 +1,112 @@
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Cli.h"
+#include "settings/DataFolder.h"
+#include "settings/StartupLoad.h"
+#include "settings/TextUtil.h"
+
+namespace corvane::cli {
+
+std::vector<CliCommand>& CliCommands() {
+  static std::vector<CliCommand> commands;
+  return commands;
+}
+
+int CliContext::Refuse(const std::u16string& message) const { return Refuse(Utf8(message)); }
+
+int CliContext::Refuse(const std::string& message) const {
+  err << "corvanectl: " << message << "\n";
+  return kExitRefused;
+}
+
+int CliContext::Usage(const std::string& message) const {
+  err << "corvanectl: " << message << "\n";
+  return kExitUsage;
+}
+
+namespace {
+
+void PrintHelp(std::ostream& os) {
+  os << "usage: corvanectl [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE]\n"
+        "                  [--no-wait] [--json] COMMAND ...\n\ncommands:\n";
+  auto commands = CliCommands();
+  std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  for (const auto& c : commands) os << "  " << c.usage << "\n";
+}
+
+// Takes the value of "--opt VALUE" or "--opt=VALUE".
+bool TakeValue(const std::vector<std::string>& argv, size_t& i, const std::string& opt, std::string& value) {
+  const std::string& a = argv[i];
+  if (a == opt) {
+    if (i + 1 >= argv.size()) return false;
+    value = argv[++i];
+    return true;
+  }
+  if (a.rfind(opt + "=", 0) == 0) {
+    value = a.substr(opt.size() + 1);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int Main(const std::vector<std::string>& argv) {
+  GlobalOptions opt;
+  size_t i = 0;
+  for (; i < argv.size(); ++i) {
+    const std::string& a = argv[i];
+    if (a.empty() || a[0] != '-') break;
+    std::string v;
+    if (a == "--help" || a == "-h") {
+      PrintHelp(std::cout);
+      return kExitOk;
+    } else if (a == "--json") {
+      opt.json = true;
+    } else if (a == "--no-wait") {
+      opt.noWait = true;
+    } else if (a == "--simulate") {
+      opt.simulate = "wired";
+    } else if (a.rfind("--simulate=", 0) == 0) {
+      opt.simulate = a.substr(11);
+    } else if (TakeValue(argv, i, "--data-dir", v)) {
+      opt.dataDir = v;
+    } else if (TakeValue(argv, i, "--sim-state", v)) {
+      opt.simState = v;
+    } else if (TakeValue(argv, i, "--trace", v)) {
+      opt.traceFile = v;
+    } else {
+      std::cerr << "corvanectl: unknown or incomplete option " << a << "\n";
+      return kExitUsage;
+    }
+  }
+  if (i >= argv.size()) {
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+  const std::string name = argv[i];
+  const std::vector<std::string> args(argv.begin() + static_cast<long>(i) + 1, argv.end());
+  const auto& commands = CliCommands();
+  const auto it = std::find_if(commands.begin(), commands.end(), [&](const auto& c) { return c.name == name; });
+  if (it == commands.end()) {
+    std::cerr << "corvanectl: unknown command " << name << "\n";
+    PrintHelp(std::cerr);
+    return kExitUsage;
+  }
+
+  CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr};
+  ctx.app->DataFolder = opt.dataDir.empty() ? DefaultDataFolder() : std::filesystem::path(opt.dataDir);
+  ctx.app->ExeFolder = ExecutableFolder();
+  RunStartupLoad(*ctx.app);
+  return it->run(ctx, args);
+}
+
+}  // namespace corvane::cli
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return corvane::cli::Main(args);
+}

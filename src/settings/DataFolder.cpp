@@ -1,0 +1,39 @@
+#include "settings/DataFolder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#include "settings/TextUtil.h"
+
+namespace corvane {
+
+std::filesystem::path DefaultDataFolder() {
+  if (const char* dir = std::getenv("CORVANE_DATA_DIR"); dir && *dir) return dir;
+  std::filesystem::path base;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    base = xdg;
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    base = std::filesystem::path(home) / ".local" / "share";
+  } else {
+    base = std::filesystem::current_path();
+  }
+  return base / "CorvaneData20250827A";
+}
+
+bool EnsureDataFolder(const std::filesystem::path& dataFolder) {
+  std::error_code ec;
+  std::filesystem::create_directories(dataFolder / "config", ec);
+  return std::filesystem::is_directory(dataFolder / "config", ec);
+}
+
+std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored) {
+  if (stored.empty()) return {};
+  std::u16string text(stored);
+  for (auto& c : text) {
+    if (c == u'\\') c = u'/';
+  }
+  std::filesystem::path p(Utf8(text));
+  return p.is_absolute() ? p : dataFolder / p;
+}
+
+}  // namespace corvane

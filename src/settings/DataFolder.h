@@ -1,0 +1,21 @@
+#pragma once
+// The per-user data folder and the stored paths that point into it.
+#include <filesystem>
+#include <string_view>
+
+namespace corvane {
+
+// $CORVANE_DATA_DIR when set; otherwise $XDG_DATA_HOME (or ~/.local/share) followed by
+// "CorvaneData20250827A".
+std::filesystem::path DefaultDataFolder();
+
+// Creates the data folder and its "config" subfolder when missing; false when either is
+// not a usable folder afterwards (the program goes on; reads fall back to defaults).
+bool EnsureDataFolder(const std::filesystem::path& dataFolder);
+
+// Stored paths keep their Windows spelling ("config\default0.psf"); they are opened with
+// "/" separators, and a relative one resolves against the data folder rather than the
+// working directory. An empty stored path gives an empty path (nothing to open).
+std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored);
+
+}  // namespace corvane

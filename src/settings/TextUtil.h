@@ -1,0 +1,22 @@
+#pragma once
+// Text helpers shared by every settings file: the files hold UTF-16 text, values are
+// decimal or "0x%4X" hexadecimal, and unparsable values read as 0.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+std::u16string U16(std::string_view utf8);
+std::string Utf8(std::u16string_view text);
+
+// Standard string-to-long conversion: leading white space, optional sign, an optional
+// "0x" prefix in base 16; stops at the first character that is not a digit; text without
+// digits gives 0; out-of-range values saturate as strtol does.
+long ParseLong(std::u16string_view text, int base = 10);
+
+std::u16string FormatDecimal(long value);                 // "%d"
+std::u16string FormatHex4(unsigned value);               // "0x%4X": at least four characters, space padded
+std::u16string FormatHexFixed(unsigned value, int width); // upper-case, zero padded to width
+
+}  // namespace corvane

@@ -1,0 +1,70 @@
+#include "settings/UnicodeTextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace corvane {
+namespace {
+
+std::string Le(std::u16string_view s, bool bom = true) {
+  UnicodeTextWriter w;
+  w.Write(s);
+  std::string b = w.Bytes();
+  return bom ? b : b.substr(2);
+}
+
+std::vector<std::u16string> ReadAll(std::string_view bytes) {
+  UnicodeTextReader r;
+  r.OpenBytes(bytes);
+  std::vector<std::u16string> lines;
+  std::u16string line;
+  while (r.ReadLine(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST(UnicodeTextFile, ReadsLinesPositionally) {
+  struct Case {
+    const char* what;
+    std::string bytes;
+    std::vector<std::u16string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"plain lines", Le(u"[Setting]\nA=1\n"), {u"[Setting]", u"A=1"}},
+      {"empty line reads as a line feed", Le(u"a\n\nb"), {u"a", u"\n", u"b"}},
+      {"carriage return stays", Le(u"[Setting]\r\nx\n"), {u"[Setting]\r", u"x"}},
+      {"first two bytes skipped unseen", "AB" + Le(u"x\n", false), {u"x"}},
+      {"odd trailing byte ignored", Le(u"ab\ncd") + "Z", {u"ab", u"cd"}},
+      {"only a BOM", Le(u""), {}},
+      {"one byte", "\xFF", {}},
+      {"nothing", "", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadAll(c.bytes), c.lines) << c.what;
+}
+
+TEST(UnicodeTextFile, WritesBomAndLittleEndianUnchanged) {
+  UnicodeTextWriter w;
+  w.WriteLine(u"中");
+  EXPECT_EQ(w.Bytes(), std::string("\xFF\xFE\x2D\x4E\x0A\x00", 6));
+}
+
+TEST(UnicodeTextFile, CommitReplacesAtomicallyAndFailsCleanly) {
+  const auto dir = std::filesystem::temp_directory_path() / ("corvane-utf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  UnicodeTextWriter w;
+  w.WriteLine(u"one");
+  ASSERT_TRUE(w.Commit(dir / "f.txt"));
+  UnicodeTextReader r;
+  ASSERT_TRUE(r.Open(dir / "f.txt"));
+  std::u16string line;
+  ASSERT_TRUE(r.ReadLine(line));
+  EXPECT_EQ(line, u"one");
+  EXPECT_FALSE(w.Commit(dir / "missing-folder" / "f.txt"));
+  // Nothing but the file itself is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace corvane
