@@ -1,0 +1,56 @@
+#include "skin/CDPIRadioButton.h"
+
+#include <QPainter>
+
+#include "settings/AppContext.h"
+#include "skin/DrawTextW.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinScaling.h"
+
+namespace corvane {
+
+std::uint32_t SelectDpiLevels(std::uint32_t selection, int level) {
+  if (level < 0 || level > 7) return selection;
+  const std::uint32_t mask = (std::uint32_t{1} << (level + 1)) - 1;
+  return (selection & ~0xFFu) | mask;
+}
+
+CDPIRadioButton::CDPIRadioButton(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible,
+                                 bool shown, bool disabled)
+    : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled) {}
+
+bool CDPIRadioButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
+bool CDPIRadioButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
+bool CDPIRadioButton::LoadSelectedImage(std::u16string_view n) { return selected_.Load(SkinFilePath(Ctx(), n)); }
+
+bool CDPIRadioButton::Selected() const {
+  const int k = Level();
+  return k >= 0 && k < 8 && (Ctx().DpiRadioSelection >> k & 1u);
+}
+
+void CDPIRadioButton::Draw(QPainter& dc, CRect) {
+  const int frame = Selected() ? 2 : state_;
+  (frame == 0 ? normal_ : frame == 1 ? hover_ : selected_).Draw(dc, rect_.ToQRectF());
+  dc.save();
+  dc.setFont(font_);
+  dc.setPen(ColorOf(kTextGrey));
+  const CRect strip{rect_.left, rect_.top, rect_.right, rect_.top + Scaled(Scale(), 11)};
+  DrawTextW(dc, QString::number(dpiValue_ * 50), strip, DT_CENTER | DT_SINGLELINE | DT_WORD_ELLIPSIS | DT_NOCLIP);
+  dc.restore();
+}
+
+bool CDPIRadioButton::OnMouseMove(unsigned, int x, int y) { return ButtonMouseMove(x, y); }
+bool CDPIRadioButton::OnLButtonDown(unsigned, int x, int y) { return ButtonLButtonDown(x, y); }
+bool CDPIRadioButton::OnLButtonUp(unsigned, int x, int y) {
+  return ButtonLButtonUp(x, y, [this] {
+    if (Level() >= 0 && Level() < 8) Ctx().DpiRadioSelection = SelectDpiLevels(Ctx().DpiRadioSelection, Level());
+  });
+}
+
+void CDPIRadioButton::ReleaseImages() {
+  normal_.Release();
+  hover_.Release();
+  selected_.Release();
+}
+
+}  // namespace corvane

@@ -1,0 +1,19 @@
+#include "skin/SkinFiles.h"
+
+#include <string>
+
+#include "settings/AppContext.h"
+#include "settings/TextUtil.h"
+
+namespace corvane {
+
+std::filesystem::path SkinFilePath(const AppContext& ctx, std::u16string_view name) {
+  std::u16string rel(name);
+  for (auto& c : rel)
+    if (c == u'\\') c = u'/';
+  return ctx.ExeFolder / std::filesystem::path(Utf8(rel));
+}
+
+QString ResourceImagePath(int resourceId) { return QString(":/corvane/res/%1.png").arg(resourceId); }
+
+}  // namespace corvane

@@ -1,0 +1,65 @@
+#include "skin/SkinFonts.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QFontMetricsF>
+#include <QString>
+#include <QStringList>
+
+#include "settings/AppContext.h"
+
+namespace corvane {
+
+void InstallFontSubstitutes() {
+  static const QString kSong = QString::fromStdU16String(u"宋体");
+  if (QFont::substitutes(kSong).isEmpty())
+    QFont::insertSubstitutions(kSong, {"SimSun", "Noto Sans CJK SC", "Noto Serif CJK SC", "WenQuanYi Zen Hei"});
+  if (QFont::substitutes("Tahoma").isEmpty())
+    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans", "Noto Sans", "Liberation Sans"});
+}
+
+QFont MakeGdiFont(const std::u16string& face, int height, int weight) {
+  QFont f(QString::fromStdU16String(face));
+  f.setStyleHint(QFont::SansSerif);
+  f.setWeight(weight <= 0 ? QFont::Normal : static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+  f.setHintingPreference(QFont::PreferNoHinting);
+  if (height == 0) height = -12;
+  if (height < 0) {
+    f.setPixelSize(-height);
+    return f;
+  }
+  // A cell height: find the em size whose ascent plus descent fills the cell.
+  f.setPixelSize(height);
+  const double cell = QFontMetricsF(f).ascent() + QFontMetricsF(f).descent();
+  if (cell > 0) {
+    const int em = std::max(1, static_cast<int>(std::lround(height * height / cell)));
+    f.setPixelSize(em);
+  }
+  return f;
+}
+
+QFont MakeControlFont(const UiFont& font) { return MakeGdiFont(font.UiFontFace, font.UiFontHeight); }
+
+QFont MakeDialogFont(const AppContext& ctx) {
+  const int logPixelsY = static_cast<int>(96 * ctx.DpiFactor);
+  return MakeGdiFont(ctx.Font.UiFontFace, (-10 * logPixelsY) / 72, 600);
+}
+
+QFont MakeEditFont(const AppContext& ctx) {
+  const double factor = ctx.DpiFactor > 0 ? ctx.DpiFactor : 1.0;
+  const int tenths = static_cast<int>(ctx.SkinScale * 100 / factor);
+  // CreatePointFont: em height = tenths * LOGPIXELSY / 720.
+  const int px = static_cast<int>(std::lround(tenths * 96.0 * factor / 720.0));
+  return MakeGdiFont(u"Tahoma", -std::max(1, px));
+}
+
+void ApplyLanguageFont(AppContext& ctx) {
+  if (ctx.Language.Text(0) == u"中文") {
+    ctx.Font = UiFont{u"宋体", static_cast<int>(12 * ctx.SkinScale), 134};
+  } else {
+    ctx.Font = UiFont{u"Tahoma", static_cast<int>(16 * ctx.SkinScale), 1};
+  }
+}
+
+}  // namespace corvane
