@@ -1,0 +1,284 @@
+#include "macros/MacroLibraryFile.h"
+
+#include <climits>
+#include <utility>
+#include <optional>
+
+#include "settings/AppContext.h"
+#include "settings/DataFolder.h"
+#include "settings/TextUtil.h"
+#include "settings/UnicodeTextFile.h"
+
+namespace corvane {
+namespace {
+
+constexpr std::u16string_view kHeader = u"[MacroLibrary]";
+constexpr std::size_t kAllActionDigits = MacroItem::kMaxActions * 8;
+
+void AppendUnsigned(std::u16string& out, unsigned long long v) {
+  char16_t buf[24];
+  int n = 0;
+  do {
+    buf[n++] = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  while (n > 0) out.push_back(buf[--n]);
+}
+
+void AppendInt(std::u16string& out, long long v) {
+  if (v < 0) {
+    out.push_back(u'-');
+    AppendUnsigned(out, 0ULL - static_cast<unsigned long long>(v));
+  } else {
+    AppendUnsigned(out, static_cast<unsigned long long>(v));
+  }
+}
+
+void AppendLocation(std::u16string& out, const MacroLocation& l) {
+  out += u"stage=";
+  AppendInt(out, l.stage);
+  out += u";stage0Index=";
+  AppendInt(out, l.stage0Index);
+  out += u";stage1Index=";
+  AppendInt(out, l.stage1Index);
+  out += u";stage2Index=";
+  AppendInt(out, l.stage2Index);
+  out += u";";
+}
+
+void AppendActions(std::u16string& out, const MacroItem& item) {
+  static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+  for (const MacroAction& a : item.Actions) {
+    for (std::uint8_t b : a.bytes) {
+      out.push_back(kHex[b >> 4]);
+      out.push_back(kHex[b & 0x0F]);
+    }
+  }
+}
+
+void AppendRecord(std::u16string& out, const MacroLocation& at, const MacroNode& node) {
+  const std::u16string_view indent = std::u16string_view(u"\t\t").substr(0, static_cast<std::size_t>(at.stage));
+  const auto key = [&](std::u16string_view k) {
+    out += indent;
+    out += k;
+  };
+  key(u"++++++++MacroItemName=");
+  out += node.MacroItemName;
+  out += u'\n';
+  key(u"MacroItemLocation:");
+  AppendLocation(out, at);
+  out += u'\n';
+  key(u"MacroItemIsFolder=");
+  AppendInt(out, node.MacroItemIsFolder);
+  out += u'\n';
+  key(u"MacroItemFolderIsOpen=");
+  AppendInt(out, node.MacroItemFolderIsOpen);
+  out += u'\n';
+  if (!node.Item) return;
+  const MacroItem& item = *node.Item;
+  const std::pair<std::u16string_view, std::uint32_t> fields[] = {
+      {u"MacroKeyIndex=", item.MacroKeyIndex},
+      {u"MacroKeyLoopType=", item.MacroKeyLoopType},
+      {u"MacroKeyLoopNum=", item.MacroKeyLoopNum},
+      {u"MacroActionNum=", item.MacroActionNum},
+      {u"MacroCommandActionNum=", item.MacroCommandActionNum},
+  };
+  for (const auto& [k, v] : fields) {
+    key(k);
+    AppendUnsigned(out, v);
+    out += u'\n';
+  }
+  key(u"AllAction=");
+  AppendActions(out, item);
+  out += u'\n';
+}
+
+// The text after the first "=", when there is at least one character of it.
+std::optional<std::u16string_view> ValueOf(std::u16string_view line) {
+  const std::size_t eq = line.find(u'=');
+  if (eq == std::u16string_view::npos || eq + 1 >= line.size()) return std::nullopt;
+  return line.substr(eq + 1);
+}
+
+int ClampToInt(long v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v); }
+
+// The decimal numbers after the first four "=" signs: stage and the three indexes.
+bool ParseLocation(std::u16string_view line, MacroLocation& location) {
+  int values[4];
+  std::size_t pos = 0;
+  for (int& v : values) {
+    const std::size_t eq = line.find(u'=', pos);
+    if (eq == std::u16string_view::npos) return false;
+    const std::size_t semi = line.find(u';', eq + 1);
+    const std::size_t end = semi == std::u16string_view::npos ? line.size() : semi;
+    v = ClampToInt(ParseLong(line.substr(eq + 1, end - eq - 1)));
+    pos = eq + 1;
+  }
+  location = MacroLocation{values[0], values[1], values[2], values[3]};
+  return true;
+}
+
+int HexDigit(char16_t c) {
+  if (c >= u'0' && c <= u'9') return c - u'0';
+  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+  return -1;
+}
+
+std::uint8_t ParseHexPair(std::u16string_view pair) {
+  const int hi = HexDigit(pair[0]);
+  const int lo = HexDigit(pair[1]);
+  if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
+  // Anything else reads as the standard conversion would read it.
+  return static_cast<std::uint8_t>(ParseLong(pair, 16));
+}
+
+class RecordReader {
+ public:
+  explicit RecordReader(UnicodeTextReader& reader) : reader_(reader) {}
+
+  bool Line(std::u16string& line) { return reader_.ReadLine(line); }
+  // A line that needs "=" and a value; false when it is missing or has none.
+  bool Value(std::u16string& line, std::u16string_view& value) {
+    if (!reader_.ReadLine(line)) return false;
+    const auto v = ValueOf(line);
+    if (!v) return false;
+    value = *v;
+    return true;
+  }
+  bool Number(long& number) {
+    std::u16string_view value;
+    if (!Value(scratch_, value)) return false;
+    number = ParseLong(value);
+    return true;
+  }
+
+ private:
+  UnicodeTextReader& reader_;
+  std::u16string scratch_;
+};
+
+// Reads one macro's fields after its folder flags; nullptr when a line is missing or bad.
+std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view name) {
+  long key = 0, loopType = 0, loopNum = 0, actionNum = 0, commandNum = 0;
+  if (!in.Number(key) || !in.Number(loopType) || !in.Number(loopNum) || !in.Number(actionNum) ||
+      !in.Number(commandNum)) {
+    return nullptr;
+  }
+  std::u16string line;
+  std::u16string_view actions;
+  if (!in.Value(line, actions) || actions.size() != kAllActionDigits) return nullptr;
+  auto item = std::make_unique<MacroItem>(std::u16string(name));
+  item->MacroKeyIndex = static_cast<std::uint32_t>(key);
+  item->MacroKeyLoopType = static_cast<std::uint8_t>(loopType);
+  item->MacroKeyLoopNum = static_cast<std::uint8_t>(loopNum);
+  // A count beyond the step array would let every later user read past it.
+  const auto count = static_cast<std::uint32_t>(actionNum);
+  item->MacroActionNum = count > MacroItem::kMaxActions ? MacroItem::kMaxActions : count;
+  item->MacroCommandActionNum = static_cast<std::uint8_t>(commandNum);
+  for (std::size_t s = 0; s < MacroItem::kMaxActions; ++s) {
+    for (std::size_t b = 0; b < 4; ++b) item->Actions[s].bytes[b] = ParseHexPair(actions.substr(s * 8 + b * 2, 2));
+  }
+  return item;
+}
+
+// Keeps new macros from taking an identity a loaded macro already has (a hand-edited
+// file may carry a counter lower than its macros' indexes).
+void KeepKeyIndexAhead(MacroLibrary& library, bool anyMacro, std::uint32_t highestKey) {
+  if (anyMacro && highestKey >= static_cast<std::uint32_t>(library.NextKeyIndex)) {
+    library.NextKeyIndex = static_cast<int>(highestKey + 1u);
+  }
+}
+
+bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation& savedSelection) {
+  library.ClearLibrary();
+  RecordReader in(reader);
+  std::u16string line;
+  if (!in.Line(line) || line != kHeader) return false;
+  long next = 0;
+  if (!in.Number(next)) return false;
+  library.NextKeyIndex = ClampToInt(next);
+  if (!in.Line(line)) return false;
+  MacroLocation selection;
+  if (!ParseLocation(line, selection)) return false;
+  savedSelection = selection;
+
+  bool anyMacro = false;
+  std::uint32_t highestKey = 0;
+  bool ok = true;
+  std::u16string nameLine;
+  while (in.Line(nameLine)) {
+    const auto name = ValueOf(nameLine);
+    MacroLocation at;
+    long isFolder = 0, isOpen = 0;
+    if (!name || !in.Line(line) || !ParseLocation(line, at) || !in.Number(isFolder) || !in.Number(isOpen)) {
+      ok = false;
+      break;
+    }
+    if (isFolder != 0) {
+      library.PlaceFolder(at, std::u16string(*name), isOpen != 0 ? 1 : 0);
+      continue;
+    }
+    auto item = ReadMacroFields(in, *name);
+    if (!item) {
+      ok = false;
+      break;
+    }
+    const std::uint32_t key = item->MacroKeyIndex;
+    if (library.PlaceMacro(at, std::move(item))) {
+      highestKey = anyMacro && highestKey > key ? highestKey : key;
+      anyMacro = true;
+    }
+  }
+  KeepKeyIndexAhead(library, anyMacro, highestKey);
+  return ok;
+}
+
+}  // namespace
+
+std::u16string MacroLibraryText(const MacroLibrary& library, const MacroLocation& selection) {
+  std::u16string out;
+  out += kHeader;
+  out += u"\nMacroKeyIndex=";
+  AppendInt(out, library.NextKeyIndex);
+  out += u"\nSelect Locaton:";
+  AppendLocation(out, selection);
+  out += u'\n';
+  library.ForEachUsedNode([&](const MacroLocation& at, const MacroNode& node) { AppendRecord(out, at, node); });
+  return out;
+}
+
+bool SaveMacroLibrary(const std::filesystem::path& path, const MacroLibrary& library,
+                      const MacroLocation& selection) {
+  UnicodeTextWriter writer;
+  writer.Write(MacroLibraryText(library, selection));
+  if (2 + 2 * writer.Text().size() > UnicodeTextReader::kMaxFileBytes) return false;
+  return writer.Commit(path);
+}
+
+bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroLocation& savedSelection) {
+  UnicodeTextReader reader;
+  reader.OpenBytes(bytes);
+  return ReadLibrary(reader, library, savedSelection);
+}
+
+bool LoadMacroLibrary(const std::filesystem::path& path, MacroLibrary& library, MacroLocation& savedSelection) {
+  UnicodeTextReader reader;
+  if (!reader.Open(path)) return false;
+  return ReadLibrary(reader, library, savedSelection);
+}
+
+std::filesystem::path MacroLibraryFilePath(const AppContext& ctx) {
+  return ResolveDataPath(ctx.DataFolder, u"config\\MacroLibraryFile.mlf");
+}
+
+void LoadMacroLibraryFile(AppContext& ctx) {
+  MacroLocation checkedOnly;
+  LoadMacroLibrary(MacroLibraryFilePath(ctx), ctx.Macros, checkedOnly);
+}
+
+bool SaveMacroLibraryFile(const AppContext& ctx) {
+  return SaveMacroLibrary(MacroLibraryFilePath(ctx), ctx.Macros, MacroLocation::None());
+}
+
+}  // namespace corvane

@@ -1,0 +1,364 @@
+#include "macros/MacroLibraryFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "settings/TextUtil.h"
+#include "settings/UnicodeTextFile.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::u16string kZeroSteps(8, u'0');
+
+// 250 steps: the given ones, then zeros.
+std::u16string AllAction(const std::u16string& used) {
+  std::u16string out = used;
+  while (out.size() < 2000) out += kZeroSteps;
+  return out;
+}
+
+std::u16string Join(const std::vector<std::u16string>& lines) {
+  std::u16string out;
+  for (const auto& l : lines) out += l + u"\n";
+  return out;
+}
+
+std::string Bytes(const std::u16string& text) {
+  UnicodeTextWriter w;
+  w.Write(text);
+  return w.Bytes();
+}
+
+std::vector<std::u16string> FolderRecord(const std::u16string& indent, const std::u16string& name,
+                                         const std::u16string& location, int open) {
+  return {indent + u"++++++++MacroItemName=" + name, indent + u"MacroItemLocation:" + location,
+          indent + u"MacroItemIsFolder=1", indent + u"MacroItemFolderIsOpen=" + FormatDecimal(open)};
+}
+
+std::vector<std::u16string> MacroRecord(const std::u16string& indent, const std::u16string& name,
+                                        const std::u16string& location, int key, const std::u16string& steps,
+                                        int actionNum = 3, int commandNum = 2) {
+  return {indent + u"++++++++MacroItemName=" + name,
+          indent + u"MacroItemLocation:" + location,
+          indent + u"MacroItemIsFolder=0",
+          indent + u"MacroItemFolderIsOpen=0",
+          indent + u"MacroKeyIndex=" + FormatDecimal(key),
+          indent + u"MacroKeyLoopType=2",
+          indent + u"MacroKeyLoopNum=1",
+          indent + u"MacroActionNum=" + FormatDecimal(actionNum),
+          indent + u"MacroCommandActionNum=" + FormatDecimal(commandNum),
+          indent + u"AllAction=" + AllAction(steps)};
+}
+
+std::u16string Loc(int stage, int a, int b, int c) {
+  return u"stage=" + FormatDecimal(stage) + u";stage0Index=" + FormatDecimal(a) + u";stage1Index=" +
+         FormatDecimal(b) + u";stage2Index=" + FormatDecimal(c) + u";";
+}
+
+const std::u16string kReloadSteps = u"520000000300003252800000";
+
+std::vector<std::u16string> Header(int next = 2, const std::u16string& selection = Loc(-1, 0, 0, 0)) {
+  return {u"[MacroLibrary]", u"MacroKeyIndex=" + FormatDecimal(next), u"Select Locaton:" + selection};
+}
+
+template <typename... V>
+std::vector<std::u16string> Lines(V&&... parts) {
+  std::vector<std::u16string> out;
+  (out.insert(out.end(), parts.begin(), parts.end()), ...);
+  return out;
+}
+
+// The library of the format's example: folder "Games" holding macro "Reload".
+MacroLibrary GamesLibrary() {
+  MacroLibrary lib;
+  MacroLocation games;
+  lib.NewFolder(u"Games", games);
+  MacroLocation reload = games;
+  lib.NewMacro(u"Reload", reload);
+  MacroItem& item = *lib.NodeAt(reload)->Item;
+  item.InsertAction(0, MakeKeyStep(0x52, false));
+  item.InsertAction(1, MakeDelayStep(50));
+  item.InsertAction(2, MakeKeyStep(0x52, true));
+  item.MacroCommandActionNum = 2;
+  return lib;
+}
+
+TEST(MacroLibraryFile, WritesTheExampleLineForLine) {
+  const std::u16string expected = Join(Lines(Header(), FolderRecord(u"", u"Games", Loc(0, 0, 0, 0), 0),
+                                             MacroRecord(u"\t", u"Reload", Loc(1, 0, 0, 0), 1, kReloadSteps)));
+  EXPECT_EQ(MacroLibraryText(GamesLibrary(), MacroLocation::None()), expected);
+}
+
+TEST(MacroLibraryFile, EmptyLibraryIsTheThreeHeaderLines) {
+  MacroLibrary lib;
+  lib.NextKeyIndex = 17;
+  EXPECT_EQ(MacroLibraryText(lib, MacroLocation::Child(3, 4)),
+            u"[MacroLibrary]\nMacroKeyIndex=17\n"
+            u"Select Locaton:stage=1;stage0Index=3;stage1Index=4;stage2Index=0;\n");
+  MacroLibrary back;
+  MacroLocation sel;
+  ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(MacroLibraryText(lib, MacroLocation::None())), back, sel));
+  EXPECT_TRUE(back.IsEmpty());
+  EXPECT_EQ(back.NextKeyIndex, 17);
+  EXPECT_EQ(sel, MacroLocation::None());
+}
+
+TEST(MacroLibraryFile, WritesEveryLevelInFileOrderWithItsIndentation) {
+  MacroLibrary lib;
+  MacroLocation top0, top1, sub, deep, side;
+  lib.NewMacro(u"First", top0);
+  lib.NewFolder(u"Folder", top1);
+  sub = top1;
+  lib.NewFolder(u"Sub", sub);
+  deep = sub;
+  lib.NewMacro(u"Deep", deep);
+  side = top1;
+  lib.NewMacro(u"Side", side);
+  lib.NodeAt(top1)->MacroItemFolderIsOpen = 1;
+  lib.NodeAt(deep)->Item->MacroKeyLoopType = 4;
+  lib.NodeAt(deep)->Item->MacroKeyLoopNum = 255;
+  const MacroLocation selection = MacroLocation::Grandchild(1, 0, 0);
+
+  std::vector<std::u16string> deepRecord = MacroRecord(u"\t\t", u"Deep", Loc(2, 1, 0, 0), 2, u"", 0, 0);
+  deepRecord[5] = u"\t\tMacroKeyLoopType=4";
+  deepRecord[6] = u"\t\tMacroKeyLoopNum=255";
+  const std::u16string expected =
+      Join(Lines(Header(4, Loc(2, 1, 0, 0)), MacroRecord(u"", u"First", Loc(0, 0, 0, 0), 1, u"", 0, 0),
+                 FolderRecord(u"", u"Folder", Loc(0, 1, 0, 0), 1), FolderRecord(u"\t", u"Sub", Loc(1, 1, 0, 0), 0),
+                 MacroRecord(u"\t", u"Side", Loc(1, 1, 1, 0), 3, u"", 0, 0), deepRecord));
+  EXPECT_EQ(MacroLibraryText(lib, selection), expected);
+
+  const fs::path file = fs::path(::testing::TempDir()) / "order.mlf";
+  ASSERT_TRUE(SaveMacroLibrary(file, lib, selection));
+  std::string onDisk;
+  ASSERT_TRUE(ReadFileBytes(file, onDisk));
+  EXPECT_EQ(onDisk, Bytes(expected));
+  EXPECT_EQ(onDisk.substr(0, 4), std::string("\xFF\xFE[\0", 4));
+  fs::remove(file);
+}
+
+TEST(MacroLibraryFile, RoundTripIsByteExact) {
+  MacroLibrary lib = GamesLibrary();
+  MacroLocation sel;
+  lib.NewMacro(u"name=with=equals", sel);
+  MacroItem& m = *lib.NodeAt(sel)->Item;
+  for (std::uint32_t i = 0; i < MacroItem::kMaxActions; ++i) {
+    m.SetAction(i, MacroAction{{static_cast<std::uint8_t>(i), 0xAB, static_cast<std::uint8_t>(255 - i), 0x0F}});
+  }
+  m.MacroActionNum = 7;  // steps beyond the count are kept as they are
+  m.MacroKeyLoopType = 1;
+  m.MacroCommandActionNum = 200;
+  MacroLocation f;
+  lib.NewFolder(u"Ordner \u00e4\u4e2d", f);
+  lib.NodeAt(f)->MacroItemFolderIsOpen = 1;
+  for (int i = 0; i < 3; ++i) {
+    MacroLocation s = f;
+    lib.NewFolder(u"S" + FormatDecimal(i), s);
+    for (int k = 0; k < 4; ++k) {
+      MacroLocation d = s;
+      lib.NewMacro(u"D" + FormatDecimal(k), d);
+    }
+  }
+  MacroLocation gone = MacroLocation::Child(2, 1);
+  lib.DeleteNode(gone);
+  const MacroLocation selection = MacroLocation::Grandchild(2, 1, 3);
+
+  const std::string first = Bytes(MacroLibraryText(lib, selection));
+  MacroLibrary back;
+  MacroLocation saved;
+  ASSERT_TRUE(LoadMacroLibraryBytes(first, back, saved));
+  EXPECT_EQ(saved, selection);
+  EXPECT_EQ(back.NextKeyIndex, lib.NextKeyIndex);
+  EXPECT_EQ(Bytes(MacroLibraryText(back, saved)), first);
+  EXPECT_EQ(back.NodeAt(MacroLocation::Top(1))->MacroItemName, u"name=with=equals");
+  EXPECT_EQ(back.NodeAt(MacroLocation::Top(1))->Item->MacroItemName, u"name=with=equals");
+  EXPECT_EQ(back.NodeAt(MacroLocation::Top(1))->Item->GetAction(249), (MacroAction{{249, 0xAB, 6, 0x0F}}));
+}
+
+struct Loaded {
+  bool ok;
+  std::vector<std::u16string> names;  // used nodes in file order
+  int next;
+};
+
+Loaded Load(const std::u16string& text) {
+  MacroLibrary lib;
+  MacroLocation keep = MacroLocation::Top(59);
+  lib.NewMacro(u"stale", keep);  // every load starts by clearing
+  MacroLocation sel;
+  Loaded out{LoadMacroLibraryBytes(Bytes(text), lib, sel), {}, lib.NextKeyIndex};
+  lib.ForEachUsedNode([&](const MacroLocation&, const MacroNode& n) { out.names.push_back(n.MacroItemName); });
+  return out;
+}
+
+// Two records (a folder, a macro inside it) and a third one after the line under test.
+std::vector<std::u16string> ThreeRecords() {
+  return Lines(Header(4), FolderRecord(u"", u"Games", Loc(0, 0, 0, 0), 0),
+               MacroRecord(u"\t", u"Reload", Loc(1, 0, 0, 0), 1, kReloadSteps),
+               MacroRecord(u"", u"Later", Loc(0, 1, 0, 0), 2, kReloadSteps));
+}
+
+TEST(MacroLibraryFile, EveryMalformedLineStopsReadingAndKeepsWhatCameBefore) {
+  struct Case {
+    const char* what;
+    int line;  // 0-based line of ThreeRecords() to replace
+    std::u16string replacement;
+    std::vector<std::u16string> kept;
+  };
+  const std::vector<std::u16string> none;
+  const std::vector<std::u16string> games = {u"Games"};
+  const std::vector<std::u16string> both = {u"Games", u"Reload"};
+  const std::vector<Case> cases = {
+      {"header in other case", 0, u"[macroLibrary]", none},
+      {"header with a carriage return", 0, u"[MacroLibrary]\r", none},
+      {"key counter without =", 1, u"MacroKeyIndex", none},
+      {"key counter without value", 1, u"MacroKeyIndex=", none},
+      {"selection with three =", 2, u"Select Locaton:stage=-1;stage0Index=0;stage1Index=0;", none},
+      {"empty line before a record", 3, u"", none},
+      {"name without value", 7, u"\t++++++++MacroItemName=", games},
+      {"name without =", 7, u"\t++++++++MacroItemName", games},
+      {"location with three =", 8, u"\tMacroItemLocation:stage=1;stage0Index=0;stage1Index=0;", games},
+      {"folder flag without value", 9, u"\tMacroItemIsFolder=", games},
+      {"open flag without =", 10, u"\tMacroItemFolderIsOpen", games},
+      {"key index without value", 11, u"\tMacroKeyIndex=", games},
+      {"loop type without =", 12, u"\tMacroKeyLoopType 2", games},
+      {"loop count empty", 13, u"", games},
+      {"action count without value", 14, u"\tMacroActionNum=", games},
+      {"command count without value", 15, u"\tMacroCommandActionNum=", games},
+      {"1999 step digits", 16, u"\tAllAction=" + AllAction(kReloadSteps).substr(1), games},
+      {"2001 step digits", 16, u"\tAllAction=" + AllAction(kReloadSteps) + u"0", games},
+      {"empty line between records", 17, u"", both},
+      {"100000-character step line", 26, u"AllAction=" + std::u16string(100000, u'0'), both},
+  };
+  for (const auto& c : cases) {
+    auto lines = ThreeRecords();
+    lines[static_cast<size_t>(c.line)] = c.replacement;
+    const Loaded l = Load(Join(lines));
+    EXPECT_FALSE(l.ok) << c.what;
+    EXPECT_EQ(l.names, c.kept) << c.what;
+  }
+}
+
+TEST(MacroLibraryFile, AFileThatEndsInsideARecordKeepsTheEarlierOnes) {
+  auto lines = ThreeRecords();
+  for (size_t cut : {4u, 8u, 12u, 16u, 20u, 26u}) {
+    std::vector<std::u16string> part(lines.begin(), lines.begin() + static_cast<long>(cut));
+    const Loaded l = Load(Join(part));
+    EXPECT_FALSE(l.ok) << cut;
+    EXPECT_EQ(l.names.size(), cut < 7 ? 0u : cut < 17 ? 1u : 2u) << cut;
+  }
+  const Loaded whole = Load(Join(lines));
+  EXPECT_TRUE(whole.ok);
+  EXPECT_EQ(whole.names, (std::vector<std::u16string>{u"Games", u"Later", u"Reload"}));
+  // No final line feed still ends the last line.
+  std::u16string text = Join(lines);
+  text.pop_back();
+  EXPECT_TRUE(Load(text).ok);
+}
+
+TEST(MacroLibraryFile, UnreadableFileLeavesTheLibraryUntouched) {
+  MacroLibrary lib = GamesLibrary();
+  MacroLocation sel = MacroLocation::Top(7);
+  EXPECT_FALSE(LoadMacroLibrary(fs::path(::testing::TempDir()) / "no-such-file.mlf", lib, sel));
+  EXPECT_EQ(lib.Level0(0).MacroItemName, u"Games");
+  EXPECT_EQ(sel, MacroLocation::Top(7));
+  EXPECT_FALSE(LoadMacroLibrary(fs::path(::testing::TempDir()), lib, sel));  // a folder
+  EXPECT_EQ(lib.Level1(0, 0).MacroItemName, u"Reload");
+}
+
+TEST(MacroLibraryFile, RecordsOutsideTheTreeAreSkippedAndReadingGoesOn) {
+  const std::vector<std::u16string> where = {
+      Loc(3, 0, 0, 0),  Loc(-1, 0, 0, 0), Loc(0, 60, 0, 0),  Loc(0, -1, 0, 0), Loc(1, 0, 60, 0),
+      Loc(2, 0, 0, 60), Loc(2, 0, 0, -5), u"stage=99999999999999999999;stage0Index=0;stage1Index=0;stage2Index=0;",
+      u"stage=2;stage0Index=" + std::u16string(100000, u'9') + u";stage1Index=0;stage2Index=0;",
+  };
+  for (const auto& w : where) {
+    const auto lines = Lines(Header(), MacroRecord(u"", u"Bad", w, 7, u""), FolderRecord(u"", u"BadFolder", w, 1),
+                             MacroRecord(u"", u"Good", Loc(0, 0, 0, 0), 1, u""));
+    const Loaded l = Load(Join(lines));
+    EXPECT_TRUE(l.ok) << Utf8(w);
+    EXPECT_EQ(l.names, std::vector<std::u16string>{u"Good"}) << Utf8(w);
+  }
+}
+
+TEST(MacroLibraryFile, OddValuesAreReadTheWayTheFormatSays) {
+  auto lines = Lines(Header(), MacroRecord(u"", u"M", Loc(0, 0, 5, 9), 1, u"4G1z+F-1"),
+                     FolderRecord(u"", u"F", Loc(1, 0, 1, 0), 7));
+  lines[1] = u"MacroKeyIndex=99999999999999999999";
+  lines[8] = u"MacroKeyLoopType=300";
+  lines[9] = u"MacroKeyLoopNum=-1";
+  lines[10] = u"MacroActionNum=99999";
+  lines[11] = u"MacroCommandActionNum=x";
+  lines.push_back(u"++++++++MacroItemName=" + std::u16string(100000, u'n'));
+  lines.push_back(u"MacroItemLocation:" + Loc(0, 1, 0, 0));
+  lines.push_back(u"MacroItemIsFolder=00");
+  lines.push_back(u"MacroItemFolderIsOpen=1");
+  lines.push_back(u"MacroKeyIndex=5");
+  lines.push_back(u"MacroKeyLoopType=2");
+  lines.push_back(u"MacroKeyLoopNum=1");
+  lines.push_back(u"MacroActionNum=0");
+  lines.push_back(u"MacroCommandActionNum=0");
+  lines.push_back(u"AllAction=" + AllAction(u""));
+
+  MacroLibrary lib;
+  MacroLocation sel;
+  ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(Join(lines)), lib, sel));
+  EXPECT_EQ(lib.NextKeyIndex, 2147483647);
+  const MacroNode& m = lib.Level0(0);  // unused indexes are not looked at
+  ASSERT_TRUE(m.IsMacro());
+  EXPECT_EQ(m.Item->MacroKeyLoopType, 300 & 0xFF);
+  EXPECT_EQ(m.Item->MacroKeyLoopNum, 0xFF);
+  EXPECT_EQ(m.Item->MacroActionNum, 250u);  // never more than the steps there are
+  EXPECT_EQ(m.Item->MacroCommandActionNum, 0);
+  // Pairs that are not two hexadecimal digits read as the standard conversion reads them.
+  EXPECT_EQ(m.Item->GetAction(0), (MacroAction{{0x04, 0x01, 0x0F, 0xFF}}));
+  EXPECT_TRUE(lib.Level1(0, 1).IsFolder());
+  EXPECT_EQ(lib.Level1(0, 1).MacroItemFolderIsOpen, 1);
+  EXPECT_EQ(lib.Level0(1).MacroItemName.size(), 100000u);
+  EXPECT_EQ(lib.Level0(1).MacroItemFolderIsOpen, 0);  // a macro keeps its flags at 0
+}
+
+TEST(MacroLibraryFile, NewMacrosNeverTakeAnIndexTheFileAlreadyUses) {
+  const auto lines = Lines(Header(1), MacroRecord(u"", u"A", Loc(0, 0, 0, 0), 41, u""),
+                           MacroRecord(u"", u"B", Loc(0, 1, 0, 0), 7, u""));
+  MacroLibrary lib;
+  MacroLocation sel;
+  ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(Join(lines)), lib, sel));
+  EXPECT_EQ(lib.NextKeyIndex, 42);
+}
+
+TEST(MacroLibraryFile, GarbageNeverCrashes) {
+  std::string noise;
+  std::uint32_t x = 12345;
+  for (int i = 0; i < 200000; ++i) {
+    x = x * 1103515245u + 12345u;
+    noise.push_back(static_cast<char>(x >> 16));
+  }
+  const std::string header = Bytes(Join(Header()));
+  for (const std::string& bytes : {noise, header + noise, header + noise.substr(0, 3), std::string("\xFF")}) {
+    MacroLibrary lib;
+    MacroLocation sel;
+    LoadMacroLibraryBytes(bytes, lib, sel);
+    MacroLocation added;
+    EXPECT_NE(lib.AddMacro(u"still usable", added), MacroNodeChange::kBadName);
+  }
+  // Many records placed on the same slot: the last one wins, nothing leaks.
+  auto lines = Header();
+  for (int i = 0; i < 50; ++i) {
+    const auto r = MacroRecord(u"", u"R" + FormatDecimal(i), Loc(2, 3, 4, 5), i + 1, kReloadSteps);
+    lines.insert(lines.end(), r.begin(), r.end());
+  }
+  const Loaded l = Load(Join(lines));
+  EXPECT_TRUE(l.ok);
+  EXPECT_EQ(l.names, std::vector<std::u16string>{u"R49"});
+  EXPECT_EQ(l.next, 51);
+}
+
+}  // namespace
+}  // namespace corvane
