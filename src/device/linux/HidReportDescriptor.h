@@ -1,0 +1,40 @@
+#pragma once
+// HID report descriptors: how long the reports of an interface are. The device link
+// tells the mouse's interfaces apart by their input and feature report lengths, counted
+// as HidP_GetCaps counts them; hidraw only hands out the raw descriptor, so it is parsed
+// here.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace corvane {
+
+enum class HidReportType : std::uint8_t { Input = 0, Output = 1, Feature = 2 };
+constexpr std::size_t kHidReportTypeCount = 3;
+
+struct HidReportSummary {
+  // False when the descriptor is malformed (truncated item, unbalanced collection or
+  // push/pop, report id 0 or above 255, a report too long to count); every length is
+  // then 0, so such an interface never matches a wanted length.
+  bool valid = false;
+  std::string_view error;       // why the descriptor was refused; empty when valid
+  std::size_t errorOffset = 0;  // offset of the item that was refused
+  bool usesReportIds = false;
+  // Per report type (index = HidReportType): whether the descriptor declares any report
+  // of that type, and the data bytes of the largest one (report id byte not included).
+  std::array<bool, kHidReportTypeCount> hasReports{};
+  std::array<std::uint32_t, kHidReportTypeCount> largestReportBytes{};
+
+  // The report length HidP_GetCaps gives for the type: the largest report in bytes plus
+  // one for the report id, which is counted even when the descriptor uses no ids; 0 when
+  // the type has no report.
+  std::uint16_t CapsLength(HidReportType type) const;
+};
+
+// Walks every item once, so the work is bounded by the descriptor's length; never reads
+// past its end.
+HidReportSummary ParseHidReportDescriptor(std::span<const std::uint8_t> descriptor);
+
+}  // namespace corvane
