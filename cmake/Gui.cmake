@@ -1,5 +1,5 @@
 # Qt 6 GUI: toolkit, dialogs, main window, platform services, and their tests.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
 set(CMAKE_AUTOMOC ON)
 
 file(GLOB_RECURSE GUI_SOURCES CONFIGURE_DEPENDS
@@ -33,7 +33,9 @@ if(GUI_SOURCES)
   if(GUI_TEST_SOURCES)
     add_executable(corvane_gui_tests ${GUI_TEST_SOURCES})
     target_include_directories(corvane_gui_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    target_link_libraries(corvane_gui_tests PRIVATE corvane_gui GTest::gtest GTest::gmock GTest::gtest_main)
+    # tests/skin/GuiTestMain.cpp provides main() with the QApplication every GUI test needs.
+    target_link_libraries(corvane_gui_tests PRIVATE corvane_gui Qt6::Test GTest::gtest GTest::gmock)
+    add_dependencies(corvane_gui_tests skins)
     target_compile_definitions(corvane_gui_tests PRIVATE
       CORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" CORVANE_LANG_DIR="${CMAKE_BINARY_DIR}/lang")
     gtest_discover_tests(corvane_gui_tests DISCOVERY_TIMEOUT 60

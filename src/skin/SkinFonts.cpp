@@ -54,12 +54,4 @@ QFont MakeEditFont(const AppContext& ctx) {
   return MakeGdiFont(u"Tahoma", -std::max(1, px));
 }
 
-void ApplyLanguageFont(AppContext& ctx) {
-  if (ctx.Language.Text(0) == u"中文") {
-    ctx.Font = UiFont{u"宋体", static_cast<int>(12 * ctx.SkinScale), 134};
-  } else {
-    ctx.Font = UiFont{u"Tahoma", static_cast<int>(16 * ctx.SkinScale), 1};
-  }
-}
-
 }  // namespace corvane

@@ -30,8 +30,4 @@ QFont MakeDialogFont(const AppContext& ctx);
 // tenths of a point, so it grows with the skin but not with the desktop's DPI setting.
 QFont MakeEditFont(const AppContext& ctx);
 
-// Sets the three font settings from the loaded language: Chinese ("中文" in entry 0)
-// gives "宋体", int(12 * scale), 134; anything else "Tahoma", int(16 * scale), 1.
-void ApplyLanguageFont(AppContext& ctx);
-
 }  // namespace corvane

@@ -1,0 +1,33 @@
+#include "skin/CMacroListPopup.h"
+
+#include <span>
+
+#include "settings/AppContext.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kForm0[] = {1, 2, 4, 7, 8};
+constexpr int kForm2[] = {1, 2, 4, 5, 6, 7, 8};
+constexpr int kFull[] = {1, 2, 3, 4, 5, 6, 7, 8};
+}  // namespace
+
+CMacroListPopup::CMacroListPopup(AppContext& ctx, int form, const Images& images)
+    : CImagePopup(ctx, kKind, 162, 22, images), form_(form) {}
+
+void CMacroListPopup::InitItems() {
+  const std::span<const int> codes = form_ == 0 ? std::span<const int>(kForm0)
+                                     : form_ == 2 ? std::span<const int>(kForm2)
+                                                  : std::span<const int>(kFull);
+  for (int c : codes) AddItem(c, Ctx().Language.Text(244 + c));
+}
+
+bool CMacroListPopup::OnItemUp(int x, int y) {
+  return ReleaseOnHot(x, y, [this](int code, int) {
+    selection_.text.clear();
+    selection_.value = {static_cast<std::uint8_t>(code - 1), 0, 0};
+    SendChoice();
+  });
+}
+
+}  // namespace corvane

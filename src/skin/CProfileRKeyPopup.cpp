@@ -1,0 +1,16 @@
+#include "skin/CProfileRKeyPopup.h"
+
+namespace corvane {
+
+namespace {
+constexpr PopupTableEntry kItems[] = {
+    {1, 90, {0, 0, 0}},
+    {2, 91, {1, 0, 0}},
+    {3, 92, {2, 0, 0}},
+    {4, 93, {3, 0, 0}},
+};
+}  // namespace
+
+CProfileRKeyPopup::CProfileRKeyPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+
+}  // namespace corvane

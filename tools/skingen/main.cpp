@@ -1,0 +1,173 @@
+// Draws every skin file and the program's own pictures into the build tree:
+//   skingen SKINS_DIR RESOURCE_DIR
+// SKINS_DIR receives the 118 skin files (with the "mouse" subfolder), RESOURCE_DIR the
+// pictures compiled into the program (128.png icon, 364.png main background, 287.png
+// colour palette, 187.png and 188.png scroll-bar arrow strips).
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+
+#include "Painters.h"
+
+using namespace skingen;
+
+namespace {
+
+struct SkinFile {
+  const char* name;
+  std::function<QImage()> paint;
+};
+
+std::vector<SkinFile> SkinFiles() {
+  std::vector<SkinFile> files = {
+      {"1000hz_dn.png", [] { return PaintPollingButton("1000Hz", true); }},
+      {"1000hz_nr.png", [] { return PaintPollingButton("1000Hz", false); }},
+      {"125hz_dn.png", [] { return PaintPollingButton("125Hz", true); }},
+      {"125hz_nr.png", [] { return PaintPollingButton("125Hz", false); }},
+      {"250hz_dn.png", [] { return PaintPollingButton("250Hz", true); }},
+      {"250hz_nr.png", [] { return PaintPollingButton("250Hz", false); }},
+      {"500hz_dn.png", [] { return PaintPollingButton("500Hz", true); }},
+      {"500hz_nr.png", [] { return PaintPollingButton("500Hz", false); }},
+      {"Frame_DPI.bmp", [] { return PaintFrame(429, 140); }},
+      {"Frame_DPI_Sync.bmp", [] { return PaintFrame(429, 217); }},
+      {"Frame_Lighting_Setting.bmp", [] { return PaintFrame(429, 217); }},
+      {"Frame_Macro_Manager.bmp", [] { return PaintFrame(528, 365); }},
+      {"Frame_common.bmp", [] { return PaintFrame(429, 140); }},
+      {"Frame_launch.bmp", [] { return PaintFrame(429, 140); }},
+      {"Frame_pairing.bmp", [] { return PaintFrame(429, 200); }},
+      {"Frame_progress_nr.bmp", [] { return PaintProgressFrame(false); }},
+      {"Frame_progress_ov.bmp", [] { return PaintProgressFrame(true); }},
+      {"Frame_warning.bmp", [] { return PaintFrame(319, 102, true); }},
+      {"Launch_nr.png", [] { return PaintLaunch(false); }},
+      {"Launch_ov.png", [] { return PaintLaunch(true); }},
+      {"Logo pic.png", [] { return PaintLogo(); }},
+      {"Slider_Circle.png", [] { return PaintSliderThumb(); }},
+      {"Slider_bar.png", [] { return PaintSliderBar(false); }},
+      {"Slider_bar2.png", [] { return PaintSliderBar(true); }},
+      {"Status_BLE.png", [] { return PaintStatusIcon("BLE"); }},
+      {"Status_Wired.png", [] { return PaintStatusIcon("Wired"); }},
+      {"Status_Wireless.png", [] { return PaintStatusIcon("Wireless"); }},
+      {"add_nr.png", [] { return PaintAddGlyph(false); }},
+      {"add_ov.png", [] { return PaintAddGlyph(true); }},
+      {"battery_charging.png", [] { return PaintBattery("charging"); }},
+      {"battery_empty.png", [] { return PaintBattery("empty"); }},
+      {"battery_full.png", [] { return PaintBattery("full"); }},
+      {"battery_green.png", [] { return PaintBattery("green"); }},
+      {"battery_lighting.png", [] { return PaintBattery("lighting"); }},
+      {"battery_orange.png", [] { return PaintBattery("orange"); }},
+      {"battery_red.png", [] { return PaintBattery("red"); }},
+      {"button1_nr.png", [] { return PaintButton(100, 26, 0); }},
+      {"button1_ov.png", [] { return PaintButton(100, 26, 1); }},
+      {"button2_nr.png", [] { return PaintButton(69, 20, 0); }},
+      {"button2_ov.png", [] { return PaintButton(69, 20, 1); }},
+      {"button4_nr.png", [] { return PaintButton(120, 30, 0); }},
+      {"check_button_dpi_dn.png", [] { return PaintDpiSlot(2); }},
+      {"check_button_dpi_nr.png", [] { return PaintDpiSlot(0); }},
+      {"check_button_dpi_ov.png", [] { return PaintDpiSlot(1); }},
+      {"check_dn.png", [] { return PaintCheckBox(2); }},
+      {"check_nr.png", [] { return PaintCheckBox(0); }},
+      {"check_ov.png", [] { return PaintCheckBox(1); }},
+      {"color_select_check.png", [] { return PaintColorFrame(true); }},
+      {"color_select_nr.png", [] { return PaintColorFrame(false); }},
+      {"combo2_nr.png", [] { return PaintCombo(150, 24, false); }},
+      {"combo2_ov.png", [] { return PaintCombo(150, 24, true); }},
+      {"combo3_nr.png", [] { return PaintCombo(189, 26, false); }},
+      {"combo3_ov.png", [] { return PaintCombo(189, 26, true); }},
+      {"device name.png", [] { return PaintDeviceName(); }},
+      {"down_check.png", [] { return PaintArrowButton(false, 2); }},
+      {"down_nr.png", [] { return PaintArrowButton(false, 0); }},
+      {"down_ov.png", [] { return PaintArrowButton(false, 1); }},
+      {"dpi_value.png", [] { return PaintDpiValue(); }},
+      {"exit_nr.png", [] { return PaintCloseGlyph(0); }},
+      {"exit_ov.png", [] { return PaintCloseGlyph(1); }},
+      {"foldr_close.png", [] { return PaintFolder(false); }},
+      {"foldr_open.png", [] { return PaintFolder(true); }},
+      {"header2_nr.png", [] { return PaintHeader(230, 25, false, true); }},
+      {"header2_ov.png", [] { return PaintHeader(230, 25, true, true); }},
+      {"header_nr.png", [] { return PaintHeader(300, 30, false, false); }},
+      {"header_ov.png", [] { return PaintHeader(300, 30, true, false); }},
+      {"macro_down.png", [] { return PaintMacroIcon("down"); }},
+      {"macro_record_dn.png", [] { return PaintRecordButton(true); }},
+      {"macro_record_nr.png", [] { return PaintRecordButton(false); }},
+      {"macro_time.png", [] { return PaintMacroIcon("time"); }},
+      {"macro_up.png", [] { return PaintMacroIcon("up"); }},
+      {"menu_nr.png", [] { return PaintMenuRow(160, 22, false, false); }},
+      {"menu_ov.png", [] { return PaintMenuRow(160, 22, true, false); }},
+      {"menusub_nr.png", [] { return PaintMenuRow(160, 22, false, true); }},
+      {"menusub_ov.png", [] { return PaintMenuRow(160, 22, true, true); }},
+      {"min_nr.png", [] { return PaintMinimiseGlyph(0); }},
+      {"min_ov.png", [] { return PaintMinimiseGlyph(1); }},
+      {"mouse/dpi_bar_1.png", [] { return PaintVerticalBar(false); }},
+      {"mouse/dpi_bar_2.png", [] { return PaintVerticalBar(true); }},
+      {"mouse/mouse_nr.png", [] { return PaintMouse(); }},
+      {"profile_slot_nr.png", [] { return PaintProfileSlot(false, false); }},
+      {"profile_slot_nr2.png", [] { return PaintProfileSlot(false, true); }},
+      {"profile_slot_ov.png", [] { return PaintProfileSlot(true, false); }},
+      {"profile_slot_ov2.png", [] { return PaintProfileSlot(true, true); }},
+      {"progress_bar_nr.png", [] { return PaintProgressBar(false); }},
+      {"progress_bar_ov.png", [] { return PaintProgressBar(true); }},
+      {"radio_dn.png", [] { return PaintRadio(2); }},
+      {"radio_nr.png", [] { return PaintRadio(0); }},
+      {"radio_ov.png", [] { return PaintRadio(1); }},
+      {"up_check.png", [] { return PaintArrowButton(true, 2); }},
+      {"up_nr.png", [] { return PaintArrowButton(true, 0); }},
+      {"up_ov.png", [] { return PaintArrowButton(true, 1); }},
+  };
+  static std::vector<QByteArray> names;  // keeps the generated names alive
+  for (int n = 1; n <= 9; ++n) {
+    names.push_back(QStringLiteral("mouse/number%1.png").arg(n).toUtf8());
+    files.push_back({names.back().constData(), [n] { return PaintNumber(n, false); }});
+    names.push_back(QStringLiteral("mouse/serial_number%1.png").arg(n).toUtf8());
+    files.push_back({names.back().constData(), [n] { return PaintNumber(n, true); }});
+  }
+  for (int minutes = 3; minutes <= 10; ++minutes) {
+    names.push_back(QStringLiteral("power_manage_%1min.png").arg(minutes).toUtf8());
+    files.push_back({names.back().constData(), [minutes] { return PaintPowerDial(minutes - 2); }});
+  }
+  return files;
+}
+
+bool Save(const QImage& img, const QString& path) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  const bool bmp = path.endsWith(".bmp");
+  const QImage out = bmp ? img.convertToFormat(QImage::Format_RGB32) : img;
+  if (!out.save(path)) {
+    std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: skingen SKINS_DIR RESOURCE_DIR\n");
+    return 2;
+  }
+  const QString skins = QString::fromLocal8Bit(argv[1]);
+  const QString res = QString::fromLocal8Bit(argv[2]);
+  bool ok = true;
+  std::size_t count = 0;
+  for (const auto& f : SkinFiles()) {
+    ok = Save(f.paint(), skins + "/" + QString::fromUtf8(f.name)) && ok;
+    ++count;
+  }
+  ok = Save(PaintAppIcon(), res + "/128.png") && ok;
+  ok = Save(PaintMainBackground(), res + "/364.png") && ok;
+  ok = Save(PaintPalette(), res + "/287.png") && ok;
+  ok = Save(PaintArrowStrip(false), res + "/187.png") && ok;
+  ok = Save(PaintArrowStrip(true), res + "/188.png") && ok;
+  if (count != 118) {
+    std::fprintf(stderr, "skingen: %zu skin files instead of 118\n", count);
+    return 1;
+  }
+  return ok ? 0 : 1;
+}
