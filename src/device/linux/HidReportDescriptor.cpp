@@ -1,5 +1,7 @@
 #include "device/linux/HidReportDescriptor.h"
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace corvane {
@@ -41,14 +43,53 @@ struct GlobalState {
   std::uint8_t reportId = 0;
 };
 
+// Bits per report type and report id over some stretch of the descriptor, with the
+// largest so far. Items before any report id count as report 0.
+class ReportTally {
+ public:
+  // Adds a field; false when a report would grow past what a caps length can hold.
+  bool Add(std::size_t type, std::uint8_t id, std::uint64_t fieldBits) {
+    std::uint64_t& reportBits = bits_[type][id];
+    if (stamp_[type][id] != serial_) {
+      stamp_[type][id] = serial_;
+      reportBits = 0;
+    }
+    if (fieldBits > kMaxReportBits - reportBits) return false;
+    reportBits += fieldBits;
+    if (reportBits > largest_[type]) largest_[type] = reportBits;
+    has_[type] = true;
+    return true;
+  }
+  // Forgets every report in constant time.
+  void Clear() {
+    ++serial_;
+    largest_ = {};
+    has_ = {};
+  }
+  bool HasAny() const { return has_[0] || has_[1] || has_[2]; }
+  bool Has(std::size_t type) const { return has_[type]; }
+  std::uint32_t LargestBytes(std::size_t type) const { return static_cast<std::uint32_t>((largest_[type] + 7) / 8); }
+  std::uint16_t Caps(std::size_t type) const {
+    return has_[type] ? static_cast<std::uint16_t>(LargestBytes(type) + 1) : 0;
+  }
+  HidCapsLengths AllCaps() const { return {Caps(0), Caps(1), Caps(2)}; }
+
+ private:
+  std::array<std::array<std::uint64_t, kReportIdCount>, kHidReportTypeCount> bits_{};
+  std::array<std::array<std::uint32_t, kReportIdCount>, kHidReportTypeCount> stamp_{};
+  std::uint32_t serial_ = 1;
+  std::array<std::uint64_t, kHidReportTypeCount> largest_{};
+  std::array<bool, kHidReportTypeCount> has_{};
+};
+
 struct Parser {
   std::span<const std::uint8_t> bytes;
   HidReportSummary summary;
   GlobalState global;
   std::vector<GlobalState> stack;
   std::size_t collectionDepth = 0;
-  // Bits per report type and report id; items before any report id count as report 0.
-  std::array<std::array<std::uint64_t, kReportIdCount>, kHidReportTypeCount> bits{};
+  ReportTally whole;    // the whole descriptor
+  ReportTally current;  // the open top-level collection, or items outside any
 
   bool Fail(std::string_view why, std::size_t offset) {
     summary = HidReportSummary{};
@@ -57,14 +98,18 @@ struct Parser {
     return false;
   }
 
+  void CloseTopLevel() {
+    summary.collections.push_back(current.AllCaps());
+    current.Clear();
+  }
+
   bool AddField(HidReportType type, std::size_t offset) {
     const auto t = static_cast<std::size_t>(type);
-    std::uint64_t& reportBits = bits[t][global.reportId];
-    // size and count are below 2^32 each, so their product cannot overflow.
+    // size and count are below 2^32 each, so their product cannot overflow. A report of
+    // one collection is never longer than the same report over the whole descriptor.
     const std::uint64_t fieldBits = std::uint64_t{global.reportSize} * global.reportCount;
-    if (fieldBits > kMaxReportBits - reportBits) return Fail("report too long", offset);
-    reportBits += fieldBits;
-    summary.hasReports[t] = true;
+    if (!whole.Add(t, global.reportId, fieldBits)) return Fail("report too long", offset);
+    current.Add(t, global.reportId, fieldBits);
     return true;
   }
 
@@ -73,10 +118,13 @@ struct Parser {
       case kInput: return AddField(HidReportType::Input, offset);
       case kOutput: return AddField(HidReportType::Output, offset);
       case kFeature: return AddField(HidReportType::Feature, offset);
-      case kCollection: ++collectionDepth; return true;
+      case kCollection:
+        if (collectionDepth == 0 && current.HasAny()) CloseTopLevel();  // items outside any collection
+        ++collectionDepth;
+        return true;
       case kEndCollection:
         if (collectionDepth == 0) return Fail("end collection without collection", offset);
-        --collectionDepth;
+        if (--collectionDepth == 0) CloseTopLevel();
         return true;
       default: return true;  // reserved main tags carry no report data
     }
@@ -132,10 +180,10 @@ struct Parser {
       if (!ok) return false;
     }
     if (collectionDepth != 0) return Fail("collection not closed", bytes.size());
+    if (current.HasAny()) CloseTopLevel();
     for (std::size_t t = 0; t < kHidReportTypeCount; ++t) {
-      std::uint64_t largest = 0;
-      for (const std::uint64_t b : bits[t]) largest = b > largest ? b : largest;
-      summary.largestReportBytes[t] = static_cast<std::uint32_t>((largest + 7) / 8);
+      summary.hasReports[t] = whole.Has(t);
+      summary.largestReportBytes[t] = whole.LargestBytes(t);
     }
     summary.valid = true;
     return true;
@@ -151,10 +199,11 @@ std::uint16_t HidReportSummary::CapsLength(HidReportType type) const {
 }
 
 HidReportSummary ParseHidReportDescriptor(std::span<const std::uint8_t> descriptor) {
-  Parser parser;
-  parser.bytes = descriptor;
-  parser.Run();
-  return parser.summary;
+  // The tallies are a few kilobytes each: kept off the stack.
+  auto parser = std::make_unique<Parser>();
+  parser->bytes = descriptor;
+  parser->Run();
+  return std::move(parser->summary);
 }
 
 }  // namespace corvane

@@ -8,11 +8,22 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
 enum class HidReportType : std::uint8_t { Input = 0, Output = 1, Feature = 2 };
 constexpr std::size_t kHidReportTypeCount = 3;
+
+// Report lengths as HidP_GetCaps gives them: the largest report of the type in bytes
+// plus one for the report id, which is counted even when the descriptor uses no ids;
+// 0 when there is no report of the type.
+struct HidCapsLengths {
+  std::uint16_t input = 0;
+  std::uint16_t output = 0;
+  std::uint16_t feature = 0;
+  friend bool operator==(const HidCapsLengths&, const HidCapsLengths&) = default;
+};
 
 struct HidReportSummary {
   // False when the descriptor is malformed (truncated item, unbalanced collection or
@@ -26,10 +37,13 @@ struct HidReportSummary {
   // of that type, and the data bytes of the largest one (report id byte not included).
   std::array<bool, kHidReportTypeCount> hasReports{};
   std::array<std::uint32_t, kHidReportTypeCount> largestReportBytes{};
+  // Windows makes every top-level collection an interface of its own, with the caps of
+  // that collection only, where hidraw has one node for all of them. One entry per
+  // top-level collection in descriptor order; main items outside any collection form an
+  // entry of their own. Empty when the descriptor is refused.
+  std::vector<HidCapsLengths> collections;
 
-  // The report length HidP_GetCaps gives for the type: the largest report in bytes plus
-  // one for the report id, which is counted even when the descriptor uses no ids; 0 when
-  // the type has no report.
+  // The caps length of the type over the whole descriptor.
   std::uint16_t CapsLength(HidReportType type) const;
 };
 

@@ -167,13 +167,19 @@ std::vector<HidInterfaceInfo> EnumerateHidraw(const fs::path& sysRoot, const fs:
     info.vendor = id->vendor;
     info.product = id->product;
     info.version = id->bus == kBusUsb ? UsbVersion(hidDevice, id->vendor, root) : 0;
+    std::vector<HidCapsLengths> collections;
     if (const auto descriptor = ReadSmallFile(hidDevice / "report_descriptor", kMaxDescriptorBytes)) {
-      const auto summary = ParseHidReportDescriptor(std::span(
-          reinterpret_cast<const std::uint8_t*>(descriptor->data()), descriptor->size()));
-      info.inputReportLength = summary.CapsLength(HidReportType::Input);
-      info.featureReportLength = summary.CapsLength(HidReportType::Feature);
+      collections = ParseHidReportDescriptor(std::span(
+                        reinterpret_cast<const std::uint8_t*>(descriptor->data()), descriptor->size()))
+                        .collections;
     }
-    found.push_back(std::move(info));
+    // A node without a usable descriptor is still listed once, with no report lengths.
+    if (collections.empty()) collections.emplace_back();
+    for (const auto& caps : collections) {
+      info.inputReportLength = caps.input;
+      info.featureReportLength = caps.feature;
+      found.push_back(info);
+    }
   }
   return found;
 }

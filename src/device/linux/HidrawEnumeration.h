@@ -11,9 +11,12 @@
 
 namespace corvane {
 
-// Every node under <sysRoot>/class/hidraw, in the order of its number, as <devRoot>/hidrawN.
-// A node whose HID identity cannot be read is left out; one whose descriptor is missing
-// or malformed is listed with report lengths 0.
+// Every node under <sysRoot>/class/hidraw, in the order of its number, as <devRoot>/hidrawN,
+// once per top-level collection of its report descriptor with that collection's report
+// lengths: the interfaces Windows would list, so that a status collection and a command
+// collection sharing one USB interface are still told apart. A node whose HID identity
+// cannot be read is left out; one whose descriptor is missing or malformed is listed
+// once with report lengths 0.
 std::vector<HidInterfaceInfo> EnumerateHidraw(const std::filesystem::path& sysRoot,
                                               const std::filesystem::path& devRoot);
 

@@ -95,6 +95,14 @@ const Bytes kVendorFeatureNoIds = {
     0x75, 0x08, 0x95, 0x20, 0x09, 0x01, 0xB1, 0x02, 0xC0,
 };
 
+// The status stream (input report 7) and the commands (feature reports 8 and 9) as two
+// top-level collections of one interface: one hidraw node, two Windows interfaces.
+const Bytes kStatusAndCommandCollections = {
+    0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x07, 0x75, 0x08, 0x95, 0x1F, 0x09, 0x01, 0x81, 0x02, 0xC0,
+    0x06, 0x01, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x1F,
+    0x85, 0x08, 0x09, 0x01, 0xB1, 0x02, 0x85, 0x09, 0x09, 0x02, 0xB1, 0x02, 0xC0,
+};
+
 struct Case {
   const char* what;
   Bytes descriptor;
@@ -102,46 +110,53 @@ struct Case {
   std::uint16_t output;
   std::uint16_t feature;
   bool valid;
+  std::vector<HidCapsLengths> collections;  // per top-level collection: input, output, feature
 };
 
 TEST(HidReportDescriptor, CapsLengthsOfKnownDescriptors) {
   const std::vector<Case> cases = {
-      {"boot mouse: 3+5+16 bits, id byte counted without ids", kBootMouse, 4, 0, 0, true},
-      {"boot keyboard", kBootKeyboard, 9, 2, 0, true},
-      {"keyboard with consumer control", kKeyboardWithConsumer, 9, 2, 0, true},
-      {"gaming mouse, several ids", kGamingMouse, 32, 0, 64, true},
-      {"vendor feature without ids", kVendorFeatureNoIds, 0, 0, 33, true},
+      {"boot mouse: 3+5+16 bits, id byte counted without ids", kBootMouse, 4, 0, 0, true, {{4, 0, 0}}},
+      {"boot keyboard", kBootKeyboard, 9, 2, 0, true, {{9, 2, 0}}},
+      {"keyboard with consumer control", kKeyboardWithConsumer, 9, 2, 0, true, {{9, 2, 0}, {3, 0, 0}}},
+      {"gaming mouse, several ids", kGamingMouse, 32, 0, 64, true, {{8, 0, 0}, {3, 0, 0}, {2, 0, 0}, {32, 0, 64}}},
+      {"status and commands in one interface", kStatusAndCommandCollections, 32, 0, 32, true,
+       {{32, 0, 0}, {0, 0, 32}}},
+      {"vendor feature without ids", kVendorFeatureNoIds, 0, 0, 33, true, {{0, 0, 33}}},
       {"push keeps size and count for after the pop",
        {0xA1, 0x01, 0x75, 0x08, 0x95, 0x04, 0xA4, 0x75, 0x10, 0x95, 0x10, 0xB1, 0x02, 0xB4, 0x81, 0x02, 0xC0},
-       5, 0, 33, true},
+       5, 0, 33, true, {{5, 0, 33}}},
       {"push restores the report id too",
        {0xA1, 0x01, 0x85, 0x01, 0x75, 0x08, 0x95, 0x02, 0xA4, 0x85, 0x02, 0x95, 0x09, 0x81, 0x02, 0xB4,
         0x81, 0x02, 0xC0},
-       10, 0, 0, true},
+       10, 0, 0, true, {{10, 0, 0}}},
       {"fields of one report split by another report add up",
        {0xA1, 0x01, 0x85, 0x01, 0x75, 0x08, 0x95, 0x03, 0x81, 0x02, 0x85, 0x02, 0x95, 0x0A, 0x81, 0x02,
         0x85, 0x01, 0x95, 0x09, 0x81, 0x02, 0xC0},
-       13, 0, 0, true},
+       13, 0, 0, true, {{13, 0, 0}}},
       {"long item and reserved item skipped",
-       Join({{0xFE, 0x02, 0x10, 0xAA, 0xBB, 0x0D, 0x55}, kBootMouse}), 4, 0, 0, true},
+       Join({{0xFE, 0x02, 0x10, 0xAA, 0xBB, 0x0D, 0x55}, kBootMouse}), 4, 0, 0, true, {{4, 0, 0}}},
       {"four-byte report size and count",
        {0xA1, 0x01, 0x77, 0x08, 0x00, 0x00, 0x00, 0x97, 0x05, 0x00, 0x00, 0x00, 0xB1, 0x02, 0xC0},
-       0, 0, 6, true},
-      {"zero-bit field still declares the report", {0xA1, 0x01, 0x75, 0x08, 0x81, 0x02, 0xC0}, 1, 0, 0, true},
+       0, 0, 6, true, {{0, 0, 6}}},
+      {"zero-bit field still declares the report", {0xA1, 0x01, 0x75, 0x08, 0x81, 0x02, 0xC0}, 1, 0, 0, true, {{1, 0, 0}}},
+      {"items outside any collection are an interface of their own",
+       {0x75, 0x08, 0x95, 0x02, 0x81, 0x02, 0xA1, 0x01, 0x95, 0x05, 0xB1, 0x02, 0xC0}, 3, 0, 6, true,
+       {{3, 0, 0}, {0, 0, 6}}},
+      {"collection without reports", {0xA1, 0x01, 0xA1, 0x02, 0xC0, 0xC0}, 0, 0, 0, true, {{0, 0, 0}}},
 
-      {"empty", {}, 0, 0, 0, false},
-      {"cut inside an item", Bytes(kBootMouse.begin(), kBootMouse.begin() + 23), 0, 0, 0, false},
-      {"cut before the closing collections", Bytes(kBootMouse.begin(), kBootMouse.end() - 2), 0, 0, 0, false},
-      {"end collection without collection", Join({kBootMouse, {0xC0}}), 0, 0, 0, false},
-      {"report id 0", {0xA1, 0x01, 0x85, 0x00, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xC0}, 0, 0, 0, false},
-      {"report id 256", {0xA1, 0x01, 0x86, 0x00, 0x01, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xC0}, 0, 0, 0, false},
-      {"pop without push", {0xA1, 0x01, 0xB4, 0xC0}, 0, 0, 0, false},
-      {"long item cut short", {0xFE, 0x05, 0x10, 0xAA, 0xBB}, 0, 0, 0, false},
-      {"long item header cut", {0xFE, 0x05}, 0, 0, 0, false},
+      {"empty", {}, 0, 0, 0, false, {}},
+      {"cut inside an item", Bytes(kBootMouse.begin(), kBootMouse.begin() + 23), 0, 0, 0, false, {}},
+      {"cut before the closing collections", Bytes(kBootMouse.begin(), kBootMouse.end() - 2), 0, 0, 0, false, {}},
+      {"end collection without collection", Join({kBootMouse, {0xC0}}), 0, 0, 0, false, {}},
+      {"report id 0", {0xA1, 0x01, 0x85, 0x00, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xC0}, 0, 0, 0, false, {}},
+      {"report id 256", {0xA1, 0x01, 0x86, 0x00, 0x01, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xC0}, 0, 0, 0, false, {}},
+      {"pop without push", {0xA1, 0x01, 0xB4, 0xC0}, 0, 0, 0, false, {}},
+      {"long item cut short", {0xFE, 0x05, 0x10, 0xAA, 0xBB}, 0, 0, 0, false, {}},
+      {"long item header cut", {0xFE, 0x05}, 0, 0, 0, false, {}},
       {"report longer than a caps length can say",
-       {0xA1, 0x01, 0x77, 0xFF, 0xFF, 0xFF, 0xFF, 0x97, 0xFF, 0xFF, 0xFF, 0xFF, 0x81, 0x02, 0xC0}, 0, 0, 0, false},
+       {0xA1, 0x01, 0x77, 0xFF, 0xFF, 0xFF, 0xFF, 0x97, 0xFF, 0xFF, 0xFF, 0xFF, 0x81, 0x02, 0xC0}, 0, 0, 0, false, {}},
       {"report growing past the limit field by field",
-       {0xA1, 0x01, 0x75, 0x08, 0x96, 0xFF, 0x7F, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02, 0xC0}, 0, 0, 0, false},
+       {0xA1, 0x01, 0x75, 0x08, 0x96, 0xFF, 0x7F, 0x81, 0x02, 0x81, 0x02, 0x81, 0x02, 0xC0}, 0, 0, 0, false, {}},
   };
   for (const auto& c : cases) {
     // An exact-size heap copy, so a read past the end shows under AddressSanitizer.
@@ -151,6 +166,12 @@ TEST(HidReportDescriptor, CapsLengthsOfKnownDescriptors) {
     EXPECT_EQ(summary.CapsLength(HidReportType::Input), c.input) << c.what;
     EXPECT_EQ(summary.CapsLength(HidReportType::Output), c.output) << c.what;
     EXPECT_EQ(summary.CapsLength(HidReportType::Feature), c.feature) << c.what;
+    ASSERT_EQ(summary.collections.size(), c.collections.size()) << c.what;
+    for (std::size_t k = 0; k < c.collections.size(); ++k) {
+      EXPECT_EQ(summary.collections[k].input, c.collections[k].input) << c.what << " collection " << k;
+      EXPECT_EQ(summary.collections[k].output, c.collections[k].output) << c.what << " collection " << k;
+      EXPECT_EQ(summary.collections[k].feature, c.collections[k].feature) << c.what << " collection " << k;
+    }
   }
 }
 
@@ -191,6 +212,7 @@ TEST(HidReportDescriptor, TruncationsAndNoiseAreSafe) {
     if (s.valid) continue;
     EXPECT_EQ(s.CapsLength(HidReportType::Input), 0);
     EXPECT_EQ(s.CapsLength(HidReportType::Feature), 0);
+    EXPECT_TRUE(s.collections.empty());
     EXPECT_LE(s.errorOffset, in.size());
   }
 }

@@ -24,6 +24,9 @@ const std::string kFeatureDescriptor = {
     '\x06', '\x00', '\xFF', '\x09', '\x01', '\xA1', '\x01', '\x75', '\x08', '\x95', '\x1F',
     '\x85', '\x08', '\x09', '\x01', '\xB1', '\x02', '\x85', '\x09', '\x09', '\x02', '\xB1', '\x02', '\xC0'};
 
+// Both as two top-level collections of one interface.
+const std::string kStatusAndCommandDescriptor = kInputDescriptor + kFeatureDescriptor;
+
 // A sysfs tree in a temp folder, laid out as the kernel lays it out: the class entry
 // links to the node below its HID device, whose "device" link points back up.
 class FakeSysfs {
@@ -85,6 +88,10 @@ TEST(HidrawEnumeration, ListsEveryNodeWithIdentityVersionAndLengths) {
   sys.UsbDevice(bt, "8087", "0001");
   sys.Node(2, bt + "/1-5:1.0/bluetooth/hci0/hci0:256", "0005:248A:6673.0003", Uevent("0005:0000248A:00006673"),
            kFeatureDescriptor);
+  // Receiver with status and commands in one USB interface: one node, two interfaces.
+  sys.UsbDevice("pci0000:00/0000:00:14.0/usb1/1-6", "248a", "0110");
+  sys.Node(6, "pci0000:00/0000:00:14.0/usb1/1-6/1-6:1.2", "0003:248A:6675.0007", Uevent("0003:0000248A:00006675"),
+           kStatusAndCommandDescriptor);
   // Another vendor's keyboard is listed too; discovery decides what it is.
   sys.UsbDevice("pci0000:00/0000:00:14.0/usb1/1-3", "046d", "2201");
   sys.Node(10, "pci0000:00/0000:00:14.0/usb1/1-3/1-3:1.0", "0003:046D:C31C.0004", Uevent("0003:0000046D:0000C31C"),
@@ -103,6 +110,8 @@ TEST(HidrawEnumeration, ListsEveryNodeWithIdentityVersionAndLengths) {
       {"/dev/hidraw1", 0x248A, 0x6674, 0x0107, 0, 32},
       {"/dev/hidraw2", 0x248A, 0x6673, 0, 0, 32},
       {"/dev/hidraw4", 0x248A, 0x6675, 0, 0, 0},
+      {"/dev/hidraw6", 0x248A, 0x6675, 0x0110, 32, 0},
+      {"/dev/hidraw6", 0x248A, 0x6675, 0x0110, 0, 32},
       {"/dev/hidraw10", 0x046D, 0xC31C, 0x2201, 32, 0},
   };
   ASSERT_EQ(list.size(), expected.size());
