@@ -42,6 +42,7 @@ class CDlgBase : public QDialog, public ControlHost {
 
   // ControlHost.
   AppContext& Context() override { return ctx_; }
+  const AppContext& Context() const { return ctx_; }
   LRESULT SendMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;
   void InvalidateRect(const CRect& rect) override;
 

@@ -1,0 +1,35 @@
+#include "dialogs/CAddProfileDlg.h"
+
+#include <QLineEdit>
+
+#include "settings/AppContext.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kTextOk = 4, kTextCancel = 5, kTextAddTitle = 141;
+}  // namespace
+
+CAddProfileDlg::CAddProfileDlg(AppContext& ctx, ProfileRecord& record, QWidget* parent)
+    : CProfileNameDlg(ctx, parent), record_(record) {}
+
+void CAddProfileDlg::InitUI(const CRect&) {
+  AddCloseButton(405, 4, 420, 19);
+  AddTextButton(kIdOk, 260, 110, 329, 130, kTextOk);
+  AddTextButton(kIdCancel, 350, 110, 419, 130, kTextCancel);
+  AddText(kIdTitle, 10, 5, 420, 23, Context().Language.Text(kTextAddTitle), kTextGrey, DT_LEFT);
+  AddEdit(15, 65, 415, 87, u"");
+}
+
+void CAddProfileDlg::StoreName(const std::u16string& name) {
+  AppContext& ctx = Context();
+  ctx.Config.SetProfileShowCount(ctx.Config.GetProfileShowCount() + 1);
+  // The slot number only chooses the default name, which the typed name replaces.
+  int slot = 0;
+  for (int p = 0; p < static_cast<int>(ctx.Profiles.Records.size()); ++p)
+    if (&ctx.Profiles[p] == &record_) slot = p;
+  ResetProfileToDefaults(ctx, record_, slot);
+  record_.SetProfileName(name);
+}
+
+}  // namespace corvane

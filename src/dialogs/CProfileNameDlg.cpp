@@ -1,0 +1,57 @@
+#include "dialogs/CProfileNameDlg.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "settings/AppContext.h"
+#include "settings/TextUtil.h"
+#include "skin/MessageMap.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kTextEmptyName = 147;
+}  // namespace
+
+CProfileNameDlg::CProfileNameDlg(AppContext& ctx, QWidget* parent)
+    : CSecondaryDlg(ctx, parent, 429, 140, u"skins\\Frame_common.bmp") {}
+
+std::u16string CProfileNameDlg::TypedName() const { return Edit() ? Edit()->text().toStdU16String() : u""; }
+
+void CProfileNameDlg::RunOk() {
+  const std::u16string name = TypedName();
+  if (name.empty()) {
+    ShowAttention(kTextEmptyName);
+    return;
+  }
+  StoreName(name);
+  ReleaseControlImages();
+  OnOK();
+}
+
+LRESULT CProfileNameDlg::OnOk(WPARAM, LPARAM code) {
+  if (code == kNotifyClick) RunOk();
+  return 0;
+}
+
+LRESULT CProfileNameDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
+  static const MessageEntry<CProfileNameDlg> kMessageMap[] = {
+      {kIdClose, &CProfileNameDlg::OnCloseOrCancel},
+      {kIdOk, &CProfileNameDlg::OnOk},
+      {kIdCancel, &CProfileNameDlg::OnCloseOrCancel},
+  };
+  LRESULT r = 0;
+  DispatchMessageMap<CProfileNameDlg>(this, kMessageMap, msg, wParam, lParam, r);
+  return r;
+}
+
+bool CProfileNameDlg::PreTranslateKey(QKeyEvent* e) {
+  // Enter confirms; Escape is swallowed so only the cross or Cancel close the dialog.
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    RunOk();
+    return true;
+  }
+  return e->key() == Qt::Key_Escape;
+}
+
+}  // namespace corvane

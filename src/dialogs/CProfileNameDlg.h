@@ -1,0 +1,31 @@
+#pragma once
+// The two profile name dialogs share their frame, buttons, edit box, keys and the
+// refusal of an empty name; they differ in title, edit box place and what OK stores.
+#include "dialogs/CSecondaryDlg.h"
+#include "settings/ProfileTable.h"
+#include "settings/SettingPair.h"
+
+namespace corvane {
+
+class CProfileNameDlg : public CSecondaryDlg {
+  Q_OBJECT
+
+ public:
+  CProfileNameDlg(AppContext& ctx, QWidget* parent);
+
+  LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;
+  // The OK action: stores a non-empty name and ends with IDOK; an empty one is refused
+  // with the attention box and the dialog stays open.
+  void RunOk();
+  std::u16string TypedName() const;
+
+ protected:
+  // Stores the typed (non-empty) name.
+  virtual void StoreName(const std::u16string& name) = 0;
+  bool PreTranslateKey(QKeyEvent* event) override;
+
+ private:
+  LRESULT OnOk(WPARAM wParam, LPARAM lParam);
+};
+
+}  // namespace corvane
