@@ -1,0 +1,70 @@
+// The dialogs of the toolkit and the on-screen display.
+#include "app/COSDDialog.h"
+#include "app/Gallery.h"
+#include "dialogs/CAddProfileDlg.h"
+#include "dialogs/CAttentionDlg.h"
+#include "dialogs/CEditProfileDlg.h"
+#include "dialogs/CFirmwareResetDlg.h"
+#include "dialogs/CProgressBarDlg.h"
+#include "settings/AppContext.h"
+#include "skin/SkinScaling.h"
+
+namespace corvane {
+
+namespace {
+
+QImage Shoot(CDlgBase& dlg) {
+  dlg.EnsureInitialized();
+  return dlg.grab().toImage();
+}
+
+}  // namespace
+
+void RenderDialogs(AppContext& ctx, const GallerySink& sink) {
+  {
+    CAttentionDlg dlg(ctx, u"", ctx.Language.Text(147));
+    sink("attention-CAttentionDlg", Shoot(dlg));
+  }
+  {
+    CAttentionDlg dlg(ctx, u"", ctx.Language.Text(150));
+    sink("attention-CAttentionDlg-long", Shoot(dlg));
+  }
+  {
+    ProfileRecord scratch = ctx.Profiles[0];
+    CAddProfileDlg dlg(ctx, scratch);
+    sink("dialog-CAddProfileDlg", Shoot(dlg));
+  }
+  {
+    SettingPair name = ctx.Profiles[1].Settings[kSettingProfileName];
+    CEditProfileDlg dlg(ctx, name);
+    sink("dialog-CEditProfileDlg", Shoot(dlg));
+  }
+  {
+    CFirmwareResetDlg dlg(ctx);
+    sink("dialog-CFirmwareResetDlg", Shoot(dlg));
+  }
+  for (int progress : {0, 50, 100}) {
+    CProgressBarDlg dlg(ctx, ctx.Language.Text(3), u"");
+    dlg.EnsureInitialized();
+    dlg.KillTimer(CProgressBarDlg::kStepTimer);
+    dlg.SetProgress(progress);
+    sink(QString("progress-CProgressBarDlg-%1").arg(progress), dlg.grab().toImage());
+  }
+  struct OsdSample {
+    const char16_t* l1;
+    const char16_t* l2;
+    const char16_t* l3;
+    const char* name;
+  };
+  const OsdSample samples[] = {{u"DPI-2", u"1600", u"1000Hz", "osd-COSDDialog-4digit"},
+                               {u"DPI-8", u"26000", u"125Hz", "osd-COSDDialog-5digit"},
+                               {u"DPI-1", u"400", u"8000Hz", "osd-COSDDialog-3digit"}};
+  for (const auto& s : samples) {
+    COSDDialog osd(ctx);
+    osd.setFixedSize(Scaled(ctx.SkinScale, COSDDialog::kDesignWidth), Scaled(ctx.SkinScale, COSDDialog::kDesignHeight));
+    osd.SetLines(s.l1, s.l2, s.l3);
+    sink(s.name, osd.grab().toImage());
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,94 @@
+// Every popup of the toolkit with its second item hot (the profile selector: a profile row).
+#include <memory>
+
+#include "app/Gallery.h"
+#include "settings/AppContext.h"
+#include "skin/CComboActionInsertPopup.h"
+#include "skin/CComboLightingPopup.h"
+#include "skin/CComboPollingRatePopup.h"
+#include "skin/CComboPopup.h"
+#include "skin/CComboProfilePopup.h"
+#include "skin/CDPILockPopup.h"
+#include "skin/CDPIPopup.h"
+#include "skin/CMacroListPopup.h"
+#include "skin/CMultimediaPopup.h"
+#include "skin/COfficePopup.h"
+#include "skin/CProfilePopup.h"
+#include "skin/CProfileRKeyPopup.h"
+#include "skin/CWindowsManagePopup.h"
+
+namespace corvane {
+
+namespace {
+
+void Shoot(CWndPopup& popup, int hotIndex, const QString& name, const GallerySink& sink) {
+  popup.InitItems();
+  const auto& items = popup.Items();
+  if (hotIndex >= 0 && hotIndex < static_cast<int>(items.size())) {
+    const CRect r = items[static_cast<std::size_t>(hotIndex)].rect;
+    popup.OnItemHover(r.left + 1, r.top + 1);
+  }
+  popup.Render();
+  sink("popup-" + name, popup.Canvas());
+}
+
+}  // namespace
+
+void RenderPopups(AppContext& ctx, const GallerySink& sink) {
+  {
+    CComboPopup p(ctx);
+    Shoot(p, 5, "CComboPopup", sink);
+  }
+  {
+    CDPIPopup p(ctx);
+    Shoot(p, 1, "CDPIPopup", sink);
+  }
+  {
+    CDPILockPopup p(ctx);
+    Shoot(p, 1, "CDPILockPopup", sink);
+  }
+  {
+    CMultimediaPopup p(ctx);
+    Shoot(p, 1, "CMultimediaPopup", sink);
+  }
+  {
+    COfficePopup p(ctx);
+    Shoot(p, 1, "COfficePopup", sink);
+  }
+  {
+    CWindowsManagePopup p(ctx);
+    Shoot(p, 1, "CWindowsManagePopup", sink);
+  }
+  {
+    CProfilePopup p(ctx);
+    Shoot(p, 1, "CProfilePopup", sink);
+  }
+  {
+    CProfileRKeyPopup p(ctx);
+    Shoot(p, 1, "CProfileRKeyPopup", sink);
+  }
+  {
+    std::array<std::u16string, 5> names;
+    for (int i = 0; i < 3; ++i) names[static_cast<std::size_t>(i)] = ctx.Profiles[i].ProfileName();
+    CComboProfilePopup p(ctx, names, 0);
+    Shoot(p, 2, "CComboProfilePopup", sink);
+  }
+  {
+    CComboPollingRatePopup p(ctx);
+    Shoot(p, 1, "CComboPollingRatePopup", sink);
+  }
+  {
+    CComboLightingPopup p(ctx);
+    Shoot(p, 1, "CComboLightingPopup", sink);
+  }
+  for (int form : {0, 2, 1}) {
+    CMacroListPopup p(ctx, form);
+    Shoot(p, 1, QString("CMacroListPopup-form%1").arg(form), sink);
+  }
+  {
+    CComboActionInsertPopup p(ctx);
+    Shoot(p, 1, "CComboActionInsertPopup", sink);
+  }
+}
+
+}  // namespace corvane
