@@ -1,0 +1,132 @@
+// corvanectl profile list|add|rename|delete|export|import: the main window's profile
+// commands with their rules. Every change is saved (config.ini and the five profile
+// files) before the command ends; none of them touches the device.
+#include <filesystem>
+
+#include "cli/Cli.h"
+#include "cli/KeyValueOutput.h"
+#include "cli/ProfileCliSupport.h"
+#include "lang/LanguageEntries.h"
+#include "settings/ConfigTable.h"
+#include "settings/ProfileFile.h"
+#include "settings/ProfileTable.h"
+#include "settings/TextUtil.h"
+
+namespace corvane::cli {
+namespace {
+
+using Args = std::vector<std::string>;
+
+int Saved(CliContext& ctx) {
+  return SaveConfigAndProfiles(ctx) ? kExitOk : ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
+}
+
+// A name the profile file can hold: not empty (refused as the name dialogs refuse it)
+// and on one line, since a line break would split the profile file's name line.
+std::optional<int> CheckName(const CliContext& ctx, const std::string& name) {
+  if (name.empty()) return RefuseWithLanguageText(ctx, kTextNameEmpty, "The name must not be empty.");
+  if (name.find_first_of("\r\n") != std::string::npos) return ctx.Usage("a profile name must be on one line");
+  return std::nullopt;
+}
+
+int List(CliContext& ctx, const Args& args) {
+  if (args.size() != 1) return ctx.Usage("usage: profile list");
+  const ConfigTable& config = ctx.app->Config;
+  KeyValueOutput out;
+  out.Number("current", ctx.app->CurrentProfileIndex);
+  out.Number("count", config.GetProfileShowCount());
+  // The shown profiles in display order.
+  for (int i = 0; i < config.ShownPositions(); ++i) {
+    const int p = config.GetProfileShowList(i);
+    if (p < 0 || p >= kProfileCount) continue;
+    out.Text("profile." + std::to_string(p), ctx.app->Profiles[p].ProfileName());
+  }
+  out.Print(ctx.out, ctx.options.json);
+  return kExitOk;
+}
+
+int Add(CliContext& ctx, const Args& args) {
+  if (args.size() != 2) return ctx.Usage("usage: profile add NAME");
+  ConfigTable& config = ctx.app->Config;
+  if (config.GetProfileShowCount() >= kProfileShowPositions) {
+    return RefuseWithLanguageText(ctx, kTextProfileLimit, "No more than five profiles can be shown.");
+  }
+  if (const auto rc = CheckName(ctx, args[1])) return *rc;
+  const int p = config.FirstHiddenProfile();
+  if (p < 0) return ctx.Refuse("config.ini names no free profile at list position " + std::to_string(config.GetProfileShowCount()));
+  ProfileRecord& record = ctx.app->Profiles[p];
+  ResetProfileToDefaults(*ctx.app, record, 0);
+  record.SetProfileName(U16(args[1]));
+  config.ShowNextProfile();
+  const int rc = Saved(ctx);
+  if (rc == kExitOk) ctx.out << "profile=" << p << "\n";
+  return rc;
+}
+
+int Rename(CliContext& ctx, const Args& args) {
+  if (args.size() != 3) return ctx.Usage("usage: profile rename N NAME");
+  const auto p = ParseProfileIndex(args[1]);
+  if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
+  if (const auto rc = CheckName(ctx, args[2])) return *rc;
+  ctx.app->Profiles[*p].SetProfileName(U16(args[2]));
+  return Saved(ctx);
+}
+
+int Delete(CliContext& ctx, const Args& args) {
+  if (args.size() != 2) return ctx.Usage("usage: profile delete N");
+  const auto p = ParseProfileIndex(args[1]);
+  if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
+  if (*p == ctx.app->CurrentProfileIndex) {
+    return RefuseWithLanguageText(ctx, kTextCannotDeleteCurrent, "The current profile cannot be deleted.");
+  }
+  // The record itself stays as it is; it returns when the profile is added again.
+  if (!ctx.app->Config.HideProfile(*p)) return ctx.Refuse("profile " + args[1] + " is not in the profile list");
+  return Saved(ctx);
+}
+
+int Export(CliContext& ctx, const Args& args) {
+  if (args.size() != 3) return ctx.Usage("usage: profile export N FILE");
+  const auto p = ParseProfileIndex(args[1]);
+  if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
+  if (!WriteProfileFile(ctx.app->Profiles[*p], std::filesystem::path(args[2]))) {
+    return ctx.Refuse("cannot write " + args[2]);
+  }
+  return kExitOk;
+}
+
+int Import(CliContext& ctx, const Args& args) {
+  if (args.size() != 3) return ctx.Usage("usage: profile import N FILE");
+  const auto p = ParseProfileIndex(args[1]);
+  if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
+  // A file that is not a profile file leaves the profile at its defaults, as the main
+  // window's import does; the chosen file itself is never changed.
+  const bool read = ReadProfileFile(*ctx.app, *p, std::filesystem::path(args[2]));
+  const int rc = Saved(ctx);
+  if (!read) return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");
+  return rc;
+}
+
+struct Subcommand {
+  const char* Name;
+  int (*Run)(CliContext&, const Args&);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"list", &List}, {"add", &Add}, {"rename", &Rename}, {"delete", &Delete}, {"export", &Export}, {"import", &Import},
+};
+
+int RunProfile(CliContext& ctx, const Args& args) {
+  if (!args.empty()) {
+    for (const Subcommand& s : kSubcommands) {
+      if (args[0] == s.Name) return s.Run(ctx, args);
+    }
+  }
+  return ctx.Usage("usage: profile list|add NAME|rename N NAME|delete N|export N FILE|import N FILE");
+}
+
+const CliCommandRegistrar kProfile{
+    "profile", "profile list|add NAME|rename N NAME|delete N|export N FILE|import N FILE   the profile commands",
+    &RunProfile};
+
+}  // namespace
+}  // namespace corvane::cli

@@ -1,0 +1,25 @@
+#include "cli/ProfileCliSupport.h"
+
+#include "settings/ConfigTable.h"
+#include "settings/ProfileFile.h"
+#include "settings/ProfileTable.h"
+
+namespace corvane::cli {
+
+std::optional<int> ParseProfileIndex(const std::string& text) {
+  if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + kProfileCount) return std::nullopt;
+  return text[0] - '0';
+}
+
+int RefuseWithLanguageText(const CliContext& ctx, int n, const char* fallback) {
+  const std::u16string& text = ctx.app->Language.Text(n);
+  return text.empty() ? ctx.Refuse(std::string(fallback)) : ctx.Refuse(text);
+}
+
+bool SaveConfigAndProfiles(CliContext& ctx) {
+  const bool config = SaveCurrentProfileIndex(*ctx.app);
+  const bool profiles = SaveAllProfiles(*ctx.app);
+  return config && profiles;
+}
+
+}  // namespace corvane::cli

@@ -1,0 +1,19 @@
+#include "settings/AppContext.h"
+#include "settings/ConfigTable.h"
+#include "settings/ProfileFile.h"
+#include "settings/SensorTables.h"
+
+namespace corvane {
+
+void OnSensorChanged(AppContext& ctx, std::uint16_t sensorId) {
+  ctx.Dpi.SensorId = sensorId;
+  ctx.Config.SetConfigSensor(sensorId);
+  // PreST records which sensor the profiles' DPI levels are now made for.
+  ctx.Config.SetConfigPreST(static_cast<std::uint16_t>(~sensorId));
+  SaveCurrentProfileIndex(ctx);
+  for (ProfileRecord& record : ctx.Profiles.Records) ApplySensorDpiDefaults(record, sensorId);
+  SaveAllProfiles(ctx);
+  BuildDpiStepTables(ctx.Dpi);
+}
+
+}  // namespace corvane
