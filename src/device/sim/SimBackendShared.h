@@ -1,0 +1,64 @@
+#pragma once
+// What SimBackend and its handles share: the model behind one lock, the report queues
+// of open handles, and the hotplug queue. Internal to the simulated backend.
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "device/HidBackend.h"
+#include "device/sim/SimDevice.h"
+
+namespace corvane {
+
+// Reports waiting for one open handle.
+struct SimReportQueue {
+  DeviceRole role = DeviceRole::Wired;
+  SimInterface iface = SimInterface::Input;
+  std::uint32_t generation = 0;
+  std::deque<SimReport> reports;
+  bool closed = false;
+};
+
+struct SimBackendShared {
+  SimBackendShared(std::span<const DeviceRole> roles, SimState state) : device(roles, std::move(state)) {}
+
+  std::mutex mutex;
+  std::condition_variable changed;
+  SimDevice device;
+  bool watching = false;
+  bool shutDown = false;
+  std::deque<std::pair<HotplugEvent, std::string>> hotplug;
+  std::vector<std::weak_ptr<SimReportQueue>> queues;
+  std::function<void()> notifier;
+
+  // The handle can still talk to its device: open, and the device has not left the bus
+  // since it was opened.
+  bool Alive(const SimReportQueue& q) const {
+    return !shutDown && !q.closed && device.Present(q.role) && device.Generation(q.role) == q.generation;
+  }
+
+  // Hands the model's reports to the open input handles and its bus changes to the
+  // hotplug queue. Call with the mutex held; true when a hotplug event was queued.
+  bool DeliverLocked();
+
+  // Runs fn on the model under the lock, delivers what it caused, then wakes waiting
+  // readers and tells the hotplug notifier.
+  template <typename Fn>
+  auto Run(Fn&& fn) {
+    std::function<void()> notify;
+    std::unique_lock lock(mutex);
+    auto result = fn(device);
+    if (DeliverLocked()) notify = notifier;
+    lock.unlock();
+    changed.notify_all();
+    if (notify) notify();
+    return result;
+  }
+};
+
+}  // namespace corvane

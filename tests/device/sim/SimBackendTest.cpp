@@ -1,0 +1,232 @@
+// The simulated devices behind HidBackend: enumeration, handles, blocking reads from
+// another thread, hotplug, and re-enumeration on virtual time.
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <future>
+#include <thread>
+
+#include "device/sim/SimBackend.h"
+#include "device/sim/SimTestBytes.h"
+
+namespace corvane {
+namespace {
+
+using simtest::Bytes;
+
+SimOptions Roles(std::vector<DeviceRole> roles) { return SimOptions{std::move(roles), {}}; }
+
+TEST(SimBackendTest, EnumeratesTheInterfacesOfThePresentRoles) {
+  SimBackend sim(Roles({DeviceRole::Bluetooth, DeviceRole::Wired}));
+  const auto list = sim.Enumerate();
+  ASSERT_EQ(list.size(), 6u);
+  struct Expected {
+    const char* path;
+    std::uint16_t product, version, input, feature;
+  };
+  const Expected expected[] = {
+      {"sim:wired:pointer", 0x6674, 0x0201, 7, 0},      {"sim:wired:input", 0x6674, 0x0201, 32, 0},
+      {"sim:wired:feature", 0x6674, 0x0201, 0, 32},     {"sim:bluetooth:pointer", 0x6673, 0x0201, 7, 0},
+      {"sim:bluetooth:input", 0x6673, 0x0201, 32, 0},   {"sim:bluetooth:feature", 0x6673, 0x0201, 0, 32},
+  };
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    SCOPED_TRACE(expected[i].path);
+    EXPECT_EQ(list[i].path, expected[i].path);
+    EXPECT_EQ(list[i].vendor, 0x248A);
+    EXPECT_EQ(list[i].product, expected[i].product);
+    EXPECT_EQ(list[i].version, expected[i].version);
+    EXPECT_EQ(list[i].inputReportLength, expected[i].input);
+    EXPECT_EQ(list[i].featureReportLength, expected[i].feature);
+  }
+}
+
+TEST(SimBackendTest, OpensOnlyPresentInterfacesAndFeaturesOnlyOnTheFeatureInterface) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  EXPECT_EQ(sim.Open("sim:receiver:feature"), nullptr);
+  EXPECT_EQ(sim.Open("sim:wired:other"), nullptr);
+  EXPECT_EQ(sim.Open("/dev/hidraw0"), nullptr);
+  EXPECT_EQ(sim.Open("sim:wired"), nullptr);
+  auto input = sim.Open("sim:wired:input");
+  auto feature = sim.Open("sim:wired:feature");
+  ASSERT_TRUE(input && feature);
+  const auto frame = Bytes("09 04 05 01 15 02", 32);
+  EXPECT_FALSE(input->SetFeature(frame));
+  EXPECT_TRUE(feature->SetFeature(frame));
+  std::vector<std::uint8_t> ack(32, 0);
+  ack[0] = 9;
+  ASSERT_TRUE(feature->GetFeature(ack));
+  EXPECT_EQ(ack[1], 1);
+  EXPECT_EQ(sim.State().mouse.settings.pollingCode, 0x02);
+}
+
+TEST(SimBackendTest, ReaderThreadReceivesStatusReportsAndEndsOnClose) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  auto input = sim.Open("sim:wired:input");
+  ASSERT_TRUE(input);
+  std::mutex mutex;
+  std::condition_variable arrived;
+  std::vector<std::vector<std::uint8_t>> got;
+  std::promise<HidReadResult> ended;
+  std::thread reader([&] {
+    for (;;) {
+      std::vector<std::uint8_t> buf(32, 0xFF);
+      std::size_t n = 0;
+      const HidReadResult r = input->Read(buf, -1, n);
+      if (r != HidReadResult::Ok) {
+        ended.set_value(r);
+        return;
+      }
+      buf.resize(n);
+      std::lock_guard lock(mutex);
+      got.push_back(buf);
+      arrived.notify_all();
+    }
+  });
+  sim.PressDpiButton();
+  sim.SetBattery(55);
+  {
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(5), [&] { return got.size() == 2; }));
+    EXPECT_EQ(got[0][2], 3);
+    EXPECT_EQ(got[1][4], 55);
+  }
+  input->Close();
+  auto result = ended.get_future();
+  ASSERT_EQ(result.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+  EXPECT_EQ(result.get(), HidReadResult::Gone);
+  reader.join();
+}
+
+TEST(SimBackendTest, ReadTimesOutWithoutReports) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  auto input = sim.Open("sim:wired:input");
+  std::vector<std::uint8_t> buf(32);
+  std::size_t n = 1;
+  EXPECT_EQ(input->Read(buf, 0, n), HidReadResult::Timeout);
+  EXPECT_EQ(n, 0u);
+  EXPECT_EQ(input->Read(buf, 10, n), HidReadResult::Timeout);
+  sim.SetCharging(1);
+  EXPECT_EQ(input->Read(buf, 0, n), HidReadResult::Ok);
+  EXPECT_EQ(n, 32u);
+  EXPECT_EQ(buf[5], 1);
+  // A short buffer gets the start of the report.
+  sim.SetCharging(2);
+  std::vector<std::uint8_t> small(6);
+  EXPECT_EQ(input->Read(small, 0, n), HidReadResult::Ok);
+  EXPECT_EQ(n, 6u);
+  EXPECT_EQ(small[5], 2);
+}
+
+TEST(SimBackendTest, EveryOpenInputHandleGetsEachReportAndUnreadOnesAreCapped) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  auto a = sim.Open("sim:wired:input");
+  auto b = sim.Open("sim:wired:input");
+  for (int i = 0; i < 100; ++i) sim.SetBattery(static_cast<std::uint8_t>(i));
+  std::vector<std::uint8_t> buf(32);
+  std::size_t n = 0;
+  ASSERT_EQ(a->Read(buf, 0, n), HidReadResult::Ok);
+  EXPECT_EQ(buf[4], 100 - SimBackend::kQueuedReportLimit);  // the oldest were dropped
+  int left = 1;
+  while (a->Read(buf, 0, n) == HidReadResult::Ok) ++left;
+  EXPECT_EQ(left, static_cast<int>(SimBackend::kQueuedReportLimit));
+  ASSERT_EQ(b->Read(buf, 0, n), HidReadResult::Ok);
+  EXPECT_EQ(buf[4], 100 - SimBackend::kQueuedReportLimit);
+}
+
+TEST(SimBackendTest, UnplugEndsReadsAndHandlesAndIsReportedAsHotplug) {
+  SimBackend sim(Roles({DeviceRole::Wired, DeviceRole::Receiver}));
+  ASSERT_TRUE(sim.StartHotplugWatch());
+  auto input = sim.Open("sim:wired:input");
+  auto feature = sim.Open("sim:wired:feature");
+  auto rxFeature = sim.Open("sim:receiver:feature");
+  std::future<HidReadResult> read = std::async(std::launch::async, [&] {
+    std::vector<std::uint8_t> buf(32);
+    std::size_t n = 0;
+    return input->Read(buf, -1, n);
+  });
+  sim.Unplug(DeviceRole::Wired);
+  ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+  EXPECT_EQ(read.get(), HidReadResult::Gone);
+
+  std::vector<std::pair<HotplugEvent, std::string>> events;
+  HotplugEvent e{};
+  std::string path;
+  while (sim.PollHotplug(0, e, path)) events.emplace_back(e, path);
+  EXPECT_EQ(events, (std::vector<std::pair<HotplugEvent, std::string>>{
+                        {HotplugEvent::Removal, "sim:wired:pointer"},
+                        {HotplugEvent::Removal, "sim:wired:input"},
+                        {HotplugEvent::Removal, "sim:wired:feature"},
+                    }));
+  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_EQ(sim.Open("sim:wired:feature"), nullptr);
+  EXPECT_TRUE(rxFeature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_EQ(sim.Enumerate().size(), 3u);
+
+  // Replugged, the old handles stay dead; new ones work.
+  sim.Plug(DeviceRole::Wired);
+  ASSERT_TRUE(sim.PollHotplug(0, e, path));
+  EXPECT_EQ(e, HotplugEvent::Arrival);
+  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  auto again = sim.Open("sim:wired:feature");
+  ASSERT_TRUE(again);
+  EXPECT_TRUE(again->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+}
+
+TEST(SimBackendTest, RestartReenumeratesTheCableMouseOnVirtualTime) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  ASSERT_TRUE(sim.StartHotplugWatch());
+  int notified = 0;
+  sim.SetHotplugNotifier([&] { ++notified; });
+  auto feature = sim.Open("sim:wired:feature");
+  std::vector<std::uint8_t> restart(136, 0);
+  restart[0] = 0xBF;
+  restart[3] = 2;
+  ASSERT_TRUE(feature->SetFeature(restart));
+  EXPECT_FALSE(sim.Present(DeviceRole::Wired));
+  EXPECT_EQ(notified, 1);
+
+  SimClockPause pause(sim);
+  for (int i = 0; i < 2; ++i) pause.Sleep(1000);
+  EXPECT_FALSE(sim.Present(DeviceRole::Wired));
+  pause.Sleep(1000);
+  EXPECT_TRUE(sim.Present(DeviceRole::Wired));
+  EXPECT_EQ(notified, 2);
+  std::vector<HotplugEvent> kinds;
+  HotplugEvent e{};
+  std::string path;
+  while (sim.PollHotplug(0, e, path)) kinds.push_back(e);
+  EXPECT_EQ(kinds, (std::vector<HotplugEvent>{HotplugEvent::Removal, HotplugEvent::Removal, HotplugEvent::Removal,
+                                               HotplugEvent::Arrival, HotplugEvent::Arrival, HotplugEvent::Arrival}));
+  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_TRUE(sim.Open("sim:wired:feature"));
+}
+
+TEST(SimBackendTest, PollHotplugWithoutWatchOrEventsReturnsFalse) {
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  HotplugEvent e{};
+  std::string path;
+  sim.Unplug(DeviceRole::Wired);
+  EXPECT_FALSE(sim.PollHotplug(0, e, path));  // not watching: nothing was queued
+  ASSERT_TRUE(sim.StartHotplugWatch());
+  EXPECT_FALSE(sim.PollHotplug(5, e, path));
+}
+
+TEST(SimBackendTest, DestroyingTheBackendReleasesBlockedReaders) {
+  auto sim = std::make_unique<SimBackend>(Roles({DeviceRole::Receiver}));
+  auto input = sim->Open("sim:receiver:input");
+  std::future<HidReadResult> read = std::async(std::launch::async, [&] {
+    std::vector<std::uint8_t> buf(32);
+    std::size_t n = 0;
+    return input->Read(buf, -1, n);
+  });
+  sim.reset();
+  ASSERT_EQ(read.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+  EXPECT_EQ(read.get(), HidReadResult::Gone);
+  std::vector<std::uint8_t> link(32, 0xFF);
+  link[0] = 8;
+  EXPECT_FALSE(input->GetFeature(link));
+}
+
+}  // namespace
+}  // namespace corvane
