@@ -1,0 +1,80 @@
+#pragma once
+// A wired mouse on the scripted HID stack, an application context with default profiles
+// for sensor 0x3212 (whose device code of a step is the step itself), and the shadow
+// rebuilt from the current profile, as the window has it after start-up.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "device/ApplyToDevice.h"
+#include "device/DeviceLink.h"
+#include "device/FakeHidBackend.h"
+#include "device/HexBytes.h"
+#include "device/PauseServices.h"
+#include "settings/AppContext.h"
+#include "settings/SensorTables.h"
+
+namespace corvane::test {
+
+// A frame as upper-case hex without its trailing zeros.
+inline std::string HexLine(const Bytes& bytes) {
+  static const char* kDigits = "0123456789ABCDEF";
+  std::size_t n = bytes.size();
+  while (n > 5 && bytes[n - 1] == 0) --n;
+  std::string out;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i) out += ' ';
+    out += kDigits[bytes[i] >> 4];
+    out += kDigits[bytes[i] & 0x0F];
+  }
+  return out;
+}
+
+class UploadFixture : public ::testing::Test {
+ protected:
+  static constexpr std::uint16_t kSensor = 0x3212;
+
+  void SetUp() override {
+    backend.interfaces.clear();
+    backend.afterOp = nullptr;
+    state = DeviceUploadState{};
+    backend.AddRole(DeviceRole::Wired);
+    link = std::make_unique<DeviceLink>(backend, pause);
+    link->ScanDevices();
+    ctx.Dpi.SensorId = kSensor;
+    BuildDpiStepTables(ctx.Dpi);
+    ctx.Config.ConfigDefaults();
+    for (int p = 0; p < kProfileCount; ++p) ResetProfileToDefaults(ctx.Profiles[p], p, ctx.Language, kSensor);
+    RebuildDeviceShadow(ctx, state);
+    state.ConfigSavePending = 0;
+    Forget();
+  }
+
+  // Forgets what the device saw so far.
+  void Forget() {
+    backend.ops.clear();
+    pause.Clear();
+  }
+
+  ProfileRecord& Profile() { return CurrentProfile(ctx); }
+
+  ApplyResult Apply() { return ApplyToDevice(ctx, *link, state); }
+
+  // The command frames written since the last Forget, in order.
+  std::vector<std::string> Frames() const {
+    std::vector<std::string> out;
+    for (const FakeOp& op : backend.ops)
+      if (op.kind == FakeOp::Set) out.push_back(HexLine(op.bytes));
+    return out;
+  }
+
+  FakeHidBackend backend;
+  RecordingPause pause;
+  std::unique_ptr<DeviceLink> link;
+  AppContext ctx;
+  DeviceUploadState state;
+};
+
+}  // namespace corvane::test
