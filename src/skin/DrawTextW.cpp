@@ -16,6 +16,8 @@ void DrawTextW(QPainter& p, const QString& text, const CRect& rect, unsigned for
   else if (format & DT_BOTTOM) flags |= Qt::AlignBottom;
   else flags |= Qt::AlignTop;
 
+  // Clipping to the rectangle is done here, so that DT_NOCLIP can let text overflow.
+  flags |= Qt::TextDontClip;
   p.save();
   if (!(format & DT_NOCLIP)) p.setClipRect(r, Qt::IntersectClip);
   if (format & DT_SINGLELINE || !(format & DT_WORDBREAK)) {
