@@ -1,11 +1,13 @@
 // corvanectl firmware: the carried firmware images. "info" prints the size and checksum
-// of the application and loader images as the firmware dialog loads them.
+// of the application and loader images as the firmware dialog loads them; "update"
+// (CmdFirmwareUpdate.cpp) writes them into the cable mouse.
 #include <cstdio>
 #include <ostream>
 #include <span>
 #include <string>
 
 #include "cli/Cli.h"
+#include "cli/CmdFirmwareUpdate.h"
 #include "device/FirmwareImages.h"
 #include "device/ImageChecksum.h"
 
@@ -68,9 +70,9 @@ struct FirmwareSubcommand {
   CliCommandFn run;
 };
 
-// The firmware update registers here as "update" beside "info".
 constexpr FirmwareSubcommand kFirmwareSubcommands[] = {
     {"info", &RunFirmwareInfo},
+    {"update", &RunFirmwareUpdate},
 };
 
 int RunFirmware(CliContext& ctx, const std::vector<std::string>& args) {
@@ -80,7 +82,7 @@ int RunFirmware(CliContext& ctx, const std::vector<std::string>& args) {
   return ctx.Usage("unknown firmware subcommand " + args[0]);
 }
 
-const CliCommandRegistrar kFirmware{"firmware", "firmware info               sizes and checksums of the carried images",
+const CliCommandRegistrar kFirmware{"firmware", "firmware info|update        the carried images; update the cable mouse's firmware",
                                     &RunFirmware};
 
 }  // namespace
