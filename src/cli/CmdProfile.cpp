@@ -1,11 +1,13 @@
 // corvanectl profile list|add|rename|delete|export|import: the main window's profile
 // commands with their rules. Every change is saved (config.ini and the five profile
-// files) before the command ends; none of them touches the device.
+// files) before the command ends; none of them touches the device except select
+// (ProfileSelect.cpp), which sends the newly current profile as a tab click does.
 #include <filesystem>
 
 #include "cli/Cli.h"
 #include "cli/KeyValueOutput.h"
 #include "cli/ProfileCliSupport.h"
+#include "cli/ProfileSelect.h"
 #include "lang/LanguageEntries.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
@@ -18,7 +20,9 @@ namespace {
 using Args = std::vector<std::string>;
 
 int Saved(CliContext& ctx) {
-  return SaveConfigAndProfiles(ctx) ? kExitOk : ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
+  return SaveConfigAndProfiles(ctx)
+             ? kExitOk
+             : ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
 }
 
 // A name the profile file can hold: not empty (refused as the name dialogs refuse it)
@@ -53,7 +57,9 @@ int Add(CliContext& ctx, const Args& args) {
   }
   if (const auto rc = CheckName(ctx, args[1])) return *rc;
   const int p = config.FirstHiddenProfile();
-  if (p < 0) return ctx.Refuse("config.ini names no free profile at list position " + std::to_string(config.GetProfileShowCount()));
+  if (p < 0)
+    return ctx.Refuse("config.ini names no free profile at list position " +
+                      std::to_string(config.GetProfileShowCount()));
   ProfileRecord& record = ctx.app->Profiles[p];
   ResetProfileToDefaults(*ctx.app, record, 0);
   record.SetProfileName(U16(args[1]));
@@ -102,7 +108,8 @@ int Import(CliContext& ctx, const Args& args) {
   // window's import does; the chosen file itself is never changed.
   const bool read = ReadProfileFile(*ctx.app, *p, std::filesystem::path(args[2]));
   const int rc = Saved(ctx);
-  if (!read) return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");
+  if (!read)
+    return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");
   return rc;
 }
 
@@ -113,6 +120,7 @@ struct Subcommand {
 
 constexpr Subcommand kSubcommands[] = {
     {"list", &List}, {"add", &Add}, {"rename", &Rename}, {"delete", &Delete}, {"export", &Export}, {"import", &Import},
+    {"select", &RunProfileSelect},
 };
 
 int RunProfile(CliContext& ctx, const Args& args) {
@@ -121,11 +129,12 @@ int RunProfile(CliContext& ctx, const Args& args) {
       if (args[0] == s.Name) return s.Run(ctx, args);
     }
   }
-  return ctx.Usage("usage: profile list|add NAME|rename N NAME|delete N|export N FILE|import N FILE");
+  return ctx.Usage("usage: profile list|select N|add NAME|rename N NAME|delete N|export N FILE|import N FILE");
 }
 
 const CliCommandRegistrar kProfile{
-    "profile", "profile list|add NAME|rename N NAME|delete N|export N FILE|import N FILE   the profile commands",
+    "profile",
+    "profile list|select N|add NAME|rename N NAME|delete N|export N FILE|import N FILE   the profile commands",
     &RunProfile};
 
 }  // namespace

@@ -1,0 +1,49 @@
+#include "cli/UploadCliSupport.h"
+
+#include <ostream>
+
+#include "device/ConfigSave.h"
+#include "settings/TextUtil.h"
+
+namespace corvane::cli {
+
+std::unique_ptr<UploadSession> UploadSession::Open(CliContext& ctx, int& exitCode) {
+  std::unique_ptr<UploadSession> s(new UploadSession(ctx));
+  s->session_ = DeviceSession::Open(ctx, exitCode);
+  if (!s->session_) return nullptr;
+  if (!s->session_->Link().MouseReachable()) {
+    exitCode = s->session_->RefuseNoDevice();
+    return nullptr;
+  }
+  s->rebuildSlots_ = RebuildDeviceShadow(*ctx.app, s->state_);
+  return s;
+}
+
+int UploadSession::RefuseEffect(const CommandEffect& effect, const std::string& fallback) const {
+  const std::u16string& text = ctx_.app->Language.Text(effect.AttentionText);
+  return effect.AttentionText != 0 && !text.empty() ? ctx_.Refuse(text) : ctx_.Refuse(fallback);
+}
+
+int UploadSession::ApplyAndSave() {
+  const ApplyResult result = ApplyToDevice(*ctx_.app, session_->Link(), state_);
+  if (result.Outcome == UploadOutcome::DeviceNotConnected) return session_->RefuseNoDevice();
+  std::vector<int> dropped = rebuildSlots_.DroppedButtons;
+  dropped.insert(dropped.end(), result.Slots.DroppedButtons.begin(), result.Slots.DroppedButtons.end());
+  for (const int button : dropped)
+    ctx_.err << "corvanectl: the macro of button " << button << " is no longer in the macro library; the button was disabled\n";
+  int rc = kExitOk;
+  if (result.Report.DeviceGone) {
+    rc = ctx_.Refuse("the mouse was disconnected during the upload; what it did not take is sent at the next upload");
+  } else {
+    for (const UploadProblem& problem : result.Report.Problems) rc = ctx_.Refuse(DescribeProblem(problem));
+  }
+  const int saved = WritePendingSave(ctx_, state_);
+  return rc != kExitOk ? rc : saved;
+}
+
+int WritePendingSave(CliContext& ctx, DeviceUploadState& state) {
+  if (RunPendingConfigSave(*ctx.app, state)) return kExitOk;
+  return ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
+}
+
+}  // namespace corvane::cli
