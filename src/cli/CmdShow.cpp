@@ -52,7 +52,8 @@ void AddDpi(KeyValueOutput& out, const ProfileRecord& r, const DpiStepTables& dp
   for (int k = 0; k < kDpiLevelCount; ++k) {
     const auto i = static_cast<std::size_t>(k);
     const std::string key = "dpi." + std::to_string(k);
-    out.Text(key, std::to_string(DpiOfStep(dpi, r.XYSettingX[i])) + "x" + std::to_string(DpiOfStep(dpi, r.XYSettingY[i])));
+    out.Text(key,
+             std::to_string(DpiOfStep(dpi, r.XYSettingX[i])) + "x" + std::to_string(DpiOfStep(dpi, r.XYSettingY[i])));
     out.Number(key + ".enabled", r.DpiLevelEnabled(k) ? 1 : 0);
     out.Text(key + ".color", HexColour(r.DPILevelIndication[i]));
   }
@@ -115,8 +116,8 @@ int RunShow(CliContext& ctx, const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CliCommandRegistrar kShow{"show", "show [--profile N]          print a profile's settings (the current one by default)",
-                                &RunShow};
+const CliCommandRegistrar kShow{
+    "show", "show [--profile N]          print a profile's settings (the current one by default)", &RunShow};
 
 }  // namespace
 }  // namespace corvane::cli

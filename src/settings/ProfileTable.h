@@ -131,7 +131,9 @@ struct ProfileRecord {
   void SetLighting2Name(std::u16string_view text) { Lighting2Name = text; }
   std::u16string GetLighting1Name() const { return Lighting1Name; }
 
-  bool DpiLevelEnabled(int level) const { return level >= 0 && level < kDpiLevelCount && ((DPIOffOnFlag >> level) & 1) != 0; }
+  bool DpiLevelEnabled(int level) const {
+    return level >= 0 && level < kDpiLevelCount && ((DPIOffOnFlag >> level) & 1) != 0;
+  }
 };
 
 struct ProfileTable {

@@ -28,7 +28,8 @@ struct ProfileFolder {
   std::string Text(int n) const { return Utf8(lang->Language.Text(n)); }
   std::vector<std::u16string> Config() const { return Utf16Lines(folder.Bytes("config/config.ini")); }
   std::u16string SlotLine(int p, int line) const {
-    return Utf16Lines(folder.Bytes("config/default" + std::to_string(p) + ".psf")).at(static_cast<std::size_t>(line - 1));
+    return Utf16Lines(folder.Bytes("config/default" + std::to_string(p) + ".psf"))
+        .at(static_cast<std::size_t>(line - 1));
   }
   // The one-line refusal corvanectl prints.
   std::string Refusal(int n) const { return "corvanectl: " + Text(n) + "\n"; }

@@ -44,7 +44,8 @@ std::unique_ptr<ProfileRecord> EveryFieldSet() {
   std::uint32_t seed = 1;
   const auto next = [&] { return seed = seed * 1103515245u + 12345u; };
   for (int i = 0; i < kSettingCount; ++i) {
-    r->Settings[static_cast<std::size_t>(i)] = {u"K" + FormatDecimal(i), FormatDecimal(static_cast<long>(next() % 1000))};
+    r->Settings[static_cast<std::size_t>(i)] = {u"K" + FormatDecimal(i),
+                                                FormatDecimal(static_cast<long>(next() % 1000))};
   }
   r->Settings[1].Value = u"a=b \t value with = and spaces ";
   for (int k = 0; k < kButtonCount; ++k) {
