@@ -1,6 +1,6 @@
 // corvanectl status [--wait MS]: the link state, then the status reports the mouse sends
-// within MS milliseconds (default 300). Until the status decoding exists the reports are
-// printed raw.
+// within MS milliseconds (default 300), decoded as the program decodes them (so the
+// current profile follows the mouse, and that change is saved before the end).
 #include <array>
 #include <chrono>
 #include <mutex>
@@ -9,8 +9,8 @@
 
 #include "cli/Cli.h"
 #include "cli/DeviceSession.h"
+#include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
-#include "device/TraceSink.h"
 #include "settings/TextUtil.h"
 
 namespace corvane::cli {
@@ -131,28 +131,31 @@ int RunStatus(CliContext& ctx, const std::vector<std::string>& args) {
   CollectReports(*session, readers, log, static_cast<int>(waitMs));
   const std::vector<RawReport> reports = log.Take();
 
+  StatusCliDecoder decoder(ctx, *session);
   if (ctx.options.json) {
-    ctx.out << "{\"connection\":\"" << connection << "\",\"link\":\"" << linkText << "\",\"rawReports\":[";
+    ctx.out << "{\"connection\":\"" << connection << "\",\"link\":\"" << linkText << "\",\"reports\":[";
     const char* sep = "";
     for (const auto& r : reports) {
-      ctx.out << sep << "{\"role\":\"" << RoleInfo(r.role).name << "\",\"bytes\":\"" << FormatTraceBytes(r.bytes)
-              << "\"}";
-      sep = ",";
+      if (const auto json = decoder.Decode(r.role, r.bytes)) {
+        ctx.out << sep << *json;
+        sep = ",";
+      }
     }
     ctx.out << "]}\n";
   } else {
     ctx.out << "connection=" << connection << "\n";
     ctx.out << "link=" << linkText << "\n";
     for (const auto& r : reports)
-      ctx.out << "raw-report " << RoleInfo(r.role).name << " " << FormatTraceBytes(r.bytes) << "\n";
+      if (const auto line = decoder.Decode(r.role, r.bytes)) ctx.out << *line << "\n";
   }
+  const int saved = decoder.Finish();
   for (const auto& r : readers) {
     if (r.gone) return ctx.Refuse("the " + std::string(RoleInfo(r.role).name) + " connection was lost during the command");
   }
-  return kExitOk;
+  return saved;
 }
 
-const CliCommandRegistrar kStatus{"status", "status [--wait MS]          link state and the status reports of MS ms",
+const CliCommandRegistrar kStatus{"status", "status [--wait MS]          link state and decoded status reports of MS ms",
                                   &RunStatus};
 
 }  // namespace

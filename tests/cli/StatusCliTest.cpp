@@ -42,7 +42,7 @@ TEST(StatusCli, LinkState) {
   }
 }
 
-TEST(StatusCli, ReportsArrivingDuringTheWaitArePrintedRaw) {
+TEST(StatusCli, ReportsArrivingDuringTheWaitAreDecoded) {
   TempDataFolder folder;
   SimState state;
   // The receiver is pairing and links its mouse 100 ms from now; it reports that.
@@ -58,17 +58,19 @@ TEST(StatusCli, ReportsArrivingDuringTheWaitArePrintedRaw) {
   const auto out = OutputLines(run.out);
   ASSERT_EQ(out.size(), 3u) << run.out;
   EXPECT_EQ(out[1], "link=down");
-  // Report 7 with the link flag set.
-  EXPECT_EQ(out[2].substr(0, 26), "raw-report receiver 07 01 ");
+  EXPECT_EQ(out[2],
+            "report receiver link=1 dpi-level=2 polling=1000 battery=100 charge=0 lighting-mode=1 quick-launch=0 "
+            "sensor=0x3311 move-lighting=0 sleep=1 lightoff=1 color=FF0000 speed=2");
   const auto lines = TraceLines(trace);
   EXPECT_EQ(TraceOf(lines, "sleep"), std::vector<std::string>{"sleep 300"});
   const auto input = TraceOf(lines, "input");
   ASSERT_EQ(input.size(), 1u);
-  EXPECT_EQ(input[0].substr(6), out[2].substr(11));
+  // Report 7 with the link flag set.
+  EXPECT_EQ(input[0].substr(0, 26), "input receiver 07 01 02 01");
 
   const auto json = RunCorvanectl(folder.Root(), {"--simulate=receiver", "--sim-state", stateFile, "--no-wait",
                                                   "--json", "status", "--wait", "0"});
-  EXPECT_EQ(json.out, "{\"connection\":\"receiver\",\"link\":\"up\",\"rawReports\":[]}\n");
+  EXPECT_EQ(json.out, "{\"connection\":\"receiver\",\"link\":\"up\",\"reports\":[]}\n");
 }
 
 TEST(StatusCli, WaitsInRealTimeWithoutNoWait) {
