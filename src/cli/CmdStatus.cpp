@@ -11,7 +11,6 @@
 #include "cli/DeviceSession.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
-#include "settings/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
