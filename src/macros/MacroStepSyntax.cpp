@@ -1,6 +1,8 @@
 #include "macros/MacroStepSyntax.h"
 
+#include <initializer_list>
 #include <optional>
+#include <string_view>
 
 #include "settings/KeyTables.h"
 #include "settings/TextUtil.h"
@@ -20,6 +22,14 @@ constexpr SignedStepForm kSignedForms[] = {
     {u"my:", kMacroMoveY},
     {u"wheel:", kMacroWheel},
 };
+
+// Message pieces are appended one by one: GCC 12 misreads chained string additions
+// (a false -Wrestrict).
+std::string Message(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (std::string_view p : parts) out += p;
+  return out;
+}
 
 bool AllDigits(std::u16string_view t) {
   if (t.empty()) return false;
@@ -45,7 +55,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
   const std::u16string_view name = text.substr(1);
   if (const auto code = HexCode(name)) {
     if (*code < kFirstKeyCode || *code > kVkMouseK5) {
-      error = "key code " + Utf8(name) + " is not a key or mouse button of a macro step (0x08..0xE4)";
+      error = Message({"key code ", Utf8(name), " is not a key or mouse button of a macro step (0x08..0xE4)"});
       return false;
     }
     step = MakeKeyStep(static_cast<std::uint8_t>(*code), release);
@@ -53,7 +63,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
   }
   const auto code = PressReleaseStepOfName(name);
   if (!code) {
-    error = "unknown key or mouse button name \"" + Utf8(name) + "\"";
+    error = Message({"unknown key or mouse button name \"", Utf8(name), "\""});
     return false;
   }
   step = MakeKeyStep(*code, release);
@@ -63,7 +73,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
 bool ParseSigned(std::u16string_view number, std::uint8_t code, MacroAction& step, std::string& error) {
   const std::u16string_view digits = !number.empty() && (number[0] == u'-' || number[0] == u'+') ? number.substr(1) : number;
   if (!AllDigits(digits) || digits.size() > 4) {
-    error = "\"" + Utf8(number) + "\" is not a whole number";
+    error = Message({"\"", Utf8(number), "\" is not a whole number"});
     return false;
   }
   const long v = ParseLong(number);
@@ -86,26 +96,39 @@ bool ParseMacroStep(std::u16string_view text, MacroAction& step, std::string& er
   if (text.size() > 2 && text.substr(text.size() - 2) == u"ms") {
     const std::u16string_view number = text.substr(0, text.size() - 2);
     if (!AllDigits(number) || number.size() > 9 || static_cast<unsigned long>(ParseLong(number)) > kMaxMacroDelayMs) {
-      error = "a delay is 0.." + std::to_string(kMaxMacroDelayMs) + " ms, written like 50ms";
+      error = Message({"a delay is 0..", std::to_string(kMaxMacroDelayMs), " ms, written like 50ms"});
       return false;
     }
     step = MakeDelayStep(static_cast<std::uint32_t>(ParseLong(number)));
     return true;
   }
-  error = "\"" + Utf8(text) + "\" is not a step (+NAME, -NAME, NUMBERms, mx:N, my:N, wheel:N)";
+  error = Message({"\"", Utf8(text), "\" is not a step (+NAME, -NAME, NUMBERms, mx:N, my:N, wheel:N)"});
   return false;
 }
 
 std::u16string FormatMacroStep(const MacroAction& step) {
-  if (IsDelayStep(step)) return FormatDecimal(DelayOf(step)) + u"ms";
-  for (const auto& f : kSignedForms) {
-    if (step.bytes[0] == f.Code) return std::u16string(f.Prefix) + FormatDecimal(static_cast<std::int8_t>(step.bytes[3]));
+  std::u16string out;
+  if (IsDelayStep(step)) {
+    out = FormatDecimal(DelayOf(step));
+    out += u"ms";
+    return out;
   }
-  const std::u16string sign = (step.bytes[1] & kMacroReleaseBit) ? u"-" : u"+";
+  for (const auto& f : kSignedForms) {
+    if (step.bytes[0] != f.Code) continue;
+    out = f.Prefix;
+    out += FormatDecimal(static_cast<std::int8_t>(step.bytes[3]));
+    return out;
+  }
+  out.push_back((step.bytes[1] & kMacroReleaseBit) ? u'-' : u'+');
   const std::uint8_t code = step.bytes[0];
   const std::u16string_view name = KeyName(code);
-  if (PressReleaseStepOfName(name) == code) return sign + std::u16string(name);
-  return sign + u"0x" + FormatHexFixed(code, 2);
+  if (PressReleaseStepOfName(name) == code) {
+    out += name;
+  } else {
+    out += u"0x";
+    out += FormatHexFixed(code, 2);
+  }
+  return out;
 }
 
 }  // namespace corvane

@@ -25,15 +25,24 @@ constexpr SignedStepText kSignedSteps[] = {
 }  // namespace
 
 MacroStepDisplay StepDisplay(const MacroAction& step) {
-  if (IsDelayStep(step)) return {FormatDecimal(DelayOf(step)) + u"ms", MacroStepIcon::kDelay};
+  MacroStepDisplay d;
+  if (IsDelayStep(step)) {
+    d.Text = FormatDecimal(DelayOf(step));
+    d.Text += u"ms";
+    d.Icon = MacroStepIcon::kDelay;
+    return d;
+  }
   for (const auto& s : kSignedSteps) {
     if (step.bytes[0] != s.Code) continue;
     const int amount = static_cast<std::int8_t>(step.bytes[3]);
-    return {std::u16string(amount < 0 ? s.Negative : s.NotNegative) + FormatDecimal(std::abs(amount)),
-            MacroStepIcon::kNone};
+    d.Text = amount < 0 ? s.Negative : s.NotNegative;
+    d.Text += FormatDecimal(std::abs(amount));
+    return d;
   }
   const bool release = (step.bytes[1] & kMacroReleaseBit) != 0;
-  return {std::u16string(KeyName(step.bytes[0])), release ? MacroStepIcon::kRelease : MacroStepIcon::kPress};
+  d.Text = KeyName(step.bytes[0]);
+  d.Icon = release ? MacroStepIcon::kRelease : MacroStepIcon::kPress;
+  return d;
 }
 
 }  // namespace corvane

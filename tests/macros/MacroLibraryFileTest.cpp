@@ -351,7 +351,9 @@ TEST(MacroLibraryFile, GarbageNeverCrashes) {
   // Many records placed on the same slot: the last one wins, nothing leaks.
   auto lines = Header();
   for (int i = 0; i < 50; ++i) {
-    const auto r = MacroRecord(u"", u"R" + FormatDecimal(i), Loc(2, 3, 4, 5), i + 1, kReloadSteps);
+    std::u16string name = u"R";
+    name += FormatDecimal(i);
+    const auto r = MacroRecord(u"", name, Loc(2, 3, 4, 5), i + 1, kReloadSteps);
     lines.insert(lines.end(), r.begin(), r.end());
   }
   const Loaded l = Load(Join(lines));

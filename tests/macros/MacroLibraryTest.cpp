@@ -21,7 +21,11 @@ MacroLocation AddMacro(MacroLibrary& lib, std::u16string_view name, MacroLocatio
   return parent;
 }
 
-std::u16string Numbered(std::u16string_view prefix, int i) { return std::u16string(prefix) + FormatDecimal(i); }
+std::u16string Numbered(std::u16string_view prefix, int i) {
+  std::u16string name(prefix);
+  name += FormatDecimal(i);
+  return name;
+}
 
 std::u16string NameAt(const MacroLibrary& lib, const MacroLocation& l) {
   const MacroNode* n = lib.NodeAt(l);

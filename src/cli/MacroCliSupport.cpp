@@ -1,0 +1,85 @@
+#include "cli/MacroCliSupport.h"
+
+#include <ostream>
+
+#include "lang/LanguageEntries.h"
+#include "macros/MacroLibraryFile.h"
+#include "macros/MacroPath.h"
+#include "settings/TextUtil.h"
+
+namespace corvane::cli {
+
+std::string Cat(std::initializer_list<std::string_view> parts) {
+  std::string out;
+  for (std::string_view p : parts) out += p;
+  return out;
+}
+
+int RefuseWithText(const CliContext& ctx, int n, const char* fallback) {
+  const std::u16string& text = ctx.app->Language.Text(n);
+  return text.empty() ? ctx.Refuse(std::string(fallback)) : ctx.Refuse(text);
+}
+
+std::optional<MacroLocation> FindNode(const CliContext& ctx, const std::string& path, int& rc) {
+  const auto at = FindMacroPath(ctx.app->Macros, U16(path));
+  if (!at) rc = ctx.Refuse(Cat({"no macro or folder \"", path, "\" in the library"}));
+  return at;
+}
+
+bool TakeInto(const CliContext& ctx, std::vector<std::string>& args, std::optional<std::string>& into, int& rc) {
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::optional<std::string> value;
+    if (args[i] == "--into") {
+      if (i + 1 >= args.size()) {
+        rc = ctx.Usage("--into needs a PATH");
+        return false;
+      }
+      value = args[++i];
+    } else if (args[i].rfind("--into=", 0) == 0) {
+      value = args[i].substr(7);
+    } else {
+      rest.push_back(args[i]);
+      continue;
+    }
+    if (into) {
+      rc = ctx.Usage("--into is given twice");
+      return false;
+    }
+    into = value;
+  }
+  args = std::move(rest);
+  return true;
+}
+
+std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::optional<std::string>& into, int& rc) {
+  if (!into) return MacroLocation::None();
+  return FindNode(ctx, *into, rc);
+}
+
+int SaveLibrary(const CliContext& ctx) {
+  if (SaveMacroLibraryFile(*ctx.app)) return kExitOk;
+  return ctx.Refuse(Cat({"the macro library could not be written to ", MacroLibraryFilePath(*ctx.app).string()}));
+}
+
+int FinishImport(const CliContext& ctx, const MacroImportResult& result, const std::string& file) {
+  switch (result.status) {
+    case MacroImportStatus::kImported:
+      break;
+    case MacroImportStatus::kClash:
+      return RefuseWithText(ctx, kTextNameInUse, "This name is already in use here.");
+    case MacroImportStatus::kNoSource:
+      return ctx.Refuse(Cat({file, " holds nothing to import (unreadable, empty, or its selection names no node)"}));
+    case MacroImportStatus::kFull:
+      return ctx.Refuse("the destination already holds 60 entries; nothing was imported");
+    case MacroImportStatus::kNothingFits:
+      return ctx.Refuse("folders cannot go into a second-level folder; nothing was imported");
+  }
+  for (const MacroLocation& at : result.created) {
+    const MacroNode* node = ctx.app->Macros.NodeAt(at);
+    ctx.out << Utf8(MacroPathOf(ctx.app->Macros, at)) << (node->IsFolder() ? "/" : "") << "\n";
+  }
+  return SaveLibrary(ctx);
+}
+
+}  // namespace corvane::cli
