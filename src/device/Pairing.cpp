@@ -1,5 +1,7 @@
 #include "device/Pairing.h"
 
+#include "device/StatusReport.h"
+
 namespace corvane {
 
 PairingReport BuildPairingRequest() {
@@ -16,8 +18,9 @@ bool SendPairingRequest(DeviceLink& link) {
 }
 
 std::optional<bool> ReceiverLinkFlag(std::span<const std::uint8_t> report) {
-  if (report.size() < 2 || report[0] != kReportStatus) return std::nullopt;
-  return report[1] != 0;
+  if (report.size() <= StatusReport::kLinkOffset || report[StatusReport::kReportIdOffset] != kReportStatus)
+    return std::nullopt;
+  return report[StatusReport::kLinkOffset] != 0;
 }
 
 PairingStart PairingSession::Start() {
