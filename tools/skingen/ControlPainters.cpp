@@ -89,15 +89,10 @@ QImage PaintMenuRow(int w, int h, bool hover, bool submenu) {
     p.fillRect(QRect(6, h - 1, w - 12, 1), QColor(0x2A, 0x2A, 0x2F));
   }
   if (submenu) {
-    QPainterPath tri;
     const double cx = w - 10, cy = h / 2.0;
-    tri.moveTo(cx - 2.5, cy - 4);
-    tri.lineTo(cx + 2.5, cy);
-    tri.lineTo(cx - 2.5, cy + 4);
-    tri.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(hover ? kWhite : kGrey);
-    p.drawPath(tri);
+    p.drawPath(ClosedPath({{cx - 2.5, cy - 4}, {cx + 2.5, cy}, {cx - 2.5, cy + 4}}));
   }
   return img;
 }

@@ -15,24 +15,10 @@ QImage PaintFolder(bool open) {
   const QColor body(0xE8, 0xB8, 0x48);
   p.setPen(QPen(body.darker(140), 1));
   p.setBrush(body.darker(115));
-  QPainterPath back;
-  back.moveTo(1, 2);
-  back.lineTo(6, 2);
-  back.lineTo(7.5, 3.5);
-  back.lineTo(14.5, 3.5);
-  back.lineTo(14.5, 12.5);
-  back.lineTo(1, 12.5);
-  back.closeSubpath();
-  p.drawPath(back);
+  p.drawPath(ClosedPath({{1, 2}, {6, 2}, {7.5, 3.5}, {14.5, 3.5}, {14.5, 12.5}, {1, 12.5}}));
   p.setBrush(body);
   if (open) {
-    QPainterPath front;
-    front.moveTo(3, 6);
-    front.lineTo(15.5, 6);
-    front.lineTo(13.5, 12.5);
-    front.lineTo(1, 12.5);
-    front.closeSubpath();
-    p.drawPath(front);
+    p.drawPath(ClosedPath({{3, 6}, {15.5, 6}, {13.5, 12.5}, {1, 12.5}}));
   } else {
     p.drawRect(QRectF(1, 5, 13.5, 7.5));
   }
@@ -52,25 +38,8 @@ QImage PaintMacroIcon(const QString& kind) {
     return img;
   }
   const bool down = kind == "down";
-  QPainterPath arrow;
-  if (down) {
-    arrow.moveTo(3.5, 1);
-    arrow.lineTo(8.5, 1);
-    arrow.lineTo(8.5, 6);
-    arrow.lineTo(11, 6);
-    arrow.lineTo(6, 11);
-    arrow.lineTo(1, 6);
-    arrow.lineTo(3.5, 6);
-  } else {
-    arrow.moveTo(3.5, 11);
-    arrow.lineTo(8.5, 11);
-    arrow.lineTo(8.5, 6);
-    arrow.lineTo(11, 6);
-    arrow.lineTo(6, 1);
-    arrow.lineTo(1, 6);
-    arrow.lineTo(3.5, 6);
-  }
-  arrow.closeSubpath();
+  const QPainterPath arrow = down ? ClosedPath({{3.5, 1}, {8.5, 1}, {8.5, 6}, {11, 6}, {6, 11}, {1, 6}, {3.5, 6}})
+                                  : ClosedPath({{3.5, 11}, {8.5, 11}, {8.5, 6}, {11, 6}, {6, 1}, {1, 6}, {3.5, 6}});
   p.setPen(Qt::NoPen);
   p.setBrush(down ? kAccent : kOrange);
   p.drawPath(arrow);
@@ -98,15 +67,9 @@ QImage PaintLogo() {
   QImage img = Canvas(180, 40);
   QPainter p(&img);
   Smooth(p);
-  QPainterPath mark;
-  mark.moveTo(4, 30);
-  mark.lineTo(16, 8);
-  mark.lineTo(28, 30);
-  mark.lineTo(16, 22);
-  mark.closeSubpath();
   p.setPen(Qt::NoPen);
   p.setBrush(kAccent);
-  p.drawPath(mark);
+  p.drawPath(ClosedPath({{4, 30}, {16, 8}, {28, 30}, {16, 22}}));
   QFont f("DejaVu Sans");
   f.setPixelSize(20);
   f.setBold(true);

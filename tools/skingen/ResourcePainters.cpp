@@ -18,15 +18,9 @@ QImage PaintAppIcon() {
   p.setPen(QPen(kAccent, 4));
   p.setBrush(g);
   p.drawRoundedRect(QRectF(4, 4, 120, 120), 26, 26);
-  QPainterPath mark;
-  mark.moveTo(28, 96);
-  mark.lineTo(64, 26);
-  mark.lineTo(100, 96);
-  mark.lineTo(64, 74);
-  mark.closeSubpath();
   p.setPen(Qt::NoPen);
   p.setBrush(kAccent);
-  p.drawPath(mark);
+  p.drawPath(ClosedPath({{28, 96}, {64, 26}, {100, 96}, {64, 74}}));
   return img;
 }
 
@@ -76,19 +70,9 @@ QImage PaintArrowStrip(bool up) {
     p.setPen(Qt::NoPen);
     p.setBrush(fills[k]);
     p.drawRect(QRectF(x0, 0, 14, 14));
-    QPainterPath tri;
-    if (up) {
-      tri.moveTo(x0 + 3.5, 9.5);
-      tri.lineTo(x0 + 7, 5);
-      tri.lineTo(x0 + 10.5, 9.5);
-    } else {
-      tri.moveTo(x0 + 3.5, 4.5);
-      tri.lineTo(x0 + 7, 9);
-      tri.lineTo(x0 + 10.5, 4.5);
-    }
-    tri.closeSubpath();
     p.setBrush(glyphs[k]);
-    p.drawPath(tri);
+    p.drawPath(up ? ClosedPath({{x0 + 3.5, 9.5}, {x0 + 7, 5}, {x0 + 10.5, 9.5}})
+                  : ClosedPath({{x0 + 3.5, 4.5}, {x0 + 7, 9}, {x0 + 10.5, 4.5}}));
   }
   return img;
 }

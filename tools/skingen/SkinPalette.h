@@ -1,8 +1,11 @@
 #pragma once
 // The dark theme every generated picture shares.
+#include <initializer_list>
+
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 namespace skingen {
@@ -32,6 +35,21 @@ inline void Smooth(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+// The closed polygon through the corners, in order.
+inline QPainterPath ClosedPath(std::initializer_list<QPointF> corners) {
+  QPainterPath path;
+  bool first = true;
+  for (const QPointF& c : corners) {
+    if (first)
+      path.moveTo(c);
+    else
+      path.lineTo(c);
+    first = false;
+  }
+  path.closeSubpath();
+  return path;
 }
 
 }  // namespace skingen

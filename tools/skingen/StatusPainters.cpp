@@ -102,17 +102,9 @@ QImage PaintBattery(const QString& kind) {
   if (kind == "empty") {
     outline();
   } else if (kind == "lighting") {
-    QPainterPath bolt;
-    bolt.moveTo(16, 14);
-    bolt.lineTo(8, 35);
-    bolt.lineTo(14, 35);
-    bolt.lineTo(11, 52);
-    bolt.lineTo(20, 29);
-    bolt.lineTo(14, 29);
-    bolt.closeSubpath();
     p.setPen(QPen(QColor(0x10, 0x10, 0x10), 1.2));
     p.setBrush(kYellow);
-    p.drawPath(bolt);
+    p.drawPath(ClosedPath({{16, 14}, {8, 35}, {14, 35}, {11, 52}, {20, 29}, {14, 29}}));
   } else {
     const QColor c = kind == "green" || kind == "full" ? kGreen
                      : kind == "orange"                ? kOrange
@@ -170,11 +162,7 @@ QImage PaintPowerDial(int level) {
   QPainter p(&img);
   Smooth(p);
   for (int i = 0; i < 8; ++i) {
-    QPainterPath wedge;
-    wedge.moveTo(70, 71);
-    wedge.lineTo(kRim[i].x, kRim[i].y);
-    wedge.lineTo(kRim[i + 1].x, kRim[i + 1].y);
-    wedge.closeSubpath();
+    const QPainterPath wedge = ClosedPath({{70, 71}, {kRim[i].x, kRim[i].y}, {kRim[i + 1].x, kRim[i + 1].y}});
     const bool lit = i < level;
     QColor c = lit ? kAccent : QColor(0x2C, 0x2C, 0x31);
     if (lit) c = c.darker(100 + (level - 1 - i) * 8);
