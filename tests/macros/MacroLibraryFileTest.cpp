@@ -364,3 +364,32 @@ TEST(MacroLibraryFile, GarbageNeverCrashes) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// A library too large for the reader's file limit is not written: the old file stays,
+// rather than being replaced by one the next start could not read at all.
+TEST(MacroLibraryFile, NeverWritesAFileTooLargeToReadBack) {
+  MacroLibrary lib;
+  const std::size_t nameLength = UnicodeTextReader::kMaxFileBytes / 2 / 60 + 1;
+  for (int a = 0; a < 60; ++a) {
+    std::u16string name = FormatDecimal(a);  // names differ at once, so comparing them is quick
+    name.append(nameLength, u'n');
+    MacroLocation top;
+    ASSERT_EQ(lib.AddFolder(name, top), MacroNodeChange::kDone);
+  }
+  const fs::path file = fs::path(::testing::TempDir()) / "too-large.mlf";
+  MacroLibrary small;
+  ASSERT_TRUE(SaveMacroLibrary(file, small, MacroLocation::None()));
+  std::string before;
+  ASSERT_TRUE(ReadFileBytes(file, before));
+  EXPECT_FALSE(SaveMacroLibrary(file, lib, MacroLocation::None()));
+  std::string after;
+  ASSERT_TRUE(ReadFileBytes(file, after));
+  EXPECT_TRUE(after == before) << after.size() << " bytes on disk";
+  fs::remove(file);
+}
+
+}  // namespace
+}  // namespace corvane
