@@ -13,29 +13,17 @@ namespace corvane {
 
 CEditShowList::CEditShowList(ControlHost* parent, unsigned, CRect rect, std::u16string text, bool visible,
                              bool shown, bool disabled)
-    : CControlBase(parent, kEditShowListId, rect, std::move(text), visible, shown, disabled) {}
+    : CRowList(parent, kEditShowListId, rect, std::move(text), visible, shown, disabled) {}
 
 bool CEditShowList::LoadFolderOpenImage(std::u16string_view n) { return folderOpen_.Load(SkinFilePath(Ctx(), n)); }
 bool CEditShowList::LoadFolderClosedImage(std::u16string_view n) {
   return folderClosed_.Load(SkinFilePath(Ctx(), n));
 }
 
-int CEditShowList::RowHeight() const { return std::max(1, static_cast<int>(20 * Scale())); }
-
-int CEditShowList::VisibleRows() const {
-  return static_cast<int>((rect_.Height() + 10 * Scale()) / (20 * Scale()));
-}
-
 int CEditShowList::RowCount() const { return CountVisibleRows(Ctx().Macros); }
 
 int CEditShowList::FolderImageWidth() const {
   return folderOpen_.IsDrawable() ? folderOpen_.Width() : folderClosed_.IsDrawable() ? folderClosed_.Width() : 16;
-}
-
-int CEditShowList::RowAt(int y) const {
-  // Rows are counted from the top row shown.
-  const int row = topRow_ + static_cast<int>((y - rect_.top) / (20 * Scale()));
-  return row >= 0 && row < RowCount() ? row : -1;
 }
 
 void CEditShowList::Select(int row) {
@@ -87,8 +75,6 @@ void CEditShowList::Draw(QPainter& dc, CRect) {
   dc.restore();
 }
 
-bool CEditShowList::OnMouseMove(unsigned, int x, int y) { return ButtonMouseMove(x, y); }
-
 bool CEditShowList::OnLButtonDown(unsigned, int x, int y) {
   if (disabled_ || !rect_.Contains(x, y)) return false;
   state_ = 2;
@@ -104,17 +90,6 @@ bool CEditShowList::OnLButtonDown(unsigned, int x, int y) {
     }
   }
   Notify(kNotifyPress);
-  return true;
-}
-
-bool CEditShowList::OnLButtonUp(unsigned, int x, int y) {
-  if (disabled_) return false;
-  if (rect_.Contains(x, y)) {
-    state_ = 1;
-    Notify(kNotifyClick);
-  } else {
-    state_ = 0;
-  }
   return true;
 }
 

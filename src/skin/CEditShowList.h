@@ -5,14 +5,14 @@
 // closes the folder, a right click selects and reports code 11 with the point.
 #include <QPoint>
 
-#include "skin/CControlBase.h"
+#include "skin/CRowList.h"
 #include "skin/SkinImage.h"
 
 namespace corvane {
 
 constexpr unsigned kEditShowListId = 2015;
 
-class CEditShowList : public CControlBase {
+class CEditShowList : public CRowList {
  public:
   CEditShowList(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible = true,
                 bool shown = true, bool disabled = false);
@@ -20,12 +20,7 @@ class CEditShowList : public CControlBase {
   bool LoadFolderOpenImage(std::u16string_view skinName);
   bool LoadFolderClosedImage(std::u16string_view skinName);
 
-  int RowHeight() const;
-  int VisibleRows() const;
-  int RowCount() const;
-  int TopRow() const { return topRow_; }
-  void SetTopRow(int row) { topRow_ = row < 0 ? 0 : row; }
-  int SelectedRow() const { return selectedRow_; }
+  int RowCount() const override;
   // Selects the row of the library's current selection (-1 when it is not visible).
   void SyncSelection();
   // Scrolls so that the selected row is shown.
@@ -34,22 +29,17 @@ class CEditShowList : public CControlBase {
   const QPoint& RightClickPoint() const { return rightClick_; }
 
   void Draw(QPainter& dc, CRect clip) override;
-  bool OnMouseMove(unsigned flags, int x, int y) override;
   bool OnLButtonDown(unsigned flags, int x, int y) override;
-  bool OnLButtonUp(unsigned flags, int x, int y) override;
   bool OnLButtonDblClk(unsigned flags, int x, int y) override;
   bool OnRButtonUp(unsigned flags, int x, int y) override;
   void ReleaseImages() override;
 
  private:
-  int RowAt(int y) const;
   // Selects the row (or nothing); the library's current selection follows.
   void Select(int row);
   int FolderImageWidth() const;
 
   SkinImage folderOpen_, folderClosed_;
-  int topRow_ = 0;
-  int selectedRow_ = -1;
   QPoint rightClick_;
 };
 

@@ -13,24 +13,15 @@ namespace corvane {
 
 CImageShowList::CImageShowList(ControlHost* parent, unsigned, CRect rect, std::u16string text, bool visible,
                                bool shown, bool disabled)
-    : CControlBase(parent, kImageShowListId, rect, std::move(text), visible, shown, disabled) {}
+    : CRowList(parent, kImageShowListId, rect, std::move(text), visible, shown, disabled) {}
 
 bool CImageShowList::LoadKeyDownImage(std::u16string_view n) { return keyDown_.Load(SkinFilePath(Ctx(), n)); }
 bool CImageShowList::LoadKeyUpImage(std::u16string_view n) { return keyUp_.Load(SkinFilePath(Ctx(), n)); }
 bool CImageShowList::LoadDelayImage(std::u16string_view n) { return delay_.Load(SkinFilePath(Ctx(), n)); }
 
-int CImageShowList::VisibleRows() const {
-  return static_cast<int>((rect_.Height() + 10 * Scale()) / (20 * Scale()));
-}
-
 int CImageShowList::RowCount() const {
   if (!item_) return 0;
   return static_cast<int>(std::min(item_->MacroActionNum, MacroItem::kMaxActions));
-}
-
-int CImageShowList::RowAt(int y) const {
-  const int row = topRow_ + static_cast<int>((y - rect_.top) / (20 * Scale()));
-  return row >= 0 && row < RowCount() ? row : -1;
 }
 
 void CImageShowList::Draw(QPainter& dc, CRect) {
@@ -39,7 +30,7 @@ void CImageShowList::Draw(QPainter& dc, CRect) {
   dc.setClipRect(rect_.ToQRect(), Qt::IntersectClip);
   dc.fillRect(rect_.ToQRect(), ColorOf(0x004B4B4B));
   dc.setFont(font_);
-  const int rowH = std::max(1, static_cast<int>(20 * s));
+  const int rowH = RowHeight();
   for (int row = topRow_, i = 0; row < RowCount() && i <= VisibleRows(); ++row, ++i) {
     const int top = rect_.top + i * rowH;
     const CRect rowRect{rect_.left, top, rect_.right, top + rowH};
@@ -58,24 +49,11 @@ void CImageShowList::Draw(QPainter& dc, CRect) {
   dc.restore();
 }
 
-bool CImageShowList::OnMouseMove(unsigned, int x, int y) { return ButtonMouseMove(x, y); }
-
 bool CImageShowList::OnLButtonDown(unsigned, int x, int y) {
   if (disabled_ || !rect_.Contains(x, y)) return false;
   state_ = 2;
   selectedRow_ = RowAt(y);
   Notify(kNotifyPress);
-  return true;
-}
-
-bool CImageShowList::OnLButtonUp(unsigned, int x, int y) {
-  if (disabled_) return false;
-  if (rect_.Contains(x, y)) {
-    state_ = 1;
-    Notify(kNotifyClick);
-  } else {
-    state_ = 0;
-  }
   return true;
 }
 

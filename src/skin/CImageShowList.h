@@ -1,7 +1,7 @@
 #pragma once
 // The steps of the macro being edited (id always 2020): one row per step with its text
 // and a press, release or delay picture.
-#include "skin/CControlBase.h"
+#include "skin/CRowList.h"
 #include "skin/SkinImage.h"
 
 namespace corvane {
@@ -9,7 +9,7 @@ namespace corvane {
 struct MacroItem;
 constexpr unsigned kImageShowListId = 2020;
 
-class CImageShowList : public CControlBase {
+class CImageShowList : public CRowList {
  public:
   CImageShowList(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible = true,
                  bool shown = true, bool disabled = false);
@@ -21,27 +21,17 @@ class CImageShowList : public CControlBase {
   void SetMacroItem(const MacroItem* item) { item_ = item; }
   const MacroItem* GetMacroItem() const { return item_; }
 
-  int VisibleRows() const;
-  int RowCount() const;
-  int TopRow() const { return topRow_; }
-  void SetTopRow(int row) { topRow_ = row < 0 ? 0 : row; }
-  int SelectedRow() const { return selectedRow_; }
+  int RowCount() const override;
   void SetSelectedRow(int row) { selectedRow_ = row; }
 
   void Draw(QPainter& dc, CRect clip) override;
-  bool OnMouseMove(unsigned flags, int x, int y) override;
   bool OnLButtonDown(unsigned flags, int x, int y) override;
-  bool OnLButtonUp(unsigned flags, int x, int y) override;
   bool OnLButtonDblClk(unsigned flags, int x, int y) override;
   void ReleaseImages() override;
 
  private:
-  int RowAt(int y) const;
-
   const MacroItem* item_ = nullptr;
   SkinImage keyDown_, keyUp_, delay_;
-  int topRow_ = 0;
-  int selectedRow_ = -1;
 };
 
 }  // namespace corvane
