@@ -17,20 +17,15 @@ std::uint32_t SelectDpiLevels(std::uint32_t selection, int level) {
 
 CDPIRadioButton::CDPIRadioButton(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible,
                                  bool shown, bool disabled)
-    : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled) {}
-
-bool CDPIRadioButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
-bool CDPIRadioButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
-bool CDPIRadioButton::LoadSelectedImage(std::u16string_view n) { return selected_.Load(SkinFilePath(Ctx(), n)); }
+    : CRadioButtonBase(parent, id, rect, std::move(text), visible, shown, disabled) {}
 
 bool CDPIRadioButton::Selected() const {
   const int k = Level();
   return k >= 0 && k < 8 && (Ctx().DpiRadioSelection >> k & 1u);
 }
 
-void CDPIRadioButton::Draw(QPainter& dc, CRect) {
-  const int frame = Selected() ? 2 : state_;
-  (frame == 0 ? normal_ : frame == 1 ? hover_ : selected_).Draw(dc, rect_.ToQRectF());
+void CDPIRadioButton::Draw(QPainter& dc, CRect clip) {
+  CRadioButtonBase::Draw(dc, clip);
   dc.save();
   dc.setFont(font_);
   dc.setPen(ColorOf(kTextGrey));
@@ -39,18 +34,8 @@ void CDPIRadioButton::Draw(QPainter& dc, CRect) {
   dc.restore();
 }
 
-bool CDPIRadioButton::OnMouseMove(unsigned, int x, int y) { return ButtonMouseMove(x, y); }
-bool CDPIRadioButton::OnLButtonDown(unsigned, int x, int y) { return ButtonLButtonDown(x, y); }
-bool CDPIRadioButton::OnLButtonUp(unsigned, int x, int y) {
-  return ButtonLButtonUp(x, y, [this] {
-    if (Level() >= 0 && Level() < 8) Ctx().DpiRadioSelection = SelectDpiLevels(Ctx().DpiRadioSelection, Level());
-  });
-}
-
-void CDPIRadioButton::ReleaseImages() {
-  normal_.Release();
-  hover_.Release();
-  selected_.Release();
+void CDPIRadioButton::Select() {
+  if (Level() >= 0 && Level() < 8) Ctx().DpiRadioSelection = SelectDpiLevels(Ctx().DpiRadioSelection, Level());
 }
 
 }  // namespace corvane

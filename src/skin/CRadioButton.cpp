@@ -40,32 +40,13 @@ std::uint32_t SelectRadio(std::uint32_t selection, unsigned id) {
 
 CRadioButton::CRadioButton(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible,
                            bool shown, bool disabled)
-    : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled) {}
-
-bool CRadioButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
-bool CRadioButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
-bool CRadioButton::LoadSelectedImage(std::u16string_view n) { return selected_.Load(SkinFilePath(Ctx(), n)); }
+    : CRadioButtonBase(parent, id, rect, std::move(text), visible, shown, disabled) {}
 
 bool CRadioButton::Selected() const {
   const auto b = RadioBitOf(id_);
   return b && (Ctx().RadioSelection >> b->bit & 1u);
 }
 
-void CRadioButton::Draw(QPainter& dc, CRect) {
-  const int frame = Selected() ? 2 : state_;
-  (frame == 0 ? normal_ : frame == 1 ? hover_ : selected_).Draw(dc, rect_.ToQRectF());
-}
-
-bool CRadioButton::OnMouseMove(unsigned, int x, int y) { return ButtonMouseMove(x, y); }
-bool CRadioButton::OnLButtonDown(unsigned, int x, int y) { return ButtonLButtonDown(x, y); }
-bool CRadioButton::OnLButtonUp(unsigned, int x, int y) {
-  return ButtonLButtonUp(x, y, [this] { Ctx().RadioSelection = SelectRadio(Ctx().RadioSelection, id_); });
-}
-
-void CRadioButton::ReleaseImages() {
-  normal_.Release();
-  hover_.Release();
-  selected_.Release();
-}
+void CRadioButton::Select() { Ctx().RadioSelection = SelectRadio(Ctx().RadioSelection, id_); }
 
 }  // namespace corvane

@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "skin/CControlBase.h"
-#include "skin/SkinImage.h"
+#include "skin/CRadioButtonBase.h"
 
 namespace corvane {
 
@@ -20,24 +19,15 @@ std::optional<RadioBit> RadioBitOf(unsigned id);
 // RadioSelection after selecting the button id: its group cleared, its own bit set.
 std::uint32_t SelectRadio(std::uint32_t selection, unsigned id);
 
-class CRadioButton : public CControlBase {
+class CRadioButton : public CRadioButtonBase {
  public:
   CRadioButton(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible = true,
                bool shown = true, bool disabled = false);
 
-  bool LoadNormalImage(std::u16string_view skinName);
-  bool LoadHoverImage(std::u16string_view skinName);
-  bool LoadSelectedImage(std::u16string_view skinName);
-  bool Selected() const;
+  bool Selected() const override;
 
-  void Draw(QPainter& dc, CRect clip) override;
-  bool OnMouseMove(unsigned flags, int x, int y) override;
-  bool OnLButtonDown(unsigned flags, int x, int y) override;
-  bool OnLButtonUp(unsigned flags, int x, int y) override;
-  void ReleaseImages() override;
-
- private:
-  SkinImage normal_, hover_, selected_;
+ protected:
+  void Select() override;
 };
 
 }  // namespace corvane
