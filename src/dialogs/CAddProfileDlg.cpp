@@ -7,19 +7,13 @@
 namespace corvane {
 
 namespace {
-constexpr int kTextOk = 4, kTextCancel = 5, kTextAddTitle = 141;
+constexpr int kTextAddTitle = 141;
 }  // namespace
 
 CAddProfileDlg::CAddProfileDlg(AppContext& ctx, ProfileRecord& record, QWidget* parent)
     : CProfileNameDlg(ctx, parent), record_(record) {}
 
-void CAddProfileDlg::InitUI(const CRect&) {
-  AddCloseButton(405, 4, 420, 19);
-  AddTextButton(kIdOk, 260, 110, 329, 130, kTextOk);
-  AddTextButton(kIdCancel, 350, 110, 419, 130, kTextCancel);
-  AddText(kIdTitle, 10, 5, 420, 23, Context().Language.Text(kTextAddTitle), kTextGrey, DT_LEFT);
-  AddEdit(15, 65, 415, 87, u"");
-}
+void CAddProfileDlg::InitUI(const CRect&) { AddNameControls(kTextAddTitle, 420, {15, 65, 415, 87}, u""); }
 
 void CAddProfileDlg::StoreName(const std::u16string& name) {
   AppContext& ctx = Context();

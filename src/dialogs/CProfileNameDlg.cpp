@@ -10,11 +10,20 @@
 namespace corvane {
 
 namespace {
-constexpr int kTextEmptyName = 147;
+constexpr int kTextOk = 4, kTextCancel = 5, kTextEmptyName = 147;
 }  // namespace
 
 CProfileNameDlg::CProfileNameDlg(AppContext& ctx, QWidget* parent)
     : CSecondaryDlg(ctx, parent, 429, 140, u"skins\\Frame_common.bmp") {}
+
+void CProfileNameDlg::AddNameControls(int titleEntry, int titleRight, const CRect& edit,
+                                      const std::u16string& name) {
+  AddCloseButton(405, 4, 420, 19);
+  AddTextButton(kIdOk, 260, 110, 329, 130, kTextOk);
+  AddTextButton(kIdCancel, 350, 110, 419, 130, kTextCancel);
+  AddText(kIdTitle, 10, 5, titleRight, 23, Context().Language.Text(titleEntry), kTextGrey, DT_LEFT);
+  AddEdit(edit.left, edit.top, edit.right, edit.bottom, name);
+}
 
 std::u16string CProfileNameDlg::TypedName() const { return Edit() ? Edit()->text().toStdU16String() : u""; }
 

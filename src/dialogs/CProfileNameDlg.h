@@ -20,6 +20,9 @@ class CProfileNameDlg : public CSecondaryDlg {
   std::u16string TypedName() const;
 
  protected:
+  // The cross, OK, Cancel, the title (language entry titleEntry, ending at titleRight)
+  // and the edit box holding name, in this order.
+  void AddNameControls(int titleEntry, int titleRight, const CRect& edit, const std::u16string& name);
   // Stores the typed (non-empty) name.
   virtual void StoreName(const std::u16string& name) = 0;
   bool PreTranslateKey(QKeyEvent* event) override;
