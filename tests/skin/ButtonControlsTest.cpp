@@ -14,17 +14,7 @@
 namespace corvane::test {
 namespace {
 
-class ButtonsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ctx = MakeContext();
-    dlg = std::make_unique<TestDialog>(*ctx);
-    dlg->EnsureInitialized();
-    dlg->show();
-  }
-  std::unique_ptr<AppContext> ctx;
-  std::unique_ptr<TestDialog> dlg;
-};
+class ButtonsTest : public ShownDialogTest {};
 
 TEST(RadioSelectionTest, SelectingClearsOnlyItsOwnGroup) {
   struct Case {

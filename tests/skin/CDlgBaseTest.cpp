@@ -13,22 +13,14 @@
 namespace corvane::test {
 namespace {
 
-class DlgBaseTest : public ::testing::Test {
+class DlgBaseTest : public ShownDialogTest {
  protected:
-  void SetUp() override {
-    ctx = MakeContext();
-    dlg = std::make_unique<TestDialog>(*ctx);
-    dlg->EnsureInitialized();
-    dlg->show();
-  }
   CImageButton* AddButton(unsigned id, CRect r, int group = 0) {
     auto b = std::make_unique<CImageButton>(dlg.get(), id, r, u"OK", DT_CENTER);
     b->LoadNormalImage(u"skins\\button2_nr.png");
     b->LoadHoverImage(u"skins\\button2_ov.png");
     return dlg->AddControl(group, std::move(b));
   }
-  std::unique_ptr<AppContext> ctx;
-  std::unique_ptr<TestDialog> dlg;
 };
 
 TEST_F(DlgBaseTest, ClickSendsPressThenClickWithItsId) {

@@ -1,6 +1,8 @@
 #pragma once
 // A skinned window for the toolkit's tests: it records every message its controls and
 // popups send, and the helpers deliver real mouse events through the application.
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <vector>
 
@@ -60,6 +62,19 @@ class TestDialog : public CDlgBase {
   std::vector<PopupSelection> choices;
   std::vector<int> timers;
   int paints = 0;
+};
+
+// A test with a shown, empty window of the default size over a fresh context.
+class ShownDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ctx = MakeContext();
+    dlg = std::make_unique<TestDialog>(*ctx);
+    dlg->EnsureInitialized();
+    dlg->show();
+  }
+  std::unique_ptr<AppContext> ctx;
+  std::unique_ptr<TestDialog> dlg;
 };
 
 inline void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons) {

@@ -13,17 +13,7 @@
 namespace corvane::test {
 namespace {
 
-class ValueControlsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ctx = MakeContext();
-    dlg = std::make_unique<TestDialog>(*ctx, 400, 300);
-    dlg->EnsureInitialized();
-    dlg->show();
-  }
-  std::unique_ptr<AppContext> ctx;
-  std::unique_ptr<TestDialog> dlg;
-};
+class ValueControlsTest : public ShownDialogTest {};
 
 TEST(SliderStopsTest, PositionsAndHalfWayRounding) {
   // Five stops over a usable width of 100 past a left margin of 8.
