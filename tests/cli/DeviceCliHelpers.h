@@ -39,15 +39,20 @@ inline std::vector<std::string> TraceOf(const std::vector<std::string>& lines, c
   return out;
 }
 
-// stderr of a command refused because no device is connected (language text 156 of the
-// language the program installed).
-inline std::string NotConnectedError(const TempDataFolder& folder) {
+// Language text n as the program installed it in the data folder.
+inline std::string LanguageText(const TempDataFolder& folder, int n) {
   AppContext ctx;
   ctx.DataFolder = folder.Root();
   LoadLanguage(ctx);
-  const std::u16string text = ctx.Language.Text(156);
+  return Utf8(ctx.Language.Text(n));
+}
+
+// stderr of a command refused because no device is connected (language text 156 of the
+// language the program installed).
+inline std::string NotConnectedError(const TempDataFolder& folder) {
+  const std::string text = LanguageText(folder, 156);
   EXPECT_FALSE(text.empty());
-  return "corvanectl: " + Utf8(text) + "\n";
+  return "corvanectl: " + text + "\n";
 }
 
 }  // namespace corvane::testing

@@ -10,20 +10,13 @@
 namespace corvane {
 namespace {
 
+using testing::LanguageText;
 using testing::OutputLines;
 using testing::RunCorvanectl;
 using testing::TempDataFolder;
 using testing::TraceLines;
 using testing::TraceOf;
 using testing::WriteSimState;
-
-// Language text n as the program installed it in the data folder.
-std::string Text(const TempDataFolder& folder, int n) {
-  AppContext ctx;
-  ctx.DataFolder = folder.Root();
-  LoadLanguage(ctx);
-  return Utf8(ctx.Language.Text(n));
-}
 
 std::string CarriedChecksum() { return Utf8(DeviceChecksumText(ImageChecksum(ApplicationImage())).substr(10)); }
 std::string OldChecksum() {
@@ -52,13 +45,13 @@ TEST(FirmwareUpdateCli, UpdatesAnOlderMouseThenFindsItUpToDate) {
   EXPECT_EQ(out[0], "CS1:" + CarriedChecksum());
   EXPECT_EQ(out[1], "Device CS:" + OldChecksum());
   EXPECT_EQ(out[2], "0%");
-  EXPECT_EQ(out[3], Text(folder, 299));
-  EXPECT_EQ(out[4], Text(folder, 300));
-  EXPECT_EQ(Count(out, Text(folder, 303)), 1u);
+  EXPECT_EQ(out[3], LanguageText(folder, 299));
+  EXPECT_EQ(out[4], LanguageText(folder, 300));
+  EXPECT_EQ(Count(out, LanguageText(folder, 303)), 1u);
   EXPECT_EQ(Count(out, "100.0%"), 1u);
-  EXPECT_EQ(Count(out, Text(folder, 306) + "  ....20"), 1u);
+  EXPECT_EQ(Count(out, LanguageText(folder, 306) + "  ....20"), 1u);
   EXPECT_EQ(out[out.size() - 2], "Device CS:" + CarriedChecksum());
-  EXPECT_EQ(out.back(), Text(folder, 293));
+  EXPECT_EQ(out.back(), LanguageText(folder, 293));
 
   // The pauses of the update are in the trace, though nothing waited for them.
   const auto lines = TraceLines(trace);
@@ -77,7 +70,7 @@ TEST(FirmwareUpdateCli, UpdatesAnOlderMouseThenFindsItUpToDate) {
   const auto second = RunCorvanectl(folder.Root(), UpdateArgs(state, again.string()));
   EXPECT_EQ(second.status, 0) << second.err;
   EXPECT_EQ(OutputLines(second.out),
-            (std::vector<std::string>{"CS1:" + CarriedChecksum(), "Device CS:" + CarriedChecksum(), Text(folder, 293)}));
+            (std::vector<std::string>{"CS1:" + CarriedChecksum(), "Device CS:" + CarriedChecksum(), LanguageText(folder, 293)}));
   const auto secondLines = TraceLines(again);
   ASSERT_EQ(TraceOf(secondLines, "set").size(), 1u);
   EXPECT_EQ(TraceOf(secondLines, "set")[0].substr(0, 34), "set wired BF 00 10 00 00 02 B0 70 ");
@@ -107,9 +100,9 @@ TEST(FirmwareUpdateCli, FailuresEndWithTheirMessageAndExitOne) {
     c.setup(state);
     const auto run = RunCorvanectl(folder.Root(), UpdateArgs(WriteSimState(folder, state)));
     EXPECT_EQ(run.status, 1) << c.what;
-    EXPECT_EQ(OutputLines(run.out).back(), Text(folder, c.text)) << c.what;
+    EXPECT_EQ(OutputLines(run.out).back(), LanguageText(folder, c.text)) << c.what;
     const std::string reason = c.gone ? "the mouse was disconnected during the firmware update: " : "";
-    EXPECT_EQ(run.err, "corvanectl: " + reason + Text(folder, c.text) + "\n") << c.what;
+    EXPECT_EQ(run.err, "corvanectl: " + reason + LanguageText(folder, c.text) + "\n") << c.what;
   }
 }
 
@@ -122,14 +115,14 @@ TEST(FirmwareUpdateCli, JsonReportsTheOutcome) {
   const auto run = RunCorvanectl(folder.Root(), args);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "{\"result\":\"up-to-date\",\"imageChecksum\":\"" + CarriedChecksum() + "\",\"deviceChecksum\":\"" +
-                         CarriedChecksum() + "\",\"message\":\"" + Text(folder, 293) + "\"}\n");
+                         CarriedChecksum() + "\",\"message\":\"" + LanguageText(folder, 293) + "\"}\n");
 }
 
 TEST(FirmwareUpdateCli, RefusalsAndUsage) {
   TempDataFolder folder;
   const auto receiverOnly = RunCorvanectl(folder.Root(), {"--simulate=receiver", "--no-wait", "firmware", "update"});
   EXPECT_EQ(receiverOnly.status, 1);
-  EXPECT_EQ(receiverOnly.err, "corvanectl: " + Text(folder, 291) + "\n");
+  EXPECT_EQ(receiverOnly.err, "corvanectl: " + LanguageText(folder, 291) + "\n");
   // A real mouse needs the pauses; --no-wait is for the simulated one.
   EXPECT_EQ(RunCorvanectl(folder.Root(), {"--no-wait", "firmware", "update"}).status, 2);
   EXPECT_EQ(RunCorvanectl(folder.Root(), {"--simulate", "--no-wait", "firmware", "update", "now"}).status, 2);

@@ -5,6 +5,7 @@
 namespace corvane {
 namespace {
 
+using testing::LanguageText;
 using testing::OutputLines;
 using testing::RunCorvanectl;
 using testing::TempDataFolder;
@@ -12,20 +13,13 @@ using testing::TraceLines;
 using testing::TraceOf;
 using testing::WriteSimState;
 
-std::string Text(const TempDataFolder& folder, int n) {
-  AppContext ctx;
-  ctx.DataFolder = folder.Root();
-  LoadLanguage(ctx);
-  return Utf8(ctx.Language.Text(n));
-}
-
 TEST(PairCli, ReceiverLinksAMouse) {
   TempDataFolder folder;
   const auto trace = folder.Path("trace.txt");
   const auto run =
       RunCorvanectl(folder.Root(), {"--simulate=wired,receiver", "--no-wait", "--trace", trace.string(), "pair"});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(OutputLines(run.out), (std::vector<std::string>{Text(folder, 279), Text(folder, 282)}));
+  EXPECT_EQ(OutputLines(run.out), (std::vector<std::string>{LanguageText(folder, 279), LanguageText(folder, 282)}));
   const auto lines = TraceLines(trace);
   // The request goes to the receiver only, even with the cable mouse present.
   const auto pairing = TraceOf(lines, "set");
@@ -54,8 +48,8 @@ TEST(PairCli, NoMouseToFind) {
     EXPECT_EQ(run.status, 1) << c.ticks;
     const auto out = OutputLines(run.out);
     EXPECT_EQ(out.size(), c.ticks);
-    EXPECT_EQ(out.back(), Text(folder, 281));
-    EXPECT_EQ(run.err, "corvanectl: " + Text(folder, 281) + "\n");
+    EXPECT_EQ(out.back(), LanguageText(folder, 281));
+    EXPECT_EQ(run.err, "corvanectl: " + LanguageText(folder, 281) + "\n");
   }
 }
 
