@@ -1,12 +1,12 @@
 // corvanectl macro: the macro library as the macro manager edits it. PATH is
 // "Folder/Sub/Name"; every change is written to the library file at once.
 #include <algorithm>
-#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/KeyValueOutput.h"
 #include "cli/MacroCliSupport.h"
 #include "lang/LanguageEntries.h"
 #include "macros/MacroDeleteRule.h"
@@ -21,24 +21,6 @@ namespace corvane::cli {
 namespace {
 
 using Args = std::vector<std::string>;
-
-std::string JsonString(std::u16string_view text) {
-  std::string out = "\"";
-  for (char c : Utf8(text)) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", u);
-      out += buf;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 std::string PathText(const MacroLibrary& lib, const MacroLocation& at) { return Utf8(MacroPathOf(lib, at)); }
 

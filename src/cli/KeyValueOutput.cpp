@@ -50,4 +50,6 @@ std::string JsonString(std::string_view utf8) {
   return s;
 }
 
+std::string JsonString(std::u16string_view text) { return JsonString(Utf8(text)); }
+
 }  // namespace corvane::cli

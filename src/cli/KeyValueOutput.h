@@ -27,5 +27,6 @@ class KeyValueOutput {
 
 // A JSON string literal, quotes included; control characters are escaped.
 std::string JsonString(std::string_view utf8);
+std::string JsonString(std::u16string_view text);
 
 }  // namespace corvane::cli
