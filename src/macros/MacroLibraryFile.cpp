@@ -47,12 +47,8 @@ void AppendLocation(std::u16string& out, const MacroLocation& l) {
 }
 
 void AppendActions(std::u16string& out, const MacroItem& item) {
-  static constexpr char16_t kHex[] = u"0123456789ABCDEF";
   for (const MacroAction& a : item.Actions) {
-    for (std::uint8_t b : a.bytes) {
-      out.push_back(kHex[b >> 4]);
-      out.push_back(kHex[b & 0x0F]);
-    }
+    for (std::uint8_t b : a.bytes) AppendHexDigits(out, b, 2);
   }
 }
 

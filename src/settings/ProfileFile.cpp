@@ -80,36 +80,31 @@ std::vector<BodyLine<R>> BodyLines(R& r) {
 
 // ---- writing ----
 
-void AppendHex(std::u16string& s, unsigned value, int digits) {
-  static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) s.push_back(kDigits[(value >> shift) & 0xF]);
-}
-
 // Colours are written red, green, blue.
 void AppendColour(std::u16string& s, std::uint32_t c) {
-  AppendHex(s, c & 0xFF, 2);
-  AppendHex(s, (c >> 8) & 0xFF, 2);
-  AppendHex(s, (c >> 16) & 0xFF, 2);
+  AppendHexDigits(s, c & 0xFF, 2);
+  AppendHexDigits(s, (c >> 8) & 0xFF, 2);
+  AppendHexDigits(s, (c >> 16) & 0xFF, 2);
 }
 
 struct AppendValue {
   std::u16string& s;
-  void operator()(const std::uint8_t* v) const { AppendHex(s, *v, 2); }
-  void operator()(const std::uint16_t* v) const { AppendHex(s, *v, 4); }
+  void operator()(const std::uint8_t* v) const { AppendHexDigits(s, *v, 2); }
+  void operator()(const std::uint16_t* v) const { AppendHexDigits(s, *v, 4); }
   void operator()(const std::uint32_t* v) const { AppendColour(s, *v); }
   void operator()(const Bytes3* v) const {
-    for (std::uint8_t b : *v) AppendHex(s, b, 2);
+    for (std::uint8_t b : *v) AppendHexDigits(s, b, 2);
   }
   void operator()(const PerMode* v) const {
     for (std::size_t m = 0; m < v->size(); ++m) {
       if (m) s.push_back(u'|');
-      AppendHex(s, (*v)[m], 2);
+      AppendHexDigits(s, (*v)[m], 2);
     }
   }
   void operator()(const SlotFlags* v) const {
     for (const auto& mode : *v) {
       for (std::size_t i = 0; i < mode.size(); ++i) {
-        AppendHex(s, mode[i], 2);
+        AppendHexDigits(s, mode[i], 2);
         s.push_back(i + 1 < mode.size() ? u'|' : u';');
       }
     }
@@ -239,7 +234,7 @@ std::u16string ProfileFileText(const ProfileRecord& r) {
     AppendLine(s, u"\t\tMacroActionNum=", FormatDecimal(b.Macro.MacroActionNum));
     s += u"\t\tAllAction=";
     for (const MacroAction& a : b.Macro.Actions) {
-      for (std::uint8_t byte : a.bytes) AppendHex(s, byte, 2);
+      for (std::uint8_t byte : a.bytes) AppendHexDigits(s, byte, 2);
     }
     s.push_back(u'\n');
   }

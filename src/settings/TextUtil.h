@@ -19,4 +19,11 @@ std::u16string FormatDecimal(long value);                 // "%d"
 std::u16string FormatHex4(unsigned value);               // "0x%4X": at least four characters, space padded
 std::u16string FormatHexFixed(unsigned value, int width); // upper-case, zero padded to width
 
+// Appends the low `digits` hexadecimal digits of value, upper-case, most significant first
+// (the fixed-width form every file uses for device bytes).
+inline void AppendHexDigits(std::u16string& out, unsigned value, int digits) {
+  static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out.push_back(kDigits[(value >> shift) & 0xF]);
+}
+
 }  // namespace corvane

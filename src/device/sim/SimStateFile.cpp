@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 
+#include "settings/TextUtil.h"
 #include "settings/UnicodeTextFile.h"
 
 namespace corvane {
@@ -17,16 +18,10 @@ constexpr char16_t kMacroSeparator = u':';
 
 // ---- text forms --------------------------------------------------------------------
 
-void AppendHexByte(std::u16string& out, std::uint8_t b) {
-  constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-  out.push_back(kDigits[b >> 4]);
-  out.push_back(kDigits[b & 0x0F]);
-}
-
 std::u16string Hex(std::span<const std::uint8_t> bytes) {
   std::u16string out;
   out.reserve(bytes.size() * 2);
-  for (std::uint8_t b : bytes) AppendHexByte(out, b);
+  for (std::uint8_t b : bytes) AppendHexDigits(out, b, 2);
   return out;
 }
 
@@ -217,7 +212,7 @@ bool LoadMacroSlot(std::u16string_view text, SimMacroSlot& slot) {
 std::u16string SaveSector(std::span<const std::uint8_t> sector) {
   if (std::all_of(sector.begin(), sector.end(), [&](std::uint8_t b) { return b == sector[0]; })) {
     std::u16string v(1, kFillMark);
-    AppendHexByte(v, sector[0]);
+    AppendHexDigits(v, sector[0], 2);
     return v;
   }
   return Hex(sector);
