@@ -6,7 +6,7 @@
 #include <string>
 
 #include "macros/MacroLibraryFile.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -49,12 +49,12 @@ void BM_LoadConfig(benchmark::State& state) {
   {
     auto first = std::make_unique<AppContext>();
     first->DataFolder = folder;
-    LoadConfig(*first);  // writes the defaults
+    LoadConfig(*first, first->Language);  // writes the defaults
   }
   for (auto _ : state) {
     auto ctx = std::make_unique<AppContext>();
     ctx->DataFolder = folder;
-    benchmark::DoNotOptimize(LoadConfig(*ctx));
+    benchmark::DoNotOptimize(LoadConfig(*ctx, ctx->Language));
   }
   std::filesystem::remove_all(folder);
 }

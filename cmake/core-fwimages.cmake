@@ -35,4 +35,4 @@ add_custom_command(
   DEPENDS ${CORVANE_FW_DEPENDS}
   COMMENT "Embedding the firmware images"
   VERBATIM)
-target_sources(corvane_core PRIVATE ${CORVANE_FW_SOURCE})
+target_sources(corvane_device PRIVATE ${CORVANE_FW_SOURCE})

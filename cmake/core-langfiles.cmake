@@ -51,4 +51,4 @@ add_custom_command(
   DEPENDS ${CORVANE_LANG_INPUTS} ${CMAKE_CURRENT_LIST_FILE}
   COMMENT "Embedding the language files"
   VERBATIM)
-target_sources(corvane_core PRIVATE ${CORVANE_LANG_SOURCE})
+target_sources(corvane_lang PRIVATE ${CORVANE_LANG_SOURCE})

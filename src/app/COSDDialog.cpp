@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/PollingRateTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 #include "skin/CDlgBase.h"
 #include "skin/SkinFonts.h"
 #include "skin/SkinScaling.h"

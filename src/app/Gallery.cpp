@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/SkinFonts.h"
 
 namespace corvane {

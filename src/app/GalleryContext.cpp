@@ -2,9 +2,9 @@
 
 #include "app/Gallery.h"
 #include "macros/MacroLibrary.h"
-#include "settings/AppContext.h"
-#include "settings/StartupLoad.h"
-#include "settings/UnicodeTextFile.h"
+#include "session/AppContext.h"
+#include "session/StartupLoad.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 
 #include "app/Gallery.h"
 #include "app/GalleryCanvas.h"
-#include "macros/MacroItem.h"
-#include "settings/AppContext.h"
+#include "settings/MacroItem.h"
+#include "session/AppContext.h"
 #include "skin/CBattery.h"
 #include "skin/CCheckButton.h"
 #include "skin/CColorSelectButton.h"

@@ -6,7 +6,7 @@
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {

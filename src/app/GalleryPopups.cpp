@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "app/Gallery.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/CComboActionInsertPopup.h"
 #include "skin/CComboLightingPopup.h"
 #include "skin/CComboPollingRatePopup.h"

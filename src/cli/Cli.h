@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane::cli {
 

@@ -9,14 +9,14 @@
 
 #include "cli/Cli.h"
 #include "cli/UploadCliSupport.h"
-#include "macros/MacroLibrary.h"
+#include "macros/MacroPicker.h"
 #include "macros/MacroPath.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
-#include "settings/TextUtil.h"
+#include "cli/CliDeviceSession.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -19,10 +19,10 @@ std::string ActiveRole(DeviceLink& link) {
 int RunDevices(CliContext& ctx, const std::vector<std::string>& args) {
   if (!args.empty()) return ctx.Usage("devices takes no arguments");
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
   DeviceLink& link = session->Link();
-  if (!link.AnyPresent) return session->RefuseNoDevice();
+  if (!link.AnyPresent) return RefuseNoDevice(ctx);
 
   if (ctx.options.json) {
     ctx.out << "{\"active\":\"" << ActiveRole(link) << "\",\"devices\":[";

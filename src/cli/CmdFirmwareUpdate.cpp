@@ -6,11 +6,11 @@
 
 #include <ostream>
 
-#include "cli/DeviceSession.h"
+#include "cli/CliDeviceSession.h"
 #include "device/FirmwareImages.h"
 #include "device/FirmwareTexts.h"
 #include "device/FirmwareUpdate.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -79,7 +79,7 @@ int RunFirmwareUpdate(CliContext& ctx, const std::vector<std::string>& args) {
     return ctx.Usage("--no-wait is for the simulated mouse only: a real mouse needs the pauses of the update");
 
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
 
   const LoadedImages images = LoadFirmwareImages(ApplicationImage(), LoaderImage());

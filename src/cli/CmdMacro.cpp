@@ -15,7 +15,7 @@
 #include "macros/MacroPath.h"
 #include "macros/MacroStepSyntax.h"
 #include "macros/MacroStepText.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -157,7 +157,7 @@ int RunDelete(CliContext& ctx, const Args& args) {
   int rc = kExitOk;
   const auto at = FindNode(ctx, args[0], rc);
   if (!at) return rc;
-  switch (DeleteMacroNode(*ctx.app, *at)) {
+  switch (DeleteMacroNode(*ctx.app, ctx.app->Macros, *at)) {
     case MacroDeleteOutcome::kDeleted:
       return SaveLibrary(ctx);
     case MacroDeleteOutcome::kInUse:

@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
+#include "cli/CliDeviceSession.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
 #include "device/StatusReaders.h"
@@ -147,9 +147,9 @@ int RunMonitor(CliContext& ctx, const std::vector<std::string>& args) {
   // Before any thread exists, so every thread inherits it.
   StopRequests stop;
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
-  if (!session->Link().AnyPresent) return session->RefuseNoDevice();
+  if (!session->Link().AnyPresent) return RefuseNoDevice(ctx);
 
   Monitor monitor(ctx, *session, count);
   const bool gone = session->WaitsThroughPause() ? monitor.RunVirtual(stop) : monitor.RunThreads(stop);

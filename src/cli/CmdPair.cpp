@@ -4,10 +4,10 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
+#include "cli/CliDeviceSession.h"
 #include "device/Pairing.h"
 #include "device/PairingWait.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -44,7 +44,7 @@ int RunPair(CliContext& ctx, const std::vector<std::string>& args) {
   if (!ParseTimeout(args, timeout)) return ctx.Usage("usage: pair [--timeout S] (S: 0..3600 seconds)");
 
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
   DeviceLink& link = session->Link();
   // Without a receiver there is nobody to ask, and a link that is up through the cable

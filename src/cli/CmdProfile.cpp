@@ -12,7 +12,7 @@
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -61,7 +61,7 @@ int Add(CliContext& ctx, const Args& args) {
     return ctx.Refuse("config.ini names no free profile at list position " +
                       std::to_string(config.GetProfileShowCount()));
   ProfileRecord& record = ctx.app->Profiles[p];
-  ResetProfileToDefaults(*ctx.app, record, 0);
+  ResetProfileToDefaults(record, 0, ctx.app->Language, ctx.app->Dpi.SensorId);
   record.SetProfileName(U16(args[1]));
   config.ShowNextProfile();
   const int rc = Saved(ctx);
@@ -106,7 +106,7 @@ int Import(CliContext& ctx, const Args& args) {
   if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
   // A file that is not a profile file leaves the profile at its defaults, as the main
   // window's import does; the chosen file itself is never changed.
-  const bool read = ReadProfileFile(*ctx.app, *p, std::filesystem::path(args[2]));
+  const bool read = ReadProfileFile(*ctx.app, ctx.app->Language, *p, std::filesystem::path(args[2]));
   const int rc = Saved(ctx);
   if (!read)
     return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");

@@ -4,12 +4,12 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
+#include "cli/CliDeviceSession.h"
 #include "device/FeatureTransport.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {
@@ -17,21 +17,21 @@ namespace {
 int RunReset(CliContext& ctx, const std::vector<std::string>& args) {
   if (!args.empty()) return ctx.Usage("reset takes no arguments");
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
   DeviceLink& link = session->Link();
-  if (!link.MouseReachable()) return session->RefuseNoDevice();
+  if (!link.MouseReachable()) return RefuseNoDevice(ctx);
 
   // A reset the mouse did not take leaves the profile alone: the profile would otherwise
   // claim defaults the mouse does not have.
   const SendResult sent = ResetDeviceToDefaults(link);
-  if (sent != SendResult::Acknowledged) return session->RefuseSend(sent, "factory reset");
+  if (sent != SendResult::Acknowledged) return RefuseSend(ctx, sent, "factory reset");
 
   AppContext& app = *ctx.app;
   const int p = app.Config.CurrentProfileSlot();
   ProfileRecord& record = app.Profiles[p];
   const std::u16string name = record.ProfileName();
-  ResetProfileToDefaults(app, record, p);
+  ResetProfileToDefaults(record, p, app.Language, app.Dpi.SensorId);
   record.SetProfileName(name);
   const auto path = ProfileSlotPath(app, p);
   if (path.empty() || !WriteProfileFile(record, path))

@@ -9,12 +9,12 @@
 
 #include "cli/Cli.h"
 #include "cli/UploadCliSupport.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/PollingRateTable.h"
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
 #include "settings/SettingsCommands.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

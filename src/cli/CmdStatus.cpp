@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
+#include "cli/CliDeviceSession.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
 
@@ -110,10 +110,10 @@ int RunStatus(CliContext& ctx, const std::vector<std::string>& args) {
     }
   }
   int exitCode = kExitOk;
-  const auto session = DeviceSession::Open(ctx, exitCode);
+  const auto session = OpenDeviceSession(ctx, exitCode);
   if (!session) return exitCode;
   DeviceLink& link = session->Link();
-  if (!link.AnyPresent) return session->RefuseNoDevice();
+  if (!link.AnyPresent) return RefuseNoDevice(ctx);
 
   const ScanOutcome& scan = session->FirstScan();
   const std::string connection = scan.StatusImage ? std::string(RoleInfo(*scan.StatusImage).name) : "";

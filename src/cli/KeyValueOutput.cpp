@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 

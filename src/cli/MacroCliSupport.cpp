@@ -5,7 +5,7 @@
 #include "lang/LanguageEntries.h"
 #include "macros/MacroLibraryFile.h"
 #include "macros/MacroPath.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 
@@ -58,8 +58,8 @@ std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::opt
 }
 
 int SaveLibrary(const CliContext& ctx) {
-  if (SaveMacroLibraryFile(*ctx.app)) return kExitOk;
-  return ctx.Refuse(Cat({"the macro library could not be written to ", MacroLibraryFilePath(*ctx.app).string()}));
+  if (SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros)) return kExitOk;
+  return ctx.Refuse(Cat({"the macro library could not be written to ", MacroLibraryFilePath(ctx.app->DataFolder).string()}));
 }
 
 int FinishImport(const CliContext& ctx, const MacroImportResult& result, const std::string& file) {

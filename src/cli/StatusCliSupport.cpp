@@ -6,7 +6,7 @@
 #include "cli/UploadCliSupport.h"
 #include "device/StatusReport.h"
 #include "settings/PollingRateTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 

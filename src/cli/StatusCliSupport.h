@@ -8,10 +8,10 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
-#include "cli/XdgLauncher.h"
+#include "cli/CliDeviceSession.h"
+#include "platform/XdgLauncher.h"
 #include "device/DeviceUploadState.h"
-#include "device/StatusDecoder.h"
+#include "session/StatusDecoder.h"
 
 namespace corvane::cli {
 

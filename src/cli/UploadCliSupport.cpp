@@ -2,17 +2,17 @@
 
 #include <ostream>
 
-#include "device/ConfigSave.h"
-#include "settings/TextUtil.h"
+#include "session/ConfigSave.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 
 std::unique_ptr<UploadSession> UploadSession::Open(CliContext& ctx, int& exitCode) {
   std::unique_ptr<UploadSession> s(new UploadSession(ctx));
-  s->session_ = DeviceSession::Open(ctx, exitCode);
+  s->session_ = OpenDeviceSession(ctx, exitCode);
   if (!s->session_) return nullptr;
   if (!s->session_->Link().MouseReachable()) {
-    exitCode = s->session_->RefuseNoDevice();
+    exitCode = RefuseNoDevice(ctx);
     return nullptr;
   }
   s->rebuildSlots_ = RebuildDeviceShadow(*ctx.app, s->state_);
@@ -26,7 +26,7 @@ int UploadSession::RefuseEffect(const CommandEffect& effect, const std::string& 
 
 int UploadSession::ApplyAndSave() {
   const ApplyResult result = ApplyToDevice(*ctx_.app, session_->Link(), state_);
-  if (result.Outcome == UploadOutcome::DeviceNotConnected) return session_->RefuseNoDevice();
+  if (result.Outcome == UploadOutcome::DeviceNotConnected) return RefuseNoDevice(ctx_);
   std::vector<int> dropped = rebuildSlots_.DroppedButtons;
   dropped.insert(dropped.end(), result.Slots.DroppedButtons.begin(), result.Slots.DroppedButtons.end());
   for (const int button : dropped)

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cli/Cli.h"
-#include "cli/DeviceSession.h"
-#include "device/ApplyToDevice.h"
+#include "cli/CliDeviceSession.h"
+#include "session/ApplyToDevice.h"
 #include "device/DeviceUploadState.h"
 #include "settings/CommandEffect.h"
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "cli/Cli.h"
-#include "settings/DataFolder.h"
-#include "settings/StartupLoad.h"
-#include "settings/TextUtil.h"
+#include "base/DataFolder.h"
+#include "session/StartupLoad.h"
+#include "base/TextUtil.h"
 
 namespace corvane::cli {
 
@@ -99,7 +99,6 @@ int Main(const std::vector<std::string>& argv) {
 
   CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr};
   ctx.app->DataFolder = opt.dataDir.empty() ? DefaultDataFolder() : std::filesystem::path(opt.dataDir);
-  ctx.app->ExeFolder = ExecutableFolder();
   RunStartupLoad(*ctx.app);
   return it->run(ctx, args);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's share of the upload: what the mouse is believed to hold, which
 // groups must be sent, and whether a save of the settings files is due.
-#include "device/DeviceDirtyFlags.h"
+#include "settings/DeviceDirtyFlags.h"
 #include "device/DeviceShadow.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

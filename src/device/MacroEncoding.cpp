@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "device/DeviceConstants.h"
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 

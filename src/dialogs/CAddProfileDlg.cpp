@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 
@@ -22,7 +22,7 @@ void CAddProfileDlg::StoreName(const std::u16string& name) {
   int slot = 0;
   for (int p = 0; p < static_cast<int>(ctx.Profiles.Records.size()); ++p)
     if (&ctx.Profiles[p] == &record_) slot = p;
-  ResetProfileToDefaults(ctx, record_, slot);
+  ResetProfileToDefaults(record_, slot, ctx.Language, ctx.Dpi.SensorId);
   record_.SetProfileName(name);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "settings/AppContext.h"
-#include "settings/TextUtil.h"
+#include "session/AppContext.h"
+#include "base/TextUtil.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/CStaticText.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinScaling.h"

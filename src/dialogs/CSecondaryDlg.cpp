@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "dialogs/CAttentionDlg.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/CImageButton.h"
 #include "skin/CStaticText.h"
 #include "skin/SkinFiles.h"

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "settings/UnicodeTextFile.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "settings/DataFolder.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/DataFolder.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -14,10 +14,10 @@ namespace {
 // first line other than the header is taken as the code itself; a second line without a usable
 // "=" (none, at position 0, or as its last character) is taken whole. Empty when the file is
 // missing or has no lines.
-std::u16string ReadLanguageCode(const AppContext& ctx) {
+std::u16string ReadLanguageCode(const std::filesystem::path& dataFolder) {
   UnicodeTextReader reader;
   std::u16string line;
-  if (!reader.Open(ResolveDataPath(ctx.DataFolder, u"config\\LanSetting.ini"))) return {};
+  if (!reader.Open(ResolveDataPath(dataFolder, u"config\\LanSetting.ini"))) return {};
   if (!reader.ReadLine(line)) return {};
   if (line != u"[ChangeLanguage]") return line;
   if (!reader.ReadLine(line)) return {};
@@ -28,13 +28,13 @@ std::u16string ReadLanguageCode(const AppContext& ctx) {
 
 }  // namespace
 
-int LoadLanguage(AppContext& ctx) {
-  const std::u16string code = ReadLanguageCode(ctx);
+int LoadLanguage(const std::filesystem::path& dataFolder, LanguageTable& language, UiFont& font, float skinScale) {
+  const std::u16string code = ReadLanguageCode(dataFolder);
   const std::u16string_view name = code == u"EN" ? u"config\\Lan_EN.txt" : u"config\\Lan.txt";
 
   UnicodeTextReader reader;
   std::u16string line;
-  if (!reader.Open(ResolveDataPath(ctx.DataFolder, name))) return 0;
+  if (!reader.Open(ResolveDataPath(dataFolder, name))) return 0;
   // A file saved with CR LF fails here too: its header reads "[Setting]\r".
   if (!reader.ReadLine(line) || line != u"[Setting]") return 0;
 
@@ -45,10 +45,10 @@ int LoadLanguage(AppContext& ctx) {
     const long n = ParseLong(std::u16string_view(line).substr(0, eq), 10);
     // The table has 500 entries; a line for any other number is skipped, not stored.
     if (n < 0 || n >= LanguageTable::kEntries) continue;
-    ctx.Language.Texts[static_cast<std::size_t>(n)] = line.substr(eq + 1);
+    language.Texts[static_cast<std::size_t>(n)] = line.substr(eq + 1);
   }
 
-  ctx.Font = UiFontFor(ctx.Language, ctx.SkinScale);
+  font = UiFontFor(language, skinScale);
   return 1;
 }
 

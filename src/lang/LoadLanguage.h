@@ -7,12 +7,14 @@
 // "=" or ends right after it: the entries read so far stay, the font is not touched and the
 // result is 0. A line whose number lies outside 0..499 is skipped. After a complete load the
 // interface font follows the language (see UiFontFor) and the result is 1.
-#include "lang/LanguageFiles.h"
-#include "settings/AppContext.h"
+#include <filesystem>
+
+#include "lang/LanguageTable.h"
 
 namespace corvane {
 
-// Reads ctx.DataFolder's language files into ctx.Language and sets ctx.Font from ctx.SkinScale.
-int LoadLanguage(AppContext& ctx);
+// Reads the data folder's language files into language; after a complete load, font
+// becomes the language's interface font at skinScale.
+int LoadLanguage(const std::filesystem::path& dataFolder, LanguageTable& language, UiFont& font, float skinScale);
 
 }  // namespace corvane

@@ -6,11 +6,13 @@
 
 namespace corvane {
 
-struct AppContext;
+struct SettingsStore;
+class MacroLibrary;
 
 // Whether a button of the current profile holds a macro (value 90 ..) whose
 // MacroKeyIndex belongs to the node or to a macro below it.
-bool CurrentProfileUsesMacroIn(const AppContext& ctx, const MacroLocation& location);
+bool CurrentProfileUsesMacroIn(const SettingsStore& settings, const MacroLibrary& macros,
+                               const MacroLocation& location);
 
 enum class MacroDeleteOutcome {
   kDeleted,          // the selection is cleared afterwards
@@ -18,7 +20,7 @@ enum class MacroDeleteOutcome {
   kInUse,            // language text 257
 };
 
-// Deletes the node at location from ctx.Macros unless one of the rules above refuses.
-MacroDeleteOutcome DeleteMacroNode(AppContext& ctx, const MacroLocation& location);
+// Deletes the node at location from macros unless one of the rules above refuses.
+MacroDeleteOutcome DeleteMacroNode(const SettingsStore& settings, MacroLibrary& macros, const MacroLocation& location);
 
 }  // namespace corvane

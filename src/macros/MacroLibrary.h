@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 #include "macros/MacroLocation.h"
 
 namespace corvane {

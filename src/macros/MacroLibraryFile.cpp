@@ -4,10 +4,9 @@
 #include <utility>
 #include <optional>
 
-#include "settings/AppContext.h"
-#include "settings/DataFolder.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/DataFolder.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -264,17 +263,17 @@ bool LoadMacroLibrary(const std::filesystem::path& path, MacroLibrary& library, 
   return ReadLibrary(reader, library, savedSelection);
 }
 
-std::filesystem::path MacroLibraryFilePath(const AppContext& ctx) {
-  return ResolveDataPath(ctx.DataFolder, u"config\\MacroLibraryFile.mlf");
+std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFolder) {
+  return ResolveDataPath(dataFolder, u"config\\MacroLibraryFile.mlf");
 }
 
-void LoadMacroLibraryFile(AppContext& ctx) {
+void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library) {
   MacroLocation checkedOnly;
-  LoadMacroLibrary(MacroLibraryFilePath(ctx), ctx.Macros, checkedOnly);
+  LoadMacroLibrary(MacroLibraryFilePath(dataFolder), library, checkedOnly);
 }
 
-bool SaveMacroLibraryFile(const AppContext& ctx) {
-  return SaveMacroLibrary(MacroLibraryFilePath(ctx), ctx.Macros, MacroLocation::None());
+bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library) {
+  return SaveMacroLibrary(MacroLibraryFilePath(dataFolder), library, MacroLocation::None());
 }
 
 }  // namespace corvane

@@ -14,7 +14,6 @@
 
 namespace corvane {
 
-struct AppContext;
 
 // The library file's text as SaveMacroLibrary writes it (without the byte-order mark).
 std::u16string MacroLibraryText(const MacroLibrary& library, const MacroLocation& selection);
@@ -33,11 +32,11 @@ bool LoadMacroLibrary(const std::filesystem::path& path, MacroLibrary& library, 
 bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroLocation& savedSelection);
 
 // The data folder's library file.
-std::filesystem::path MacroLibraryFilePath(const AppContext& ctx);
-// Reads the data folder's library file into ctx.Macros (a missing file leaves it empty).
-void LoadMacroLibraryFile(AppContext& ctx);
-// Writes ctx.Macros to the data folder's library file as the macro manager does on
-// closing and when recording stops: the file names no selection (stage -1).
-bool SaveMacroLibraryFile(const AppContext& ctx);
+std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFolder);
+// Reads the data folder's library file into library (a missing file leaves it empty).
+void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library);
+// Writes library to the data folder's library file as the macro manager does on closing
+// and when recording stops: the file names no selection (stage -1).
+bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library);
 
 }  // namespace corvane

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "settings/KeyTables.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

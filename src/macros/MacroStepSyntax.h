@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 
 namespace corvane {
 

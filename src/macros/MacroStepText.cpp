@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "settings/KeyTables.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

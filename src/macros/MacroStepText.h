@@ -2,7 +2,7 @@
 // How the step list shows a macro step: a text and one of three icons.
 #include <string>
 
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 
 namespace corvane {
 

@@ -2,11 +2,10 @@
 
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
-#include "macros/MacroLibrary.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 
@@ -76,9 +75,8 @@ std::optional<ButtonFunction> KeyCombinationChoice(const ShortcutChoice& choice)
   return ButtonFunction{s.Text, s.Value, {}, nullptr};
 }
 
-ButtonFunction MacroPickerChoice(const LanguageTable& language, const MacroNode* picked) {
-  if (picked && picked->IsMacro())
-    return {language.Text(kTextMacroPrefix) + picked->MacroItemName, kMacroPicked, {}, picked->Item.get()};
+ButtonFunction MacroChoice(const LanguageTable& language, const MacroItem* macro, std::u16string_view name) {
+  if (macro) return {language.Text(kTextMacroPrefix) + std::u16string(name), kMacroPicked, {}, macro};
   return {language.Text(kTextDisable), kDisabledValue, {}, nullptr};
 }
 

@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "device/DeviceDirtyFlags.h"
+#include "settings/DeviceDirtyFlags.h"
 #include "settings/ButtonFunctionMenus.h"
 #include "settings/CommandEffect.h"
 
@@ -16,7 +17,6 @@ namespace corvane {
 struct ProfileRecord;
 struct LanguageTable;
 struct MacroItem;
-struct MacroNode;
 struct ShortcutChoice;
 
 // The combo controls 2013..2019 are bound to buttons 0..6; 2020 and 2021 to none.
@@ -49,9 +49,9 @@ FireKeyOutcome FireKeyChoice(const LanguageTable& language, long interval, long 
 ButtonFunction QuickLaunchChoice(const std::u16string& path);
 // The key-combination dialog: nothing when neither a key nor a modifier was given.
 std::optional<ButtonFunction> KeyCombinationChoice(const ShortcutChoice& choice);
-// The macro picker: a macro node gives "<text 190><name>", 90 00 00 and its macro (the
-// upload fills in slot and mode); a folder or nothing gives the disabled function.
-ButtonFunction MacroPickerChoice(const LanguageTable& language, const MacroNode* picked);
+// A picked macro gives "<text 190><name>", 90 00 00 and the macro (the upload fills in
+// slot and mode); no macro gives the disabled function.
+ButtonFunction MacroChoice(const LanguageTable& language, const MacroItem* macro, std::u16string_view name);
 
 // Stores the choice in button i (0..6) of the profile: label, target, value, and the
 // macro copy (an empty macro when none is given; with a macro also its key index).

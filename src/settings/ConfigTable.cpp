@@ -1,11 +1,11 @@
 #include "settings/ConfigTable.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "settings/AppContext.h"
-#include "settings/DataFolder.h"
-#include "settings/TextUtil.h"
+#include "base/DataFolder.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {
@@ -105,12 +105,12 @@ std::u16string ConfigTable::ProfileSlotText(int p) const {
   return Pairs[static_cast<std::size_t>(kConfigProfileSlot0URL + p)].Value;
 }
 
-std::filesystem::path ConfigFilePath(const AppContext& ctx) {
-  return ResolveDataPath(ctx.DataFolder, u"config\\config.ini");
+std::filesystem::path ConfigFilePath(const std::filesystem::path& dataFolder) {
+  return ResolveDataPath(dataFolder, u"config\\config.ini");
 }
 
-std::filesystem::path ProfileSlotPath(const AppContext& ctx, int p) {
-  return ResolveDataPath(ctx.DataFolder, ctx.Config.ProfileSlotText(p));
+std::filesystem::path ProfileSlotPath(const SettingsStore& settings, int p) {
+  return ResolveDataPath(settings.DataFolder, settings.Config.ProfileSlotText(p));
 }
 
 }  // namespace corvane

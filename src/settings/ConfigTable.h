@@ -10,7 +10,8 @@
 
 namespace corvane {
 
-struct AppContext;
+struct SettingsStore;
+struct LanguageTable;
 
 constexpr int kConfigPairCount = 17;
 
@@ -73,23 +74,23 @@ struct ConfigTable {
 };
 
 // DataFolder/config/config.ini
-std::filesystem::path ConfigFilePath(const AppContext& ctx);
+std::filesystem::path ConfigFilePath(const std::filesystem::path& dataFolder);
 // The file a stored slot path names (relative paths resolve against the data folder);
 // empty when the configuration names no file for p.
-std::filesystem::path ProfileSlotPath(const AppContext& ctx, int p);
+std::filesystem::path ProfileSlotPath(const SettingsStore& settings, int p);
 
 // Writes "[Setting]" and the seventeen pairs; false when the file cannot be written.
-bool SaveConfig(const AppContext& ctx);
+bool SaveConfig(const SettingsStore& settings);
 // CurrentProfile := the main window's CurrentProfileIndex, then SaveConfig.
-bool SaveCurrentProfileIndex(AppContext& ctx);
+bool SaveCurrentProfileIndex(SettingsStore& settings);
 
 // Start-up: reads config.ini and the five profile files, falling back to defaults, and
 // re-defaults the DPI levels when the sensor changed since they were made. 1 when
 // config.ini was read, 0 when defaults were used.
-int LoadConfig(AppContext& ctx);
+int LoadConfig(SettingsStore& settings, const LanguageTable& language);
 
 // The mouse reports another sensor model: store it, re-default every profile's DPI
 // levels for it, save everything and rebuild the DPI step tables.
-void OnSensorChanged(AppContext& ctx, std::uint16_t sensorId);
+void OnSensorChanged(SettingsStore& settings, std::uint16_t sensorId);
 
 }  // namespace corvane

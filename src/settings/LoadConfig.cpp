@@ -1,7 +1,7 @@
-#include "settings/AppContext.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "settings/UnicodeTextFile.h"
+#include "settings/SettingsStore.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -9,10 +9,10 @@ namespace {
 // Reads config.ini into the table. False for a missing file, a first line other than
 // "[Setting]", a line without a key or value around its first "=", or more than
 // seventeen pair lines. Pairs the file does not reach stay empty.
-bool ReadConfigFile(AppContext& ctx) {
+bool ReadConfigFile(SettingsStore& ctx) {
   UnicodeTextReader reader;
   std::u16string line;
-  if (!reader.Open(ConfigFilePath(ctx))) return false;
+  if (!reader.Open(ConfigFilePath(ctx.DataFolder))) return false;
   // A file saved with carriage returns fails here: its first line is "[Setting]\r".
   if (!reader.ReadLine(line) || line != u"[Setting]") return false;
   for (std::size_t n = 0; reader.ReadLine(line); ++n) {
@@ -27,7 +27,7 @@ bool ReadConfigFile(AppContext& ctx) {
 
 }  // namespace
 
-int LoadConfig(AppContext& ctx) {
+int LoadConfig(SettingsStore& ctx, const LanguageTable& language) {
   ctx.Config.Pairs = {};
   const bool read = ReadConfigFile(ctx);
   if (!read) {
@@ -42,11 +42,11 @@ int LoadConfig(AppContext& ctx) {
   ctx.CurrentProfileIndex = ctx.Config.CurrentProfileSlot();
   if (!read) {
     for (int p = 0; p < kProfileCount; ++p) {
-      ResetProfileToDefaults(ctx, ctx.Profiles[p], p);
+      ResetProfileToDefaults(ctx.Profiles[p], p, language, ctx.Dpi.SensorId);
       WriteProfileFile(ctx.Profiles[p], ProfileSlotPath(ctx, p));
     }
   }
-  for (int p = 0; p < kProfileCount; ++p) ReadProfileFile(ctx, p, ProfileSlotPath(ctx, p));
+  for (int p = 0; p < kProfileCount; ++p) ReadProfileFile(ctx, language, p, ProfileSlotPath(ctx, p));
 
   // PreST holds the complement of the sensor the DPI levels were made for.
   const std::uint16_t madeFor = static_cast<std::uint16_t>(~ctx.Config.ConfigPreST());

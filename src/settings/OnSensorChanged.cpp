@@ -1,11 +1,11 @@
-#include "settings/AppContext.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SensorTables.h"
+#include "settings/SettingsStore.h"
 
 namespace corvane {
 
-void OnSensorChanged(AppContext& ctx, std::uint16_t sensorId) {
+void OnSensorChanged(SettingsStore& ctx, std::uint16_t sensorId) {
   ctx.Dpi.SensorId = sensorId;
   ctx.Config.SetConfigSensor(sensorId);
   // PreST records which sensor the profiles' DPI levels are now made for.

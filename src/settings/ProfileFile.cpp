@@ -5,10 +5,10 @@
 #include <variant>
 #include <vector>
 
-#include "settings/AppContext.h"
+#include "settings/SettingsStore.h"
 #include "settings/ConfigTable.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -271,17 +271,17 @@ bool WriteProfileFile(const ProfileRecord& record, const std::filesystem::path& 
   return writer.Commit(path);
 }
 
-bool ReadProfileFile(AppContext& ctx, int p, const std::filesystem::path& path) {
+bool ReadProfileFile(SettingsStore& ctx, const LanguageTable& language, int p, const std::filesystem::path& path) {
   if (p < 0 || p >= kProfileCount) return false;
   ProfileRecord& record = ctx.Profiles[p];
   UnicodeTextReader reader;
   if (!path.empty() && reader.Open(path) && ParseProfileFile(reader, record)) return true;
-  ResetProfileToDefaults(ctx, record, p);
+  ResetProfileToDefaults(record, p, language, ctx.Dpi.SensorId);
   WriteProfileFile(record, ProfileSlotPath(ctx, p));
   return false;
 }
 
-bool SaveAllProfiles(const AppContext& ctx) {
+bool SaveAllProfiles(const SettingsStore& ctx) {
   bool ok = true;
   for (int p = 0; p < kProfileCount; ++p) ok = WriteProfileFile(ctx.Profiles[p], ProfileSlotPath(ctx, p)) && ok;
   return ok;

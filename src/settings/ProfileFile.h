@@ -10,7 +10,8 @@
 
 namespace corvane {
 
-struct AppContext;
+struct SettingsStore;
+struct LanguageTable;
 class UnicodeTextReader;
 
 constexpr int kProfileFileLines = 118;
@@ -30,9 +31,9 @@ bool WriteProfileFile(const ProfileRecord& record, const std::filesystem::path& 
 // Reads path into profile p. When the file is missing or not a profile file, profile p
 // is reset to its defaults, its slot file (whatever path was read) is rewritten, and
 // the result is false.
-bool ReadProfileFile(AppContext& ctx, int p, const std::filesystem::path& path);
+bool ReadProfileFile(SettingsStore& settings, const LanguageTable& language, int p, const std::filesystem::path& path);
 
 // Writes each of the five profiles to its slot file; true when all five were written.
-bool SaveAllProfiles(const AppContext& ctx);
+bool SaveAllProfiles(const SettingsStore& settings);
 
 }  // namespace corvane

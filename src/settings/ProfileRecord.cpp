@@ -2,9 +2,8 @@
 #include <cstdio>
 
 #include "lang/LanguageTable.h"
-#include "settings/AppContext.h"
 #include "settings/ProfileTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {
@@ -214,10 +213,6 @@ void ResetProfileToDefaults(ProfileRecord& record, int p, const LanguageTable& l
   record.Lighting2FixedColor = 0;
 
   ApplySensorDpiDefaults(record, sensorId);
-}
-
-void ResetProfileToDefaults(const AppContext& ctx, ProfileRecord& record, int p) {
-  ResetProfileToDefaults(record, p, ctx.Language, ctx.Dpi.SensorId);
 }
 
 void ApplySensorDpiDefaults(ProfileRecord& record, std::uint16_t sensorId) {

@@ -8,12 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 #include "settings/SettingPair.h"
 
 namespace corvane {
 
-struct AppContext;
 struct LanguageTable;
 
 constexpr int kProfileCount = 5;
@@ -162,7 +161,6 @@ std::u16string DefaultProfileName(const LanguageTable& language, int p);
 // Every field to its default; p only chooses the default name. DPI levels follow the
 // given sensor.
 void ResetProfileToDefaults(ProfileRecord& record, int p, const LanguageTable& language, std::uint16_t sensorId);
-void ResetProfileToDefaults(const AppContext& ctx, ProfileRecord& record, int p);
 
 // The DPI fields to the sensor's defaults. A sensor without a default row keeps the
 // step indices; everything else is reset all the same.

@@ -1,11 +1,11 @@
-#include "settings/AppContext.h"
 #include "settings/ConfigTable.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "settings/SettingsStore.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 
-bool SaveConfig(const AppContext& ctx) {
+bool SaveConfig(const SettingsStore& ctx) {
   UnicodeTextWriter writer;
   writer.WriteLine(u"[Setting]");
   for (const SettingPair& pair : ctx.Config.Pairs) {
@@ -13,10 +13,10 @@ bool SaveConfig(const AppContext& ctx) {
     writer.Write(u"=");
     writer.WriteLine(pair.Value);
   }
-  return writer.Commit(ConfigFilePath(ctx));
+  return writer.Commit(ConfigFilePath(ctx.DataFolder));
 }
 
-bool SaveCurrentProfileIndex(AppContext& ctx) {
+bool SaveCurrentProfileIndex(SettingsStore& ctx) {
   ctx.Config.SetCurrentProfile(ctx.CurrentProfileIndex);
   return SaveConfig(ctx);
 }

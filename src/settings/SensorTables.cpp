@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

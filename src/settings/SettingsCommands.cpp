@@ -5,7 +5,7 @@
 
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
-#include "settings/AppContext.h"
+#include "settings/SettingsStore.h"
 #include "settings/PollingRateTable.h"
 #include "settings/ProfileTable.h"
 
@@ -234,7 +234,7 @@ CommandEffect SetPointerSetting(ProfileRecord& p, PointerSetting setting, int va
   return Slide(dirty.PointerSettingsDirty, commit);
 }
 
-CommandEffect SelectProfile(AppContext& ctx, int slot, DeviceDirtyFlags& dirty) {
+CommandEffect SelectProfile(SettingsStore& ctx, int slot, DeviceDirtyFlags& dirty) {
   if (slot < 0 || slot >= kProfileCount) return Refused();
   ctx.Config.SetCurrentProfile(slot);
   ctx.CurrentProfileIndex = slot;

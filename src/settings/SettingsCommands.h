@@ -4,12 +4,12 @@
 // mouse must learn, and says what the window is to do next.
 #include <cstdint>
 
-#include "device/DeviceDirtyFlags.h"
+#include "settings/DeviceDirtyFlags.h"
 #include "settings/CommandEffect.h"
 
 namespace corvane {
 
-struct AppContext;
+struct SettingsStore;
 struct ProfileRecord;
 struct LanguageTable;
 
@@ -62,7 +62,7 @@ CommandEffect SetPointerSetting(ProfileRecord& p, PointerSetting setting, int va
 
 // A profile tab or row of the profile list: the slot (0..4) becomes current and the
 // mouse is to take the whole profile.
-CommandEffect SelectProfile(AppContext& ctx, int slot, DeviceDirtyFlags& dirty);
+CommandEffect SelectProfile(SettingsStore& settings, int slot, DeviceDirtyFlags& dirty);
 
 // The apply button: buttons and performance settings are sent (the caller then runs
 // the upload at once).

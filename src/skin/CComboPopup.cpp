@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

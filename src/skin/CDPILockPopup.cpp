@@ -1,8 +1,8 @@
 #include "skin/CDPILockPopup.h"
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/SensorTables.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/CWndPopup.h"
 #include "skin/OpenPopupTable.h"
 #include "skin/SkinFiles.h"

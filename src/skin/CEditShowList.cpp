@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "macros/MacroTreeRows.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
 #include "skin/SkinFiles.h"
 

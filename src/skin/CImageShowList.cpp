@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 #include "macros/MacroStepText.h"
 #include "skin/DrawTextW.h"
 #include "skin/SkinFiles.h"

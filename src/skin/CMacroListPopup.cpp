@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/SkinFiles.h"
 
 namespace corvane {

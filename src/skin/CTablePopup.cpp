@@ -1,6 +1,6 @@
 #include "skin/CTablePopup.h"
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

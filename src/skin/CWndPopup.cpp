@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "skin/CDlgBase.h"
 #include "skin/DrawTextW.h"
 #include "skin/SkinFiles.h"

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

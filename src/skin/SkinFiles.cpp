@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "settings/AppContext.h"
-#include "settings/TextUtil.h"
+#include "session/AppContext.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

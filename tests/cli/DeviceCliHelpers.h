@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "device/sim/SimStateFile.h"
-#include "lang/LoadLanguage.h"
-#include "settings/TextUtil.h"
+#include "support/InstalledLanguage.h"
+#include "base/TextUtil.h"
 #include "support/CorvanectlRun.h"
 #include "support/TempDataFolder.h"
 
@@ -41,10 +41,7 @@ inline std::vector<std::string> TraceOf(const std::vector<std::string>& lines, c
 
 // Language text n as the program installed it in the data folder.
 inline std::string LanguageText(const TempDataFolder& folder, int n) {
-  AppContext ctx;
-  ctx.DataFolder = folder.Root();
-  LoadLanguage(ctx);
-  return Utf8(ctx.Language.Text(n));
+  return Utf8(InstalledLanguage(folder.Root()).Text(n));
 }
 
 // stderr of a command refused because no device is connected (language text 156 of the

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "lang/LoadLanguage.h"
+#include "support/InstalledLanguage.h"
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
 #include "support/TempDataFolder.h"
@@ -17,25 +17,17 @@ using testing::RunCorvanectl;
 using testing::TempDataFolder;
 using testing::Utf16File;
 
-// The language the program installed into the folder, as it loads it.
-std::unique_ptr<AppContext> InstalledLanguage(const TempDataFolder& folder) {
-  auto ctx = std::make_unique<AppContext>();
-  ctx->DataFolder = folder.Root();
-  EXPECT_EQ(LoadLanguage(*ctx), 1);
-  return ctx;
-}
-
 TEST(InitCli, EmptyFolderGetsByteExactFilesThatASecondInitKeeps) {
   TempDataFolder folder;
   const auto run = RunCorvanectl(folder.Root(), {"init"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(folder.Bytes("config/config.ini"), Utf16File(JoinLines(DefaultConfigLines())));
-  const auto lang = InstalledLanguage(folder);
-  ASSERT_FALSE(lang->Language.Text(85).empty());
+  const auto lang = testing::InstalledLanguage(folder.Root());
+  ASSERT_FALSE(lang.Text(85).empty());
   for (int p = 0; p < 5; ++p) {
     const std::string name = "config/default" + std::to_string(p) + ".psf";
-    EXPECT_EQ(folder.Bytes(name), Utf16File(JoinLines(DefaultProfileLines(lang->Language, p)))) << name;
+    EXPECT_EQ(folder.Bytes(name), Utf16File(JoinLines(DefaultProfileLines(lang, p)))) << name;
   }
 
   const auto before = folder.Snapshot();

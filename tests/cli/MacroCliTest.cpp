@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "macros/MacroLibraryFile.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "lang/LoadLanguage.h"
-#include "settings/TextUtil.h"
+#include "support/InstalledLanguage.h"
+#include "base/TextUtil.h"
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
 #include "support/TempDataFolder.h"
@@ -18,14 +18,13 @@ using testing::Utf16Lines;
 
 struct ProfileFolder {
   TempDataFolder folder;
-  std::unique_ptr<AppContext> lang = std::make_unique<AppContext>();
+  LanguageTable language;
   ProfileFolder() {
     EXPECT_EQ(Run({"init"}).status, 0);
-    lang->DataFolder = folder.Root();
-    LoadLanguage(*lang);
+    language = testing::InstalledLanguage(folder.Root());
   }
   CliRun Run(const std::vector<std::string>& args) const { return testing::RunCorvanectl(folder.Root(), args); }
-  std::string Text(int n) const { return Utf8(lang->Language.Text(n)); }
+  std::string Text(int n) const { return Utf8(language.Text(n)); }
   std::vector<std::u16string> Config() const { return Utf16Lines(folder.Bytes("config/config.ini")); }
   std::u16string SlotLine(int p, int line) const {
     return Utf16Lines(folder.Bytes("config/default" + std::to_string(p) + ".psf"))
@@ -140,7 +139,7 @@ TEST(ProfileCli, FailedImportLeavesTheProfileAtItsDefaults) {
     ASSERT_EQ(f.Run({"profile", "rename", "2", "Mine"}).status, 0);
     const auto run = f.Run({"profile", "import", "2", f.folder.Path(name).string()});
     EXPECT_EQ(run.status, 1) << name;
-    EXPECT_EQ(f.SlotLine(2, 2), u"ProfileName=" + f.lang->Language.Text(87)) << name;
+    EXPECT_EQ(f.SlotLine(2, 2), u"ProfileName=" + f.language.Text(87)) << name;
   }
   EXPECT_EQ(f.folder.Bytes("damaged.psf"), damaged);
 }

@@ -3,7 +3,7 @@
 #include "cli/DeviceCliHelpers.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "settings/StartupLoad.h"
+#include "session/StartupLoad.h"
 
 namespace corvane {
 namespace {
@@ -44,7 +44,7 @@ TEST(ResetCli, ResetsTheMouseAndTheCurrentProfileKeepingItsName) {
   EXPECT_EQ(run.out, "reset profile=2 name=Mine\n");
 
   ProfileRecord expected;
-  ResetProfileToDefaults(*app, expected, 2);
+  ResetProfileToDefaults(expected, 2, app->Language, app->Dpi.SensorId);
   expected.SetProfileName(u"Mine");
   EXPECT_EQ(folder.Bytes("config/default2.psf"), testing::Utf16File(ProfileFileText(expected)));
   // Nothing else of the folder changes.

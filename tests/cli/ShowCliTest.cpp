@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "lang/LoadLanguage.h"
-#include "settings/TextUtil.h"
+#include "support/InstalledLanguage.h"
+#include "base/TextUtil.h"
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
 #include "support/TempDataFolder.h"
@@ -20,13 +20,12 @@ using testing::TempDataFolder;
 
 struct ShowFolder {
   TempDataFolder folder;
-  std::unique_ptr<AppContext> lang = std::make_unique<AppContext>();
+  LanguageTable language;
   ShowFolder() {
     EXPECT_EQ(RunCorvanectl(folder.Root(), {"init"}).status, 0);
-    lang->DataFolder = folder.Root();
-    LoadLanguage(*lang);
+    language = testing::InstalledLanguage(folder.Root());
   }
-  std::string Text(int n) const { return Utf8(lang->Language.Text(n)); }
+  std::string Text(int n) const { return Utf8(language.Text(n)); }
 };
 
 TEST(ShowCli, DefaultProfileGoldenLines) {
@@ -78,7 +77,7 @@ TEST(ShowCli, DefaultProfileGoldenLines) {
 
 TEST(ShowCli, ChosenProfileWithItsOwnValues) {
   ShowFolder f;
-  auto lines = DefaultProfileLines(f.lang->Language, 3);
+  auto lines = DefaultProfileLines(f.language, 3);
   lines[1] = u"ProfileName=Say \"hi\"\\";
   lines[27] = u"\tXYSetting1ValueY=0013";                // 2000 DPI
   lines[54] = u"\tPollingRateValue=060000";              // 8000 Hz

@@ -16,7 +16,7 @@
 #include "device/FirmwareUpdate.h"
 #include "device/PauseServices.h"
 #include "device/sim/SimBackend.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane::test {
 

@@ -6,7 +6,7 @@
 
 #include "device/FirmwareTexts.h"
 #include "device/HexBytes.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "device/HexBytes.h"
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 

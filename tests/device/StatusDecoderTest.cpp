@@ -1,6 +1,6 @@
 // Decoding of status reports: each field applied as the mouse reports it, out-of-range
 // fields ignored one by one, and no save or refresh for a report that changes nothing.
-#include "device/StatusDecoder.h"
+#include "session/StatusDecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "device/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 #include "settings/ConfigTable.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane {

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "device/ApplyToDevice.h"
+#include "session/ApplyToDevice.h"
 #include "device/DeviceLink.h"
 #include "device/FakeHidBackend.h"
 #include "device/HexBytes.h"
 #include "device/PauseServices.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/SensorTables.h"
 
 namespace corvane::test {

@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "settings/UnicodeTextFile.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 

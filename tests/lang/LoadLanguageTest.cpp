@@ -93,20 +93,19 @@ TEST(LoadLanguage, FollowsTheLoadRules) {
     if (c.setting) folder.Put("LanSetting.ini", *c.setting);
     if (c.english) folder.Put("Lan_EN.txt", *c.english);
     if (c.chinese) folder.Put("Lan.txt", *c.chinese);
-    AppContext ctx;
-    ctx.DataFolder = folder.Root();
-    ctx.SkinScale = c.scale;
+    LanguageTable language;
+    UiFont font;
 
-    EXPECT_EQ(LoadLanguage(ctx), c.result);
+    EXPECT_EQ(LoadLanguage(folder.Root(), language, font, c.scale), c.result);
 
     LanguageTable expected;
     for (const auto& [n, text] : c.entries) expected.Texts[static_cast<std::size_t>(n)] = text;
     for (int n = 0; n < LanguageTable::kEntries; ++n) {
-      EXPECT_EQ(ctx.Language.Text(n), expected.Text(n)) << "entry " << n;
+      EXPECT_EQ(language.Text(n), expected.Text(n)) << "entry " << n;
     }
-    EXPECT_EQ(ctx.Font.UiFontFace, c.font.face);
-    EXPECT_EQ(ctx.Font.UiFontHeight, c.font.height);
-    EXPECT_EQ(ctx.Font.UiFontCharset, c.font.charset);
+    EXPECT_EQ(font.UiFontFace, c.font.face);
+    EXPECT_EQ(font.UiFontHeight, c.font.height);
+    EXPECT_EQ(font.UiFontCharset, c.font.charset);
   }
 }
 

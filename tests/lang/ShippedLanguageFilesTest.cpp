@@ -9,8 +9,8 @@
 #include "lang/LanguageFiles.h"
 #include "lang/LanguageFolder.h"
 #include "lang/LoadLanguage.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
@@ -89,20 +89,23 @@ TEST(ShippedLanguageFiles, CoverExactlyTheEntriesTheProgramUses) {
   }
 }
 
+struct Loaded {
+  LanguageTable Language;
+  UiFont Font;
+};
+
 // Installs the shipped files into an empty data folder, optionally chooses a language, loads.
-AppContext LoadInstalled(const LanguageFolder& folder, const char16_t* setting, float scale) {
+Loaded LoadInstalled(const LanguageFolder& folder, const char16_t* setting, float scale) {
   InstallLanguageFiles(folder.Root());
   if (setting) folder.Put("LanSetting.ini", setting);
-  AppContext ctx;
-  ctx.DataFolder = folder.Root();
-  ctx.SkinScale = scale;
-  EXPECT_EQ(LoadLanguage(ctx), 1);
+  Loaded ctx;
+  EXPECT_EQ(LoadLanguage(folder.Root(), ctx.Language, ctx.Font, scale), 1);
   return ctx;
 }
 
 TEST(ShippedLanguageFiles, EnglishIsChosenAndLoadsCompletely) {
   LanguageFolder folder;
-  const AppContext ctx = LoadInstalled(folder, nullptr, 1.5f);
+  const Loaded ctx = LoadInstalled(folder, nullptr, 1.5f);
   const LanguageTable& t = ctx.Language;
   EXPECT_EQ(t.Text(0), u"English");
   EXPECT_EQ(ctx.Font.UiFontFace, u"Tahoma");
@@ -118,7 +121,7 @@ TEST(ShippedLanguageFiles, EnglishIsChosenAndLoadsCompletely) {
 
 TEST(ShippedLanguageFiles, ChineseLoadsCompletelyWithItsFont) {
   LanguageFolder folder;
-  const AppContext ctx = LoadInstalled(folder, u"[ChangeLanguage]\nLanguage=CN\n", 1.0f);
+  const Loaded ctx = LoadInstalled(folder, u"[ChangeLanguage]\nLanguage=CN\n", 1.0f);
   EXPECT_EQ(ctx.Language.Text(0), u"中文");
   EXPECT_EQ(ctx.Font.UiFontFace, u"宋体");
   EXPECT_EQ(ctx.Font.UiFontHeight, 12);
@@ -161,9 +164,8 @@ TEST(InstallLanguageFiles, UnwritableFolderIsNoCrash) {
   std::filesystem::remove(folder.Root() / "config");
   ASSERT_TRUE(WriteFileAtomically(folder.Root() / "config", "x"));
   InstallLanguageFiles(folder.Root());
-  AppContext ctx;
-  ctx.DataFolder = folder.Root();
-  EXPECT_EQ(LoadLanguage(ctx), 0);
+  Loaded ctx;
+  EXPECT_EQ(LoadLanguage(folder.Root(), ctx.Language, ctx.Font, 1.0f), 0);
   EXPECT_EQ(ctx.Font.UiFontFace, u"宋体");
 }
 

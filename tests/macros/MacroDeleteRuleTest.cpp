@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 namespace {
@@ -32,12 +32,12 @@ struct DeleteRule : ::testing::Test {
 TEST_F(DeleteRule, AMacroOfTheCurrentProfileCannotBeDeletedNorItsFolder) {
   AssignToButton(1, 6, m);
   ctx->Macros.CurrentMacroLocation = f;
-  EXPECT_EQ(DeleteMacroNode(*ctx, f), MacroDeleteOutcome::kInUse);
-  EXPECT_EQ(DeleteMacroNode(*ctx, m), MacroDeleteOutcome::kInUse);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, f), MacroDeleteOutcome::kInUse);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, m), MacroDeleteOutcome::kInUse);
   EXPECT_EQ(ctx->Macros.Level1(0, 0).MacroItemName, u"M");
   EXPECT_EQ(ctx->Macros.CurrentMacroLocation, f);  // a refusal changes nothing
 
-  EXPECT_EQ(DeleteMacroNode(*ctx, n), MacroDeleteOutcome::kDeleted);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, n), MacroDeleteOutcome::kDeleted);
   EXPECT_FALSE(ctx->Macros.Level0(1).IsUsed());
   EXPECT_EQ(ctx->Macros.CurrentMacroLocation, MacroLocation::None());
 }
@@ -45,20 +45,20 @@ TEST_F(DeleteRule, AMacroOfTheCurrentProfileCannotBeDeletedNorItsFolder) {
 TEST_F(DeleteRule, OnlyMacroButtonsOfTheCurrentProfileCount) {
   AssignToButton(0, 2, m);          // another profile
   AssignToButton(1, 3, m, 0x70);    // reassigned: a key combination keeps the stale index
-  EXPECT_FALSE(CurrentProfileUsesMacroIn(*ctx, f));
+  EXPECT_FALSE(CurrentProfileUsesMacroIn(*ctx, ctx->Macros, f));
   ctx->CurrentProfileIndex = 0;
-  EXPECT_TRUE(CurrentProfileUsesMacroIn(*ctx, f));
+  EXPECT_TRUE(CurrentProfileUsesMacroIn(*ctx, ctx->Macros, f));
   ctx->CurrentProfileIndex = 9;     // no such profile: nothing to protect, nothing read past the table
-  EXPECT_FALSE(CurrentProfileUsesMacroIn(*ctx, f));
+  EXPECT_FALSE(CurrentProfileUsesMacroIn(*ctx, ctx->Macros, f));
   ctx->CurrentProfileIndex = 1;
-  EXPECT_EQ(DeleteMacroNode(*ctx, f), MacroDeleteOutcome::kDeleted);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, f), MacroDeleteOutcome::kDeleted);
   EXPECT_EQ(ctx->Macros.Level0(0).MacroItemName, u"N");
 }
 
 TEST_F(DeleteRule, NothingSelected) {
-  EXPECT_EQ(DeleteMacroNode(*ctx, MacroLocation::None()), MacroDeleteOutcome::kNothingSelected);
-  EXPECT_EQ(DeleteMacroNode(*ctx, MacroLocation::Top(5)), MacroDeleteOutcome::kNothingSelected);
-  EXPECT_EQ(DeleteMacroNode(*ctx, MacroLocation::Grandchild(0, 0, 60)), MacroDeleteOutcome::kNothingSelected);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, MacroLocation::None()), MacroDeleteOutcome::kNothingSelected);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, MacroLocation::Top(5)), MacroDeleteOutcome::kNothingSelected);
+  EXPECT_EQ(DeleteMacroNode(*ctx, ctx->Macros, MacroLocation::Grandchild(0, 0, 60)), MacroDeleteOutcome::kNothingSelected);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "macros/MacroExport.h"
 #include "macros/MacroLibraryFile.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

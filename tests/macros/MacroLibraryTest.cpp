@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "macros/MacroTreeRows.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

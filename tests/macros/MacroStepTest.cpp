@@ -5,7 +5,7 @@
 
 #include "macros/MacroStepSyntax.h"
 #include "macros/MacroStepText.h"
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

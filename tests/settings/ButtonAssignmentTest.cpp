@@ -6,7 +6,7 @@
 
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
-#include "macros/MacroLibrary.h"
+#include "macros/MacroPicker.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 

@@ -43,7 +43,7 @@ std::vector<std::u16string> ConfigWith(int line, std::u16string_view replacement
 
 TEST(LoadConfig, EmptyFolderGetsDefaultFilesAndReadsThemBack) {
   SettingsTestContext t;
-  EXPECT_EQ(LoadConfig(*t.ctx), 0);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 0);
   EXPECT_EQ(t.folder.Bytes("config/config.ini"), DefaultConfigBytes());
   for (int p = 0; p < kProfileCount; ++p) {
     EXPECT_EQ(t.folder.Bytes(SlotName(p)), DefaultProfileBytes(*t.ctx, p)) << p;
@@ -53,7 +53,7 @@ TEST(LoadConfig, EmptyFolderGetsDefaultFilesAndReadsThemBack) {
 
   const auto before = t.folder.Snapshot();
   const auto again = t.Fresh();
-  EXPECT_EQ(LoadConfig(*again), 1);
+  EXPECT_EQ(LoadConfig(*again, again->Language), 1);
   EXPECT_EQ(t.folder.Snapshot(), before);
 }
 
@@ -86,7 +86,7 @@ TEST(LoadConfig, MalformedConfigResetsEverything) {
     SettingsTestContext t;
     PutCustomProfiles(t);
     t.folder.PutBytes("config/config.ini", c.bytes);
-    EXPECT_EQ(LoadConfig(*t.ctx), 0) << c.what;
+    EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 0) << c.what;
     EXPECT_EQ(t.folder.Bytes("config/config.ini"), DefaultConfigBytes()) << c.what;
     for (int p = 0; p < kProfileCount; ++p) {
       EXPECT_EQ(t.folder.Bytes(SlotName(p)), DefaultProfileBytes(*t.ctx, p)) << c.what << " profile " << p;
@@ -101,7 +101,7 @@ TEST(LoadConfig, AcceptedShapesKeepWhatTheFileSays) {
   lines[1] = u" NeedPassword = 1 ";
   t.folder.PutText("config/config.ini", JoinLines(lines));
   const std::string written = t.folder.Bytes("config/config.ini");
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Config.Pairs[5], (SettingPair{u"Current", u"2"}));
   EXPECT_EQ(t.ctx->Config.Pairs[0], (SettingPair{u" NeedPassword ", u" 1 "}));
   EXPECT_EQ(t.ctx->Profiles[3].ProfileName(), u"Kept 3");
@@ -114,7 +114,7 @@ TEST(LoadConfig, ShortConfigLeavesTheOtherPairsEmpty) {
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", u"[Setting]\nNeedPassword=0\n");
   const std::string custom = t.folder.Bytes(SlotName(2));
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Config.Pairs[0], (SettingPair{u"NeedPassword", u"0"}));
   for (int p = 0; p < kProfileCount; ++p) EXPECT_EQ(t.ctx->Config.ProfileSlotText(p), u"");
   EXPECT_EQ(t.ctx->Config.Pairs[kConfigProfileShowCount], SettingPair{});
@@ -126,7 +126,7 @@ TEST(LoadConfig, ShortConfigLeavesTheOtherPairsEmpty) {
 TEST(LoadConfig, HeaderOnlyIsAccepted) {
   SettingsTestContext t;
   t.folder.PutText("config/config.ini", u"[Setting]\n");
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Config.Pairs[12], SettingPair{});
 }
 
@@ -135,7 +135,7 @@ TEST(LoadConfig, MalformedProfileAloneIsReset) {
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", JoinLines(DefaultConfigLines()));
   t.folder.PutText(SlotName(1), u"[Setting]\nProfileName=Half\n");
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"T86");
   EXPECT_EQ(t.folder.Bytes(SlotName(1)), DefaultProfileBytes(*t.ctx, 1));
   EXPECT_EQ(t.ctx->Profiles[0].ProfileName(), u"Kept 0");
@@ -154,7 +154,7 @@ TEST(LoadConfig, SlotPathsResolveAgainstTheDataFolder) {
   auto one = DefaultProfileLines(t.ctx->Language, 1);
   one[1] = u"ProfileName=From mine";
   t.folder.PutText("mine/one.psf", JoinLines(one));
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"From mine");
   EXPECT_EQ(t.folder.Bytes("abs/p4.psf"), DefaultProfileBytes(*t.ctx, 4));
 }
@@ -165,7 +165,7 @@ TEST(LoadConfig, SensorChangeRedefaultsTheDpiOfAllProfiles) {
   auto lines = ConfigWith(2, u"Sensor=0x3335");
   lines[6] = u"CurrentProfile=2";
   t.folder.PutText("config/config.ini", JoinLines(lines));
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Dpi.SensorId, 0x3335);
   const std::array<std::uint16_t, 8> steps{3, 7, 15, 31, 63, 159, 159, 159};
   for (int p = 0; p < kProfileCount; ++p) {
@@ -185,7 +185,7 @@ TEST(LoadConfig, MatchingSensorChangesNothing) {
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", JoinLines(ConfigWith(6, u"CurrentProfile=3")));
   const auto before = t.folder.Snapshot();
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.folder.Snapshot(), before);
   EXPECT_EQ(t.ctx->Profiles[0].XYSettingX[0], 0x64);
   EXPECT_EQ(t.ctx->CurrentProfileIndex, 3);
@@ -195,7 +195,7 @@ TEST(LoadConfig, DefaultsForAnUnknownSensorKeepTheStepIndices) {
   SettingsTestContext t;
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", JoinLines(ConfigWith(2, u"Sensor=0x1234")));
-  EXPECT_EQ(LoadConfig(*t.ctx), 1);
+  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   EXPECT_EQ(t.ctx->Profiles[0].XYSettingX[0], 0x64);
   EXPECT_EQ(t.ctx->Profiles[0].DPIOffOnFlag, 0x3F);
   EXPECT_EQ(Utf16Lines(t.folder.Bytes("config/config.ini"))[3], u"PreST=0xEDCB");
@@ -205,7 +205,7 @@ TEST(OnSensorChanged, StoresTheSensorRedefaultsAndRebuildsTheLadder) {
   SettingsTestContext t;
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", JoinLines(DefaultConfigLines()));
-  ASSERT_EQ(LoadConfig(*t.ctx), 1);
+  ASSERT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
   BuildDpiStepTables(t.ctx->Dpi);
   t.ctx->CurrentProfileIndex = 4;
   OnSensorChanged(*t.ctx, 0x3395);
@@ -223,7 +223,7 @@ TEST(OnSensorChanged, StoresTheSensorRedefaultsAndRebuildsTheLadder) {
   // The next start finds sensor and profiles in agreement and changes nothing.
   const auto before = t.folder.Snapshot();
   const auto next = t.Fresh();
-  EXPECT_EQ(LoadConfig(*next), 1);
+  EXPECT_EQ(LoadConfig(*next, next->Language), 1);
   EXPECT_EQ(t.folder.Snapshot(), before);
 }
 

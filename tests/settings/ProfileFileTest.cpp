@@ -8,7 +8,7 @@
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsTestContext.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/UnicodeTextFile.h"
 #include "support/DefaultProfileGolden.h"
 
 namespace corvane {
@@ -304,7 +304,7 @@ TEST(ProfileFile, FailedReadResetsTheProfileAndRewritesItsSlot) {
   r = *before;
   const std::string chosen = Utf16File(Edited(73, u"\tMacroKeyIndex="));
   t.folder.PutBytes("chosen.psf", chosen);
-  EXPECT_FALSE(ReadProfileFile(*t.ctx, 2, t.folder.Path("chosen.psf")));
+  EXPECT_FALSE(ReadProfileFile(*t.ctx, t.ctx->Language, 2, t.folder.Path("chosen.psf")));
   // Every field is back at its default; a macro's unused step slots keep what they
   // held, as emptying a button's macro always leaves them.
   const auto expected = DefaultRecord(t.ctx->Language, 2);
@@ -328,7 +328,7 @@ TEST(ProfileFile, UnreadableFilesFallBackToDefaults) {
   for (const char* name : {"missing.psf", "a-folder.psf", "binary.psf", "odd.psf", "huge.psf"}) {
     std::filesystem::remove(t.folder.Path("config/default1.psf"));
     t.ctx->Profiles[1].Settings[0].Value = u"before";
-    EXPECT_FALSE(ReadProfileFile(*t.ctx, 1, t.folder.Path(name))) << name;
+    EXPECT_FALSE(ReadProfileFile(*t.ctx, t.ctx->Language, 1, t.folder.Path(name))) << name;
     EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"T86") << name;
     EXPECT_EQ(t.folder.Bytes("config/default1.psf"), defaults) << name;
   }
@@ -339,7 +339,7 @@ TEST(ProfileFile, SaveAllWritesTheFiveSlotsWhereTheyPoint) {
   t.ctx->Config.ConfigDefaults();
   t.ctx->Config.Pairs[kConfigProfileSlot0URL + 3].Value = (t.folder.Root() / "elsewhere.psf").u16string();
   t.ctx->Config.Pairs[kConfigProfileSlot0URL + 4].Value = u"";  // names no file
-  for (int p = 0; p < kProfileCount; ++p) ResetProfileToDefaults(*t.ctx, t.ctx->Profiles[p], p);
+  for (int p = 0; p < kProfileCount; ++p) ResetProfileToDefaults(t.ctx->Profiles[p], p, t.ctx->Language, t.ctx->Dpi.SensorId);
   EXPECT_FALSE(SaveAllProfiles(*t.ctx));
   for (const char* name : {"config/default0.psf", "config/default1.psf", "config/default2.psf", "elsewhere.psf"}) {
     EXPECT_TRUE(t.folder.Exists(name)) << name;

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "lang/LanguageEntries.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "settings/AppContext.h"
-#include "settings/TextUtil.h"
+#include "session/AppContext.h"
+#include "base/TextUtil.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "settings/AppContext.h"
-#include "settings/StartupLoad.h"
+#include "session/AppContext.h"
+#include "session/StartupLoad.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "settings/UnicodeTextFile.h"
+#include "base/UnicodeTextFile.h"
 
 #include <gtest/gtest.h>
 

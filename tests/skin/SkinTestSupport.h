@@ -10,8 +10,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "settings/AppContext.h"
-#include "settings/StartupLoad.h"
+#include "session/AppContext.h"
+#include "session/StartupLoad.h"
 #include "skin/CDlgBase.h"
 #include "skin/CWndPopup.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <limits>
 
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {

@@ -9,8 +9,8 @@
 #include "device/sim/SimBackend.h"
 #include "device/sim/SimStateFile.h"
 #include "device/sim/SimTestBytes.h"
-#include "settings/TextUtil.h"
-#include "settings/UnicodeTextFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {

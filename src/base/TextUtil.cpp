@@ -1,4 +1,4 @@
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 #include <climits>
 #include <cstdio>

@@ -1,20 +1,19 @@
-#include "device/StatusDecoder.h"
+#include "session/StatusDecoder.h"
 
-#include "device/ApplyToDevice.h"
+#include "session/ApplyToDevice.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceUploadState.h"
 #include "device/Launcher.h"
 #include "device/StatusReport.h"
+#include "settings/ConfigTable.h"
 #include "lang/LanguageEntries.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/PollingRateTable.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane {
 
 namespace {
-
-using R = StatusReport;
 
 constexpr int kMinReportedTime = 1;
 constexpr int kMaxReportedTime = 30;
@@ -38,13 +37,14 @@ bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 StatusEvents StatusDecoder::Decode(DeviceRole role, std::span<const std::uint8_t> r) {
   StatusEvents ev;
-  if (r.size() < R::kUsedLength || r[R::kReportIdOffset] != kReportStatus) return ev;
+  const std::optional<StatusFields> fields = ParseStatusReport(role, r);
+  if (!fields) return ev;
   ev.Fields.Role = role;
-  ev.Fields.Link = r[R::kLinkOffset];
+  ev.Fields.Link = fields->Link;
 
   if (role == DeviceRole::Receiver) {
     const bool othersPresent = link_.Role(DeviceRole::Wired).Present || link_.Role(DeviceRole::Bluetooth).Present;
-    const bool linked = r[R::kLinkOffset] != 0;
+    const bool linked = fields->Link != 0;
     if (!othersPresent) {
       const bool linkUp = link_.LinkUp != 0;
       if (linked != linkUp || (!linked && !linkUp && ConnIndicatorState != kConnIndicatorMouseAway))
@@ -61,18 +61,18 @@ StatusEvents StatusDecoder::Decode(DeviceRole role, std::span<const std::uint8_t
     }
     link_.LinkUp = 1;
   }
-  DecodeFields(role, r, ev);
+  ev.Fields = *fields;
+  ApplyFields(ev);
   return ev;
 }
 
-void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> r, StatusEvents& ev) {
+void StatusDecoder::ApplyFields(StatusEvents& ev) {
   ev.Decoded = true;
-  StatusFields& f = ev.Fields;
+  const StatusFields& f = ev.Fields;
   ProfileRecord& p = CurrentProfile(ctx_);
   bool changed = false;
 
   // DPI level. A level past the eight the profile has is not taken.
-  f.DpiLevel = r[R::kDpiLevelOffset];
   if (f.DpiLevel != values_.LastDeviceDpiLevel && f.DpiLevel < kDpiLevelCount) {
     values_.LastDeviceDpiLevel = f.DpiLevel;
     p.CurrentDPILevel = static_cast<std::uint8_t>(f.DpiLevel);
@@ -80,8 +80,6 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Battery and charging: a full battery reads 100 whatever the level byte says.
-  f.Battery = r[R::kBatteryOffset];
-  f.Charge = r[R::kChargeOffset];
   values_.BatteryLevel = f.Battery;
   if (f.Charge == kChargeCharging) {
     values_.ChargeState = kChargeCharging;
@@ -92,8 +90,7 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
     values_.ChargeState = 0;
   }
 
-  // Polling rate: the cable knows only the four slower rates.
-  f.PollingIndex = PollingIndexOfDeviceCode(r[R::kPollingCodeOffset], role == DeviceRole::Wired);
+  // Polling rate, decoded for the role.
   if (f.PollingIndex != p.PollingRateValue[0]) {
     p.PollingRateValue = {static_cast<std::uint8_t>(f.PollingIndex), 0, 0};
     p.SetPollingRateName(PollingRateOf(f.PollingIndex).ReportName);
@@ -101,7 +98,6 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Lighting mode. A mode past the per-mode tables is not taken.
-  f.LightingMode = r[R::kLightingModeOffset];
   if (f.LightingMode != p.Lighting1ModeValue[0] && f.LightingMode <= kLastMode) {
     const bool named = InRange(f.LightingMode, kFirstNamedMode, kLastNamedMode);
     p.SetLighting1Name(ctx_.Language.Text(named ? kTextLightingFirst + f.LightingMode - 1 : kTextLightingOff));
@@ -110,8 +106,7 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Quick launch: a request held over several reports launches once; 0 re-arms it.
-  f.QuickLaunch = r[R::kQuickLaunchOffset];
-  int& last = values_.LastQuickLaunch[static_cast<std::size_t>(role)];
+  int& last = values_.LastQuickLaunch[static_cast<std::size_t>(f.Role)];
   if (f.QuickLaunch == 0) {
     last = 0;
   } else if (f.QuickLaunch != last) {
@@ -124,7 +119,6 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Sensor model: another model re-defaults every profile's DPI levels (and saves them).
-  f.SensorLetter = r[R::kSensorLetterOffset];
   values_.SensorLetter = f.SensorLetter;
   if (const auto id = SensorIdOfLetter(static_cast<std::uint8_t>(f.SensorLetter)); id && *id != ctx_.Dpi.SensorId) {
     OnSensorChanged(ctx_, *id);
@@ -133,7 +127,6 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Move-lighting on or off.
-  f.MoveLighting = r[R::kMoveLightingOffset];
   const int move = p.GetMoveLightingOnOffMode();
   if ((f.MoveLighting == 0 && move == 1) || (f.MoveLighting != 0 && move == 0)) {
     p.SetMoveLightingOnOffMode(f.MoveLighting != 0 ? 1 : 0);
@@ -141,20 +134,16 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Power-down and lighting-off times, each only when in range.
-  f.PowerDownTime = r[R::kPowerDownOffset];
   if (InRange(f.PowerDownTime, kMinReportedTime, kMaxReportedTime) && f.PowerDownTime != p.GetPowerDownTime()) {
     p.SetPowerDownTime(f.PowerDownTime);
     changed = true;
   }
-  f.LightingOffTime = r[R::kLightingOffOffset];
   if (InRange(f.LightingOffTime, kMinReportedTime, kMaxReportedTime) && f.LightingOffTime != p.GetRgbOffTime()) {
     p.SetRgbOffTime(f.LightingOffTime);
     changed = true;
   }
 
   // Colour: the one-colour effect's colour, shared with the first slot of the cycle.
-  f.Colour = std::uint32_t{r[R::kRedOffset]} | (std::uint32_t{r[R::kRedOffset + 1]} << 8) |
-             (std::uint32_t{r[R::kRedOffset + 2]} << 16);
   if (f.Colour != p.Lighting1FixedColor[kSolidMode][0]) {
     p.Lighting1FixedColor[kSolidMode][0] = f.Colour;
     p.Lighting1FixedColor[kCycleMode][0] = f.Colour;
@@ -162,7 +151,6 @@ void StatusDecoder::DecodeFields(DeviceRole role, std::span<const std::uint8_t> 
   }
 
   // Speed level 1..3, stored as 0..2.
-  f.Speed = r[R::kSpeedOffset];
   if (InRange(f.Speed, kMinReportedSpeed, kMaxReportedSpeed) && f.Speed - 1 != p.Lighting1Speed[kCycleMode]) {
     for (std::size_t m = 0; m < kModesTakingSpeed; ++m) p.Lighting1Speed[m] = static_cast<std::uint8_t>(f.Speed - 1);
     changed = true;

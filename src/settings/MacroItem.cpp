@@ -1,4 +1,4 @@
-#include "macros/MacroItem.h"
+#include "settings/MacroItem.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "device/ApplyToDevice.h"
+#include "session/ApplyToDevice.h"
 
 #include "device/CommandSender.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceWriters.h"
 #include "device/WriteMacros.h"
 #include "lang/LanguageEntries.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

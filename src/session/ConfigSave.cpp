@@ -1,7 +1,7 @@
-#include "device/ConfigSave.h"
+#include "session/ConfigSave.h"
 
 #include "device/DeviceUploadState.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 

@@ -18,4 +18,7 @@ bool EnsureDataFolder(const std::filesystem::path& dataFolder);
 // working directory. An empty stored path gives an empty path (nothing to open).
 std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored);
 
+// Folder of the running executable (skins live beside it).
+std::filesystem::path ExecutableFolder();
+
 }  // namespace corvane

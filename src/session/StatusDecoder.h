@@ -1,5 +1,5 @@
 #pragma once
-// Decoding of the mouse's status reports on the thread that owns the profiles: brings the
+// Applying the mouse's status reports on the thread that owns the profiles: brings the
 // current profile in line with what the mouse says, keeps the battery display values and
 // the sensor model current, launches quick-launch targets, and tells the caller what the
 // window must do.
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "device/DeviceRole.h"
+#include "device/StatusFields.h"
 
 namespace corvane {
 
@@ -25,24 +26,6 @@ struct StatusValues {
   int LastDeviceDpiLevel = 2;          // the DPI level of the last report
   std::array<int, kRoleCount> LastQuickLaunch{};  // per reader
   int SensorLetter = 0;                // byte 9 of the last report
-};
-
-// The report's fields as the mouse sent them, for display.
-struct StatusFields {
-  DeviceRole Role = DeviceRole::Wired;
-  int Link = 0;
-  int DpiLevel = 0;
-  int PollingIndex = 0;  // decoded for the role
-  int Battery = 0;
-  int Charge = 0;
-  int LightingMode = 0;
-  int QuickLaunch = 0;
-  int SensorLetter = 0;
-  int MoveLighting = 0;
-  int PowerDownTime = 0;
-  int LightingOffTime = 0;
-  std::uint32_t Colour = 0;  // COLORREF
-  int Speed = 0;
 };
 
 struct StatusEvents {
@@ -78,7 +61,8 @@ class StatusDecoder {
   StatusEvents Decode(DeviceRole role, std::span<const std::uint8_t> report);
 
  private:
-  void DecodeFields(DeviceRole role, std::span<const std::uint8_t> r, StatusEvents& ev);
+  // Brings the current profile and the shown values in line with the report's fields.
+  void ApplyFields(StatusEvents& ev);
 
   AppContext& ctx_;
   DeviceLink& link_;

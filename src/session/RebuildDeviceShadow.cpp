@@ -1,7 +1,7 @@
-#include "device/ApplyToDevice.h"
+#include "session/ApplyToDevice.h"
 #include "device/DevicePayloads.h"
 #include "device/WriteMacros.h"
-#include "settings/AppContext.h"
+#include "session/AppContext.h"
 
 namespace corvane {
 

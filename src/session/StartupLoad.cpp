@@ -1,31 +1,25 @@
-#include "settings/StartupLoad.h"
-
-#include <system_error>
+#include "session/StartupLoad.h"
 
 #include "lang/LanguageFiles.h"
 #include "lang/LoadLanguage.h"
 #include "macros/MacroLibraryFile.h"
 #include "settings/ConfigTable.h"
-#include "settings/DataFolder.h"
+#include "base/DataFolder.h"
 #include "settings/SensorTables.h"
 
 namespace corvane {
 
-void RunStartupLoad(AppContext& ctx) {
+UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
+  UiFont font;
   // A folder that cannot be made is no reason to stop: reads then fall back to
   // defaults and writes fail quietly.
   EnsureDataFolder(ctx.DataFolder);
   InstallLanguageFiles(ctx.DataFolder);
-  LoadLanguage(ctx);
-  LoadMacroLibraryFile(ctx);
-  LoadConfig(ctx);
+  LoadLanguage(ctx.DataFolder, ctx.Language, font, skinScale);
+  LoadMacroLibraryFile(ctx.DataFolder, ctx.Macros);
+  LoadConfig(ctx, ctx.Language);
   BuildDpiStepTables(ctx.Dpi);
-}
-
-std::filesystem::path ExecutableFolder() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+  return font;
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "cli/XdgLauncher.h"
+#include "platform/XdgLauncher.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 extern char** environ;
 

@@ -1,9 +1,9 @@
-#include "settings/DataFolder.h"
+#include "base/DataFolder.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "settings/TextUtil.h"
+#include "base/TextUtil.h"
 
 namespace corvane {
 
@@ -34,6 +34,12 @@ std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, s
   }
   std::filesystem::path p(Utf8(text));
   return p.is_absolute() ? p : dataFolder / p;
+}
+
+std::filesystem::path ExecutableFolder() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path(ec) : exe.parent_path();
 }
 
 }  // namespace corvane

@@ -1,0 +1,13 @@
+#pragma once
+// The start-up load every executable runs before anything else: data folder, language,
+// macro library, configuration with the five profiles, and the sensor's DPI tables.
+#include "session/AppContext.h"
+
+namespace corvane {
+
+// Runs the load in the program's order on ctx (DataFolder must be set). Returns the
+// interface font at skinScale: the language's after a complete language load, else the
+// default one.
+UiFont RunStartupLoad(AppContext& ctx, float skinScale = 1.0f);
+
+}  // namespace corvane
