@@ -19,6 +19,14 @@ std::u16string FormatDecimal(long value);                 // "%d"
 std::u16string FormatHex4(unsigned value);               // "0x%4X": at least four characters, space padded
 std::u16string FormatHexFixed(unsigned value, int width); // upper-case, zero padded to width
 
+// The value of a hexadecimal digit of either case; -1 for any other character.
+constexpr int HexDigitValue(char32_t c) {
+  if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
+  if (c >= U'A' && c <= U'F') return static_cast<int>(c - U'A') + 10;
+  if (c >= U'a' && c <= U'f') return static_cast<int>(c - U'a') + 10;
+  return -1;
+}
+
 // Appends the low `digits` hexadecimal digits of value, upper-case, most significant first
 // (the fixed-width form every file uses for device bytes).
 inline void AppendHexDigits(std::u16string& out, unsigned value, int digits) {

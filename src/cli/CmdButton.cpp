@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/UploadCliSupport.h"
 #include "macros/MacroPicker.h"
 #include "macros/MacroPath.h"
@@ -55,12 +56,6 @@ constexpr NumberedSubmenu kNumberedSubmenus[] = {
 };
 
 constexpr std::string_view kModifierPrefixes[] = {"ctrl+", "shift+", "alt+", "win+"};
-
-std::optional<long> Decimal(std::string_view text) {
-  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
-    return std::nullopt;
-  return std::stol(std::string(text));
-}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
@@ -111,22 +106,22 @@ Parsed ParseFunction(CliContext& ctx, const std::string& text) {
   }
   for (const NumberedSubmenu& s : kNumberedSubmenus) {
     if (f.substr(0, s.Prefix.size()) != s.Prefix) continue;
-    const auto item = Decimal(f.substr(s.Prefix.size()));
+    const auto item = ParseDecimalArg(f.substr(s.Prefix.size()));
     const auto function = item ? SubmenuChoice(lang, s.Submenu, static_cast<int>(*item)) : std::nullopt;
     if (!function)
       return Usage(ctx, std::string(s.Prefix) + " takes an item 1 to " + std::to_string(SubmenuItems(s.Submenu).size()));
     return {function};
   }
   if (f.rfind("dpi-lock:", 0) == 0) {
-    const auto dpi = Decimal(f.substr(9));
+    const auto dpi = ParseDecimalArg(f.substr(9));
     if (!dpi || *dpi % 100 != 0 || *dpi < DpiLockItemDpi(1) || *dpi > DpiLockItemDpi(kDpiLockItemCount))
       return Usage(ctx, "dpi-lock: takes 200 to 1200 in steps of 100");
     return {DpiLockChoice(lang, app.Dpi.SensorId, static_cast<int>((*dpi - 100) / 100))};
   }
   if (f.rfind("fire:", 0) == 0) {
     const std::size_t colon = f.find(':', 5);
-    const auto interval = Decimal(f.substr(5, colon == std::string_view::npos ? 0 : colon - 5));
-    const auto count = colon == std::string_view::npos ? std::nullopt : Decimal(f.substr(colon + 1));
+    const auto interval = ParseDecimalArg(f.substr(5, colon == std::string_view::npos ? 0 : colon - 5));
+    const auto count = colon == std::string_view::npos ? std::nullopt : ParseDecimalArg(f.substr(colon + 1));
     if (!interval || !count) return Usage(ctx, "fire: takes INTERVAL:COUNT");
     const FireKeyOutcome fire = FireKeyChoice(lang, *interval, *count);
     if (!fire.Choice) {
@@ -149,10 +144,9 @@ Parsed ParseFunction(CliContext& ctx, const std::string& text) {
     return {MacroPickerChoice(lang, node)};
   }
   if (f.rfind("raw:", 0) == 0) {
-    const std::string_view hex = f.substr(4);
-    if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
-      return Usage(ctx, "raw: takes six hexadecimal digits");
-    const unsigned v = static_cast<unsigned>(std::stoul(std::string(hex), nullptr, 16));
+    const auto hex = ParseHexArg(f.substr(4), 6);
+    if (!hex) return Usage(ctx, "raw: takes six hexadecimal digits");
+    const unsigned v = static_cast<unsigned>(*hex);
     ButtonFunction raw;
     raw.Value = {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
     raw.Label = FormatHexFixed(raw.Value[0], 2) + u" " + FormatHexFixed(raw.Value[1], 2) + u" " +
@@ -164,7 +158,7 @@ Parsed ParseFunction(CliContext& ctx, const std::string& text) {
 
 int RunButton(CliContext& ctx, const std::vector<std::string>& args) {
   if (args.size() != 2) return ctx.Usage(kUsage);
-  const auto button = Decimal(args[0]);
+  const auto button = ParseDecimalArg(args[0]);
   if (!button || *button >= kButtonCount) return ctx.Usage("button: B is 0 to 6");
   const Parsed parsed = ParseFunction(ctx, args[1]);
   if (!parsed.Function) return parsed.ExitCode;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/KeyValueOutput.h"
 #include "cli/MacroCliSupport.h"
 #include "lang/LanguageEntries.h"
@@ -201,17 +202,14 @@ int RunMode(CliContext& ctx, const Args& args) {
   long repeat = -1;
   if (args.size() == 3) {
     if (mode != "2") return ctx.Usage("a repeat count goes with mode 2 only");
-    const std::u16string n = U16(args[2]);
-    if (n.empty() || n.size() > 3 || n.find_first_not_of(u"0123456789") != std::u16string::npos ||
-        ParseLong(n) < 1 || ParseLong(n) > 255) {
-      return ctx.Usage("the repeat count is 1..255");
-    }
-    repeat = ParseLong(n);
+    const auto n = ParseDecimalArg(args[2], 1, 255, 3);
+    if (!n) return ctx.Usage("the repeat count is 1..255");
+    repeat = *n;
   }
   int rc = kExitOk;
   MacroItem* m = FindMacro(ctx, args[0], rc);
   if (!m) return rc;
-  m->MacroKeyLoopType = static_cast<std::uint8_t>(ParseLong(U16(mode)));
+  m->MacroKeyLoopType = static_cast<std::uint8_t>(mode[0] - '0');
   if (repeat > 0) m->MacroKeyLoopNum = static_cast<std::uint8_t>(repeat);
   return SaveLibrary(ctx);
 }

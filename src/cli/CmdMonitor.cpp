@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/CliDeviceSession.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
@@ -137,10 +138,9 @@ bool Monitor::RunThreads(StopRequests& stop) {
 int RunMonitor(CliContext& ctx, const std::vector<std::string>& args) {
   long count = 0;
   if (args.size() == 2 && args[0] == "--count") {
-    const std::string& v = args[1];
-    if (v.empty() || v.size() > 9 || v.find_first_not_of("0123456789") != std::string::npos || std::stol(v) == 0)
-      return ctx.Usage("--count takes a number of reports above 0");
-    count = std::min(std::stol(v), kMaxCount);
+    const auto v = ParseDecimalArg(args[1], 1);
+    if (!v) return ctx.Usage("--count takes a number of reports above 0");
+    count = std::min(*v, kMaxCount);
   } else if (!args.empty()) {
     return ctx.Usage("usage: monitor [--count N]");
   }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/CliDeviceSession.h"
 #include "device/Pairing.h"
 #include "device/PairingWait.h"
@@ -31,10 +32,9 @@ const char* StateName(PairingState s) {
 bool ParseTimeout(const std::vector<std::string>& args, long& seconds) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] != "--timeout" || i + 1 >= args.size()) return false;
-    const std::string& v = args[++i];
-    if (v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos) return false;
-    seconds = std::stol(v);
-    if (seconds > kMaxTimeoutSeconds) return false;
+    const auto v = ParseDecimalArg(args[++i], 0, kMaxTimeoutSeconds, 5);
+    if (!v) return false;
+    seconds = *v;
   }
   return true;
 }

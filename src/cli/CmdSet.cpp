@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/UploadCliSupport.h"
 #include "session/AppContext.h"
 #include "settings/PollingRateTable.h"
@@ -94,18 +95,16 @@ struct Change {
 };
 
 std::optional<int> Number(std::string_view text, int min, int max) {
-  if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string_view::npos)
-    return std::nullopt;
-  const int v = std::stoi(std::string(text));
-  if (v < min || v > max) return std::nullopt;
-  return v;
+  const auto v = ParseDecimalArg(text, min, max);
+  if (!v) return std::nullopt;
+  return static_cast<int>(*v);
 }
 
 // RRGGBB as a COLORREF (red in the low byte).
 std::optional<int> Colour(std::string_view text) {
-  if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string_view::npos)
-    return std::nullopt;
-  const unsigned rgb = static_cast<unsigned>(std::stoul(std::string(text), nullptr, 16));
+  const auto hex = ParseHexArg(text, 6);
+  if (!hex) return std::nullopt;
+  const unsigned rgb = static_cast<unsigned>(*hex);
   return static_cast<int>(((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16));
 }
 

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "cli/Cli.h"
+#include "cli/CliNumbers.h"
 #include "cli/CliDeviceSession.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
@@ -100,10 +101,9 @@ int RunStatus(CliContext& ctx, const std::vector<std::string>& args) {
   long waitMs = kDefaultWaitMs;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--wait" && i + 1 < args.size()) {
-      const std::string& v = args[++i];
-      if (v.empty() || v.find_first_not_of("0123456789") != std::string::npos || v.size() > 9)
-        return ctx.Usage("--wait takes a number of milliseconds");
-      waitMs = std::stol(v);
+      const auto v = ParseDecimalArg(args[++i]);
+      if (!v) return ctx.Usage("--wait takes a number of milliseconds");
+      waitMs = *v;
       if (waitMs > kMaxWaitMs) return ctx.Usage("--wait is at most one day");
     } else {
       return ctx.Usage("usage: status [--wait MS]");

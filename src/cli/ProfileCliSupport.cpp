@@ -1,5 +1,6 @@
 #include "cli/ProfileCliSupport.h"
 
+#include "cli/CliNumbers.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
@@ -7,8 +8,9 @@
 namespace corvane::cli {
 
 std::optional<int> ParseProfileIndex(const std::string& text) {
-  if (text.size() != 1 || text[0] < '0' || text[0] >= '0' + kProfileCount) return std::nullopt;
-  return text[0] - '0';
+  const auto p = ParseDecimalArg(text, 0, kProfileCount - 1, 1);
+  if (!p) return std::nullopt;
+  return static_cast<int>(*p);
 }
 
 int RefuseWithLanguageText(const CliContext& ctx, int n, const char* fallback) {

@@ -5,15 +5,13 @@
 
 #include "device/FirmwareSteps.h"
 #include "device/ImageChecksum.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
 
 using F = FirmwareFlash;
 
-constexpr int kTextErasing = 299;
-constexpr int kTextWriting = 300;
-constexpr int kTextVerifying = 303;
 constexpr int kWriteProgress = 4;
 constexpr int kReadProgress = 1;
 
@@ -48,11 +46,11 @@ FirmwareStepResult WriteApplication(FirmwareRun& run) {
     return run.Stop(FirmwareOutcome::DeviceGone);
   const auto head = reply.Data().first<4>();
   if (!std::all_of(head.begin(), head.end(), [](std::uint8_t b) { return b == 0xFF; })) {
-    run.Status(kTextErasing);
+    run.Status(kTextFwErasing);
     if (EraseApplicationArea(run)) return run.Stop(FirmwareOutcome::DeviceGone);
   }
 
-  run.Status(kTextWriting);
+  run.Status(kTextFwWriting);
   const auto image = run.images.Application;
   for (const Piece& p : Pieces(image.size())) {
     const auto data = image.subspan(p.offset, p.length);
@@ -72,7 +70,7 @@ FirmwareStepResult WriteApplication(FirmwareRun& run) {
 }
 
 FirmwareStepResult VerifyApplication(FirmwareRun& run) {
-  run.Status(kTextVerifying);
+  run.Status(kTextFwVerifying);
   const auto image = run.images.Application;
   std::vector<std::uint8_t> readBack(image.size(), 0);
   FirmwareReport reply;

@@ -5,6 +5,7 @@
 
 #include "device/DeviceConstants.h"
 #include "device/FirmwareSteps.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
@@ -13,8 +14,6 @@ using F = FirmwareFlash;
 
 constexpr int kLoaderSteps = F::kLoaderSectors + F::kLoaderBlocks;  // 1419 in the status text
 constexpr int kProbePasses = 3;
-constexpr int kTextLoaderWrite = 295;
-constexpr int kTextLoaderVerify = 297;
 
 enum class Probe { Same, Differs, Gone };
 
@@ -42,7 +41,7 @@ FirmwareStepResult EraseLoaderArea(FirmwareRun& run) {
     if (run.channel.Send(FirmwareOperation(FirmwareOp::FwEraseSector, s * F::kSectorSize)) == FirmwareSend::Gone)
       return run.Stop(FirmwareOutcome::DeviceGone);
     run.channel.Sleep(FirmwarePauses::kAfterSectorEraseMs);
-    run.Counted(kTextLoaderWrite, static_cast<int>(s) + 1, kLoaderSteps);
+    run.Counted(kTextFwLoaderProgress, static_cast<int>(s) + 1, kLoaderSteps);
   }
   return std::nullopt;
 }
@@ -58,7 +57,7 @@ FirmwareStepResult WriteLoader(FirmwareRun& run) {
       case FirmwareSend::Taken:
         break;
     }
-    run.Counted(kTextLoaderWrite, static_cast<int>(F::kLoaderSectors + b) + 1, kLoaderSteps);
+    run.Counted(kTextFwLoaderProgress, static_cast<int>(F::kLoaderSectors + b) + 1, kLoaderSteps);
     run.channel.Sleep(FirmwarePauses::kAfterBlockMs);
   }
   return std::nullopt;
@@ -69,7 +68,7 @@ FirmwareStepResult VerifyLoader(FirmwareRun& run) {
   for (std::uint32_t b = 0; b < F::kLoaderBlocks; ++b) {
     const std::uint32_t a = b * F::kBlockSize;
     if (run.channel.Read(a, F::kBlockSize, reply) == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
-    run.Counted(kTextLoaderVerify, static_cast<int>(b) + 1, static_cast<int>(F::kLoaderBlocks));
+    run.Counted(kTextFwLoaderVerify, static_cast<int>(b) + 1, static_cast<int>(F::kLoaderBlocks));
     if (!Matches(reply, LoaderBlock(run, a))) return run.Stop(FirmwareOutcome::LoaderVerifyFailed);
   }
   return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include "device/FirmwareSteps.h"
 #include "device/FirmwareTexts.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
@@ -22,7 +23,7 @@ struct CountdownStage {
   int languageText;
   int from;
 };
-constexpr CountdownStage kCountdown[] = {{304, 3}, {305, 3}, {306, 20}};
+constexpr CountdownStage kCountdown[] = {{kTextFwRestarting, 3}, {kTextFwReconnecting, 3}, {kTextFwWaiting, 20}};
 
 FirmwareSend SendAndWait(FirmwareRun& run, const FirmwareReport& report) {
   const FirmwareSend sent = run.channel.Send(report);

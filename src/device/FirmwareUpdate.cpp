@@ -4,24 +4,25 @@
 
 #include "device/FirmwareSteps.h"
 #include "device/FirmwareTexts.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
 
 constexpr std::array<FirmwareOutcomeInfo, 12> kOutcomes{{
-    {FirmwareOutcome::WiredAbsent, "wired-absent", 291, false},
+    {FirmwareOutcome::WiredAbsent, "wired-absent", kTextWiredMouseNeeded, false},
     {FirmwareOutcome::ImageError, "image-error", 0, false},
-    {FirmwareOutcome::NotSupported, "not-supported", 292, false},
-    {FirmwareOutcome::UpToDate, "up-to-date", 293, true},
-    {FirmwareOutcome::Updated, "updated", 293, true},
-    {FirmwareOutcome::LoaderWriteFailed, "loader-write-failed", 296, false},
-    {FirmwareOutcome::LoaderVerifyFailed, "loader-verify-failed", 298, false},
-    {FirmwareOutcome::ApplicationWriteFailed, "application-write-failed", 301, false},
-    {FirmwareOutcome::ApplicationTailFailed, "application-tail-failed", 302, false},
-    {FirmwareOutcome::ReadBackMismatch, "read-back-mismatch", 307, false},
-    {FirmwareOutcome::ChecksumAfterRestartDiffers, "checksum-differs", 308, false},
+    {FirmwareOutcome::NotSupported, "not-supported", kTextFwNotSupported, false},
+    {FirmwareOutcome::UpToDate, "up-to-date", kTextFwUpToDate, true},
+    {FirmwareOutcome::Updated, "updated", kTextFwUpToDate, true},
+    {FirmwareOutcome::LoaderWriteFailed, "loader-write-failed", kTextFwLoaderWriteFailed, false},
+    {FirmwareOutcome::LoaderVerifyFailed, "loader-verify-failed", kTextFwLoaderVerifyFailed, false},
+    {FirmwareOutcome::ApplicationWriteFailed, "application-write-failed", kTextFwWriteFailed, false},
+    {FirmwareOutcome::ApplicationTailFailed, "application-tail-failed", kTextFwTailWriteFailed, false},
+    {FirmwareOutcome::ReadBackMismatch, "read-back-mismatch", kTextFwVerifyFailed, false},
+    {FirmwareOutcome::ChecksumAfterRestartDiffers, "checksum-differs", kTextFwChecksumDiffers, false},
     // The cable was pulled: the message that asks for the cable.
-    {FirmwareOutcome::DeviceGone, "device-gone", 291, false},
+    {FirmwareOutcome::DeviceGone, "device-gone", kTextWiredMouseNeeded, false},
 }};
 
 constexpr std::uint8_t kChecksumReadLength = 0x10;

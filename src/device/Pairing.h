@@ -10,6 +10,7 @@
 
 #include "device/DeviceConstants.h"
 #include "device/DeviceLink.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 
@@ -38,11 +39,11 @@ std::optional<bool> ReceiverLinkFlag(std::span<const std::uint8_t> report);
 enum class PairingState : std::uint8_t { Idle = 0, Waiting = 1, Paired = 2, Failed = 3 };
 
 struct PairingTexts {
-  static constexpr int kStartButton = 277;
-  static constexpr int kWaiting[3] = {278, 279, 280};  // by PairingPhase
-  static constexpr int kFailed = 281;
-  static constexpr int kPaired = 282;
-  static constexpr int kInitial = 283;
+  static constexpr int kStartButton = kTextPairingStart;
+  static constexpr int kWaiting[3] = {kTextPairingPhase0, kTextPairingPhase0 + 1, kTextPairingPhase0 + 2};  // by PairingPhase
+  static constexpr int kFailed = kTextPairingFailed;
+  static constexpr int kPaired = kTextPairingSucceeded;
+  static constexpr int kInitial = kTextPairingHint;
 };
 
 // What pressing the start button asks for.

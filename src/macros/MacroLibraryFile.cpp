@@ -113,16 +113,9 @@ bool ParseLocation(std::u16string_view line, MacroLocation& location) {
   return true;
 }
 
-int HexDigit(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  return -1;
-}
-
 std::uint8_t ParseHexPair(std::u16string_view pair) {
-  const int hi = HexDigit(pair[0]);
-  const int lo = HexDigit(pair[1]);
+  const int hi = HexDigitValue(pair[0]);
+  const int lo = HexDigitValue(pair[1]);
   if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
   // Anything else reads as the standard conversion would read it.
   return static_cast<std::uint8_t>(ParseLong(pair, 16));

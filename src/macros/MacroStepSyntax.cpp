@@ -39,13 +39,11 @@ bool AllDigits(std::u16string_view t) {
   return true;
 }
 
-bool IsHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
-
 // "0xNN" with one or two hexadecimal digits.
 std::optional<unsigned> HexCode(std::u16string_view t) {
   if (t.size() < 3 || t.size() > 4 || t[0] != u'0' || (t[1] != u'x' && t[1] != u'X')) return std::nullopt;
   for (char16_t c : t.substr(2)) {
-    if (!IsHexDigit(c)) return std::nullopt;
+    if (HexDigitValue(c) < 0) return std::nullopt;
   }
   return static_cast<unsigned>(ParseLong(t.substr(2), 16));
 }

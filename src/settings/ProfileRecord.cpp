@@ -4,6 +4,7 @@
 #include "lang/LanguageTable.h"
 #include "settings/ProfileTable.h"
 #include "base/TextUtil.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
@@ -55,7 +56,7 @@ constexpr std::array<DefaultButton, kButtonCount> kDefaultButtons{{
     {33, {0x60, 0x04, 0x00}},  // profile switch
 }};
 
-constexpr int kDefaultLightingNameText = 100;
+constexpr int kDefaultLightingNameText = kTextLightingFirst;
 
 // Colours as written: red, green, blue.
 constexpr std::uint32_t Rgb(std::uint32_t rgb) {
@@ -164,7 +165,7 @@ void SetButtonMacro(ButtonEntry& entry, const MacroItem* macro) {
 }
 
 std::u16string DefaultProfileName(const LanguageTable& language, int p) {
-  if (p >= 0 && p < kProfileCount) return language.Text(85 + p);
+  if (p >= 0 && p < kProfileCount) return language.Text(kTextProfileNameFirst + p);
   char name[32];
   std::snprintf(name, sizeof name, "Profile%u", static_cast<unsigned>(p + 1));
   return U16(name);

@@ -5,7 +5,7 @@
 #include "settings/ConfigTable.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 TEST(OsdTest, SitsInTheBottomRightCornerOfTheWorkArea) {
@@ -72,4 +72,4 @@ TEST(OsdTest, UpdatesKeepOneWindowAndTheSixthTickRemovesIt) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

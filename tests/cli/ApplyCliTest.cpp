@@ -2,7 +2,7 @@
 // sent.
 #include <gtest/gtest.h>
 
-#include "cli/ApplyCliHelpers.h"
+#include "support/ApplyCliHelpers.h"
 
 namespace corvane {
 namespace {

@@ -2,7 +2,7 @@
 // sends, and the left click that must remain.
 #include <gtest/gtest.h>
 
-#include "cli/ApplyCliHelpers.h"
+#include "support/ApplyCliHelpers.h"
 
 namespace corvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/DeviceCliHelpers.h"
+#include "support/DeviceCliHelpers.h"
 #include "device/FirmwareImages.h"
 #include "device/FirmwareTexts.h"
 #include "device/ImageChecksum.h"

@@ -2,7 +2,7 @@
 // profile following what the mouse reports and saved before the command ends.
 #include <gtest/gtest.h>
 
-#include "cli/ApplyCliHelpers.h"
+#include "support/ApplyCliHelpers.h"
 
 namespace corvane {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/DeviceCliHelpers.h"
+#include "support/DeviceCliHelpers.h"
 
 namespace corvane {
 namespace {

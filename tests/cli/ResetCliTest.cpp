@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/DeviceCliHelpers.h"
+#include "support/DeviceCliHelpers.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "session/StartupLoad.h"

@@ -2,7 +2,7 @@
 // before anything changes, and the save written before the command ends.
 #include <gtest/gtest.h>
 
-#include "cli/ApplyCliHelpers.h"
+#include "support/ApplyCliHelpers.h"
 
 namespace corvane {
 namespace {

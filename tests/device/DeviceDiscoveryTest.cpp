@@ -4,15 +4,15 @@
 #include <vector>
 
 #include "device/DeviceLink.h"
-#include "device/FakeHidBackend.h"
+#include "support/FakeHidBackend.h"
 #include "device/FeatureTransport.h"
 #include "device/PauseServices.h"
 
 namespace corvane {
 namespace {
 
-using test::FakeHidBackend;
-using test::FakeOp;
+using testing::FakeHidBackend;
+using testing::FakeOp;
 constexpr DeviceRole W = DeviceRole::Wired;
 constexpr DeviceRole R = DeviceRole::Receiver;
 constexpr DeviceRole B = DeviceRole::Bluetooth;

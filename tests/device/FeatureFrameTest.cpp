@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using test::Hex;
+using testing::HexBytes;
 
 TEST(FeatureFrame, GoldenFrames) {
   struct Case {
@@ -22,12 +22,12 @@ TEST(FeatureFrame, GoldenFrames) {
   std::vector<std::uint8_t> tooLong(28, 0x00);
   tooLong.back() = 0x55;
   const Case cases[] = {
-      {"factory reset", 0x0F, 1, 0x01, {0xFF}, Hex("09 0F 01 01 19 FF", 32)},
-      {"zero payload: 9 + command + sequence + position", 0x04, 0x20, 0x01, {}, Hex("09 04 20 01 2E", 32)},
-      {"second DPI packet", 0x02, 0xFF, 0x12, Hex("02 3F 10 00 20 00"), Hex("09 02 FF 12 8D 02 3F 10 00 20 00", 32)},
+      {"factory reset", 0x0F, 1, 0x01, {0xFF}, HexBytes("09 0F 01 01 19 FF", 32)},
+      {"zero payload: 9 + command + sequence + position", 0x04, 0x20, 0x01, {}, HexBytes("09 04 20 01 2E", 32)},
+      {"second DPI packet", 0x02, 0xFF, 0x12, HexBytes("02 3F 10 00 20 00"), HexBytes("09 02 FF 12 8D 02 3F 10 00 20 00", 32)},
       {"sum wraps modulo 256", 0x01, 0x80, 0x01, ffs,
-       Hex("09 01 80 01 70 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF")},
-      {"payload beyond 27 bytes is not sent", 0x10, 0x00, 0x23, tooLong, Hex("09 10 00 23 3C", 32)},
+       HexBytes("09 01 80 01 70 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF")},
+      {"payload beyond 27 bytes is not sent", 0x10, 0x00, 0x23, tooLong, HexBytes("09 10 00 23 3C", 32)},
   };
   for (const auto& c : cases) {
     const FeatureFrame f = BuildFeatureFrame(c.command, c.sequence, c.position, c.payload);
@@ -37,7 +37,7 @@ TEST(FeatureFrame, GoldenFrames) {
 }
 
 TEST(FeatureFrame, ChecksumIgnoresWhatByteFourHeld) {
-  FeatureFrame f = BuildFeatureFrame(0x09, 7, kSinglePacket, Hex("05"));
+  FeatureFrame f = BuildFeatureFrame(0x09, 7, kSinglePacket, HexBytes("05"));
   const std::uint8_t sum = f.bytes[FeatureFrame::kChecksumOffset];
   f.bytes[FeatureFrame::kChecksumOffset] = 0xAB;
   EXPECT_EQ(FrameChecksum(f.bytes), sum);

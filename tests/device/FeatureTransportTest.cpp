@@ -4,18 +4,18 @@
 
 #include <vector>
 
-#include "device/FakeHidBackend.h"
-#include "device/HexBytes.h"
+#include "support/FakeHidBackend.h"
+#include "support/HexBytes.h"
 #include "device/PauseServices.h"
 
 namespace corvane {
 namespace {
 
-using test::Bytes;
-using test::FakeHidBackend;
-using test::FakeOp;
-using test::Hex;
-using test::Report;
+using testing::Bytes;
+using testing::FakeHidBackend;
+using testing::FakeOp;
+using testing::HexBytes;
+using testing::Report;
 
 struct Link {
   FakeHidBackend backend;
@@ -35,14 +35,14 @@ std::vector<std::uint32_t> Ms(std::initializer_list<std::uint32_t> list) { retur
 
 TEST(SendFeatureCommand, AcknowledgedFirstTime) {
   Link l({DeviceRole::Wired});
-  EXPECT_EQ(SendFeatureCommand(l.link, FeatureCommand::CmdLiftOff, kSinglePacket, Hex("02")),
+  EXPECT_EQ(SendFeatureCommand(l.link, FeatureCommand::CmdLiftOff, kSinglePacket, HexBytes("02")),
             SendResult::Acknowledged);
   ASSERT_EQ(l.backend.ops.size(), 2u);
   // The scan's link-state query used no sequence number: the first frame carries 1.
-  EXPECT_EQ(l.backend.ops[0].bytes, Hex("09 05 01 01 12 02", 32));
+  EXPECT_EQ(l.backend.ops[0].bytes, HexBytes("09 05 01 01 12 02", 32));
   EXPECT_EQ(l.backend.ops[1].kind, FakeOp::Get);
   // The acknowledgement read starts from a cleared buffer holding only the report id.
-  EXPECT_EQ(l.backend.getRequests.back(), Hex("09", 32));
+  EXPECT_EQ(l.backend.getRequests.back(), HexBytes("09", 32));
   EXPECT_EQ(l.pause.Pauses(), Ms({60}));
   EXPECT_EQ(l.link.Sequence.Peek(), 2);
 }
@@ -69,13 +69,13 @@ TEST(SendFeatureCommand, RetrySchedule) {
     auto& cmd = l.backend.Command(DeviceRole::Wired);
     for (int i = 0; i < c.unansweredReads; ++i) cmd.replies.push_back(Report({9, 0, 0xEE}));
     if (c.unansweredReads >= 4) cmd.acknowledges = false;
-    EXPECT_EQ(SendFeatureCommand(l.link, c.command, kSinglePacket, Hex("03")), c.result) << c.what;
+    EXPECT_EQ(SendFeatureCommand(l.link, c.command, kSinglePacket, HexBytes("03")), c.result) << c.what;
     const auto sets = l.backend.OpsOf(FakeOp::Set);
     ASSERT_EQ(sets.size(), static_cast<std::size_t>(c.frames)) << c.what;
     // Every attempt is a rebuilt frame with the next sequence number and its own checksum.
     for (int i = 0; i < c.frames; ++i) {
       const auto expected = BuildFeatureFrame(static_cast<std::uint8_t>(c.command), static_cast<std::uint8_t>(1 + i),
-                                              kSinglePacket, Hex("03"));
+                                              kSinglePacket, HexBytes("03"));
       EXPECT_EQ(sets[i].bytes, Bytes(expected.bytes.begin(), expected.bytes.end())) << c.what << " attempt " << i;
     }
     EXPECT_EQ(l.pause.Pauses(), c.pauses) << c.what;
@@ -86,20 +86,20 @@ TEST(SendFeatureCommand, FailedReadsAndRejectedWritesCountAsUnanswered) {
   Link l({DeviceRole::Wired});
   auto& cmd = l.backend.Command(DeviceRole::Wired);
   cmd.replies = {std::nullopt, std::nullopt};  // two failed reads, then the default answer
-  EXPECT_EQ(SendFeatureCommand(l.link, 0x09, kSinglePacket, Hex("01")), SendResult::Acknowledged);
+  EXPECT_EQ(SendFeatureCommand(l.link, 0x09, kSinglePacket, HexBytes("01")), SendResult::Acknowledged);
   EXPECT_EQ(l.backend.OpsOf(FakeOp::Set).size(), 3u);
 
   Link r({DeviceRole::Wired});
   r.backend.Command(DeviceRole::Wired).rejectWrites = true;
   r.backend.Command(DeviceRole::Wired).acknowledges = false;
-  EXPECT_EQ(SendFeatureCommand(r.link, 0x09, kSinglePacket, Hex("01")), SendResult::NotAcknowledged);
+  EXPECT_EQ(SendFeatureCommand(r.link, 0x09, kSinglePacket, HexBytes("01")), SendResult::NotAcknowledged);
   EXPECT_EQ(r.backend.OpsOf(FakeOp::Set).size(), 4u);
   EXPECT_EQ(r.pause.Pauses().size(), 8u);
 }
 
 TEST(SendFeatureCommand, SequenceKeepsCountingAcrossCommandsAndWraps) {
   Link l({DeviceRole::Wired});
-  for (int i = 0; i < 256; ++i) SendFeatureCommand(l.link, 0x09, kSinglePacket, Hex("01"));
+  for (int i = 0; i < 256; ++i) SendFeatureCommand(l.link, 0x09, kSinglePacket, HexBytes("01"));
   const auto sets = l.backend.OpsOf(FakeOp::Set);
   EXPECT_EQ(sets[0].bytes[2], 1);
   EXPECT_EQ(sets[254].bytes[2], 255);
@@ -115,13 +115,13 @@ TEST(SendFeatureCommand, WrittenFlagFollowsTheCommand) {
   for (const auto& c : cases) {
     Link l({DeviceRole::Wired});
     EXPECT_FALSE(l.link.WrittenFlag);
-    SendFeatureCommand(l.link, c.command, kSinglePacket, Hex("FF"));
+    SendFeatureCommand(l.link, c.command, kSinglePacket, HexBytes("FF"));
     EXPECT_EQ(l.link.WrittenFlag, c.written) << int(c.command);
   }
   // Handing the frame over is what counts, answered or not.
   Link l({DeviceRole::Wired});
   l.backend.Command(DeviceRole::Wired).acknowledges = false;
-  SendFeatureCommand(l.link, 0x01, kSinglePacket, Hex("FF"));
+  SendFeatureCommand(l.link, 0x01, kSinglePacket, HexBytes("FF"));
   EXPECT_TRUE(l.link.WrittenFlag);
 }
 
@@ -144,7 +144,7 @@ TEST(SendFeatureCommand, Routing) {
     DeviceLink link(backend, pause);
     link.ScanDevices();
     backend.ops.clear();
-    const SendResult sent = SendFeatureCommand(link, 0x05, kSinglePacket, Hex("01"));
+    const SendResult sent = SendFeatureCommand(link, 0x05, kSinglePacket, HexBytes("01"));
     const LinkStateReply reply = QueryLinkState(link);
     if (!c.target) {
       EXPECT_EQ(sent, SendResult::NoDevice);
@@ -171,7 +171,7 @@ TEST(SendFeatureCommand, CommandHandleThatCannotBeOpenedPassesToTheNext) {
   EXPECT_EQ(link.Role(DeviceRole::Wired).Present, 1);
   EXPECT_FALSE(link.Role(DeviceRole::Wired).FeatureHandle);
   backend.ops.clear();
-  SendFeatureCommand(link, 0x05, kSinglePacket, Hex("01"));
+  SendFeatureCommand(link, 0x05, kSinglePacket, HexBytes("01"));
   ASSERT_FALSE(backend.ops.empty());
   for (const auto& op : backend.ops) EXPECT_EQ(op.path, FakeHidBackend::CommandPath(DeviceRole::Receiver));
 }
@@ -189,13 +189,13 @@ TEST(SendFeatureCommand, UnplugMidCommandEndsTheCommand) {
     l.backend.afterOp = [&](FakeHidBackend& b, const FakeOp& op) {
       if (op.kind == c.unplugAfter) b.Unplug(DeviceRole::Wired);
     };
-    EXPECT_EQ(SendFeatureCommand(l.link, 0x01, kSinglePacket, Hex("10 01 00")), SendResult::DeviceGone) << c.what;
+    EXPECT_EQ(SendFeatureCommand(l.link, 0x01, kSinglePacket, HexBytes("10 01 00")), SendResult::DeviceGone) << c.what;
     EXPECT_EQ(l.backend.OpsOf(FakeOp::Set).size(), 1u) << c.what;
     EXPECT_LE(l.pause.TotalMs(), 120u) << c.what;
     // Later commands of the same upload end at once as well.
     l.backend.ops.clear();
     l.pause.Clear();
-    EXPECT_EQ(SendFeatureCommand(l.link, 0x02, 0x02, Hex("00")), SendResult::DeviceGone) << c.what;
+    EXPECT_EQ(SendFeatureCommand(l.link, 0x02, 0x02, HexBytes("00")), SendResult::DeviceGone) << c.what;
     EXPECT_TRUE(l.pause.Pauses().empty()) << c.what;
   }
 }
@@ -204,7 +204,7 @@ TEST(ResetDeviceToDefaults, SendsCommand0FWithFF) {
   Link l({DeviceRole::Receiver});
   l.link.Sequence = FrameSequence();
   EXPECT_EQ(ResetDeviceToDefaults(l.link), SendResult::Acknowledged);
-  EXPECT_EQ(l.backend.ops[0].bytes, Hex("09 0F 01 01 19 FF", 32));
+  EXPECT_EQ(l.backend.ops[0].bytes, HexBytes("09 0F 01 01 19 FF", 32));
   EXPECT_EQ(l.backend.ops[0].path, FakeHidBackend::CommandPath(DeviceRole::Receiver));
   EXPECT_FALSE(l.link.WrittenFlag);
 }
@@ -217,20 +217,20 @@ TEST(QueryLinkState, ReplyValidation) {
     bool valid;
     int linkAfter;
   };
-  Bytes wrongId = test::LinkReply(1);
+  Bytes wrongId = testing::LinkReply(1);
   wrongId[0] = 9;
-  Bytes wrongSignature = test::LinkReply(1);
+  Bytes wrongSignature = testing::LinkReply(1);
   wrongSignature[4] ^= 0x20;
   const Case cases[] = {
-      {"link up", test::LinkReply(1), 0, true, 1},
-      {"any non-zero flag is up", test::LinkReply(0x80), 0, true, 1},
-      {"byte 5 = 0 reports the link down", test::LinkReply(0), 1, true, 0},
+      {"link up", testing::LinkReply(1), 0, true, 1},
+      {"any non-zero flag is up", testing::LinkReply(0x80), 0, true, 1},
+      {"byte 5 = 0 reports the link down", testing::LinkReply(0), 1, true, 0},
       {"wrong report id changes nothing", wrongId, 0, false, 0},
       {"wrong report id changes nothing (up)", wrongId, 1, false, 1},
       {"wrong signature changes nothing", wrongSignature, 1, false, 1},
       {"failed read changes nothing", std::nullopt, 1, false, 1},
       // The buffer is handed over as 08 FF FF ...: a device that leaves it alone has not answered.
-      {"untouched request", Hex("08 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"),
+      {"untouched request", HexBytes("08 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"),
        0, false, 0},
   };
   for (const auto& c : cases) {
@@ -241,14 +241,14 @@ TEST(QueryLinkState, ReplyValidation) {
     EXPECT_EQ(reply.Valid, c.valid) << c.what;
     EXPECT_EQ(l.link.LinkUp.load(), c.linkAfter) << c.what;
     ASSERT_EQ(l.backend.getRequests.size(), 1u);
-    EXPECT_EQ(l.backend.getRequests[0], Hex("08 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
+    EXPECT_EQ(l.backend.getRequests[0], HexBytes("08 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF"));
     EXPECT_TRUE(l.pause.Pauses().empty()) << c.what;
   }
 }
 
 TEST(ParseLinkStateReply, ShortBufferIsNeverValid) {
-  EXPECT_FALSE(ParseLinkStateReply(Hex("08 43 52 56 4E")).Valid);
-  EXPECT_TRUE(ParseLinkStateReply(Hex("08 43 52 56 4E 00")).Valid);
+  EXPECT_FALSE(ParseLinkStateReply(HexBytes("08 43 52 56 4E")).Valid);
+  EXPECT_TRUE(ParseLinkStateReply(HexBytes("08 43 52 56 4E 00")).Valid);
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "device/FirmwareTexts.h"
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "base/TextUtil.h"
 
 namespace corvane {
 namespace {
 
-using test::Hex;
+using testing::HexBytes;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Of(const FirmwareReport& r) { return Bytes(r.bytes.begin(), r.bytes.end()); }
@@ -35,13 +35,13 @@ FirmwareReport InfoTail() {
 
 TEST(FirmwareReport, GoldenReports) {
   const Bytes block(128, 0xA5);
-  Bytes blockFrame = Hex("BF 80 00 00 00 05 30 00");
+  Bytes blockFrame = HexBytes("BF 80 00 00 00 05 30 00");
   blockFrame.insert(blockFrame.end(), block.begin(), block.end());
   Bytes tail(64, 0x11);
-  Bytes tailFrame = Hex("BF 40 00 00 00 06 AC 80");
+  Bytes tailFrame = HexBytes("BF 40 00 00 00 06 AC 80");
   tailFrame.insert(tailFrame.end(), tail.begin(), tail.end());
   tailFrame.resize(136, 0);
-  Bytes infoTail = Hex("BF 00 00 04 24 07 E0 08");
+  Bytes infoTail = HexBytes("BF 00 00 04 24 07 E0 08");
   infoTail.resize(136, 0xFF);
 
   struct Case {
@@ -53,17 +53,17 @@ TEST(FirmwareReport, GoldenReports) {
   const std::array<std::uint8_t, 4> lock{};
   const Case cases[] = {
       {"checksum query: 16 bytes of the running header", FirmwareReadRequest(0x2B070, 0x10),
-       Hex("BF 00 10 00 00 02 B0 70", 136)},
-      {"block read", FirmwareReadRequest(0x010F80, 128), Hex("BF 00 80 00 00 01 0F 80", 136)},
-      {"a read asks for 128 bytes at most", FirmwareReadRequest(0, 500), Hex("BF 00 80 00 00 00 00 00", 136)},
+       HexBytes("BF 00 10 00 00 02 B0 70", 136)},
+      {"block read", FirmwareReadRequest(0x010F80, 128), HexBytes("BF 00 80 00 00 01 0F 80", 136)},
+      {"a read asks for 128 bytes at most", FirmwareReadRequest(0, 500), HexBytes("BF 00 80 00 00 00 00 00", 136)},
       {"block write at the application's 33rd block", FirmwareWriteRequest(0x052000 + 32 * 128, block), blockFrame},
       {"tail write carries its length", FirmwareWriteRequest(0x052000 + 793 * 128, tail), tailFrame},
-      {"application erase", FirmwareOperation(FirmwareOp::FwEraseApplication), Hex("BF 00 00 01", 136)},
-      {"restart", FirmwareOperation(FirmwareOp::FwRestart), Hex("BF 00 00 02", 136)},
-      {"sector erase", FirmwareOperation(FirmwareOp::FwEraseSector, 0x2A000), Hex("BF 00 00 03 00 02 A0 00", 136)},
-      {"unlock", FirmwareUnlockRequest(unlock), Hex("BF 00 00 05 5A A5 C3 3C", 136)},
-      {"lock", FirmwareUnlockRequest(lock), Hex("BF 00 00 05 00 00 00 00", 136)},
-      {"information block with its counter raised", InfoBlockRewrite(), Hex("BF 00 00 04 80 07 E0 00 5A 02", 136)},
+      {"application erase", FirmwareOperation(FirmwareOp::FwEraseApplication), HexBytes("BF 00 00 01", 136)},
+      {"restart", FirmwareOperation(FirmwareOp::FwRestart), HexBytes("BF 00 00 02", 136)},
+      {"sector erase", FirmwareOperation(FirmwareOp::FwEraseSector, 0x2A000), HexBytes("BF 00 00 03 00 02 A0 00", 136)},
+      {"unlock", FirmwareUnlockRequest(unlock), HexBytes("BF 00 00 05 5A A5 C3 3C", 136)},
+      {"lock", FirmwareUnlockRequest(lock), HexBytes("BF 00 00 05 00 00 00 00", 136)},
+      {"information block with its counter raised", InfoBlockRewrite(), HexBytes("BF 00 00 04 80 07 E0 00 5A 02", 136)},
       {"36 bytes of 0xFF at 0x7E008", InfoTail(), infoTail},
   };
   for (const auto& c : cases) EXPECT_EQ(Of(c.report), c.expected) << c.what;
@@ -74,7 +74,7 @@ TEST(FirmwareReport, ReplyFields) {
   r.bytes[5] = 0x05;
   r.bytes[6] = 0x2F;
   r.bytes[7] = 0xFF;
-  std::copy_n(Hex("78 56 34 12 99").begin(), 5, r.Data().begin());
+  std::copy_n(HexBytes("78 56 34 12 99").begin(), 5, r.Data().begin());
   EXPECT_EQ(r.Address(), 0x052FFFu);
   EXPECT_EQ(ChecksumOfReply(r), 0x12345678u);
 }

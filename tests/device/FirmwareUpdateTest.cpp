@@ -6,16 +6,16 @@
 #include <functional>
 #include <numeric>
 
-#include "device/FirmwareFixture.h"
+#include "support/FirmwareFixture.h"
 #include "device/FirmwareTexts.h"
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "device/ImageChecksum.h"
 
 namespace corvane {
 namespace {
 
-using test::Hex;
-using test::LanguageText;
+using testing::HexBytes;
+using testing::LanguageText;
 
 constexpr std::uint32_t kAppStart = 0x52000;
 constexpr std::uint32_t kAppAreaEnd = 0x79000;
@@ -40,7 +40,7 @@ bool FlashEquals(const SimState& s, std::uint32_t at, std::span<const std::uint8
   return std::equal(expected.begin(), expected.end(), f.begin());
 }
 
-class FirmwareUpdateTest : public test::FirmwareFixture {};
+class FirmwareUpdateTest : public testing::FirmwareFixture {};
 
 TEST_F(FirmwareUpdateTest, OlderApplicationIsReplacedAndTheMouseReportsTheCarriedChecksum) {
   const auto r = Run();
@@ -153,7 +153,7 @@ TEST_F(FirmwareUpdateTest, DeviceAlreadyUpToDateGetsNothingButTheChecksumQuery) 
   const auto ex = Exchanges();
   ASSERT_EQ(ex.size(), 2u);
   EXPECT_EQ(ex[0].kind, SimExchange::Kind::Set);
-  EXPECT_EQ(ex[0].bytes, Hex("BF 00 10 00 00 02 B0 70", 136));
+  EXPECT_EQ(ex[0].bytes, HexBytes("BF 00 10 00 00 02 B0 70", 136));
   EXPECT_EQ(ex[1].kind, SimExchange::Kind::Get);
   EXPECT_EQ(recorded.Pauses(), (std::vector<std::uint32_t>{5, 5}));
   EXPECT_EQ(State().firmware, before.firmware);
@@ -162,7 +162,7 @@ TEST_F(FirmwareUpdateTest, DeviceAlreadyUpToDateGetsNothingButTheChecksumQuery) 
 
 struct FailureRow {
   const char* name;
-  std::function<void(SimDevice&, test::TamperingBackend&)> setup;
+  std::function<void(SimDevice&, testing::TamperingBackend&)> setup;
   FirmwareOutcome outcome;
   int text;
   std::function<void(const SimState&, const FirmwareResult&)> check;
@@ -173,7 +173,7 @@ void Reject(SimDevice& d, int times, std::uint32_t from) {
   d.Faults().fwRejectFrom = from;
 }
 
-class FirmwareFailureTest : public test::FirmwareFixture, public ::testing::WithParamInterface<FailureRow> {};
+class FirmwareFailureTest : public testing::FirmwareFixture, public ::testing::WithParamInterface<FailureRow> {};
 
 TEST_P(FirmwareFailureTest, EndsWithItsMessageAndDeviceState) {
   const FailureRow& row = GetParam();
@@ -205,7 +205,7 @@ const FailureRow kFailureRows[] = {
        EXPECT_EQ(s.firmware.RunningChecksum(), OldChecksum());
      }},
     {"LoaderVerifyMismatch",
-     [](SimDevice& d, test::TamperingBackend& w) {
+     [](SimDevice& d, testing::TamperingBackend& w) {
        d.MutableState().firmware.BlankLoader();
        w.tamperAddress = 0x1000;
      },
@@ -283,7 +283,7 @@ struct UnplugRow {
   int textBefore;  // the status shown when the cable went (0: none yet)
 };
 
-class FirmwareUnplugTest : public test::FirmwareFixture, public ::testing::WithParamInterface<UnplugRow> {};
+class FirmwareUnplugTest : public testing::FirmwareFixture, public ::testing::WithParamInterface<UnplugRow> {};
 
 TEST_P(FirmwareUnplugTest, StopsWithTheCableMessage) {
   const UnplugRow& row = GetParam();
@@ -330,11 +330,11 @@ TEST_F(FirmwareUpdateTest, CableMouseThatNeverComesBackEndsWithTheMismatchMessag
   Connect();
   // Pull the cable for good as soon as the restart frame has gone out.
   sim.Access([](SimDevice& d) { d.ClearExchanges(); });
-  struct PullAtRestart : test::RecordingFirmwareObserver {
+  struct PullAtRestart : testing::RecordingFirmwareObserver {
     SimBackend* sim = nullptr;
     void ReconnectWired(DeviceLink& l) override {
       sim->Unplug(DeviceRole::Wired);
-      test::RecordingFirmwareObserver::ReconnectWired(l);
+      testing::RecordingFirmwareObserver::ReconnectWired(l);
     }
   } pull;
   pull.sim = &sim;

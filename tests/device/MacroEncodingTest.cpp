@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "settings/MacroItem.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
@@ -13,7 +13,7 @@
 namespace corvane {
 namespace {
 
-using test::Hex;
+using testing::HexBytes;
 
 std::vector<std::uint8_t> Actions(const MacroEncoding& e) {
   return {e.Block.begin() + kMacroActionsOffset, e.Block.begin() + kMacroActionsOffset + 3 * e.ActionCount};
@@ -60,7 +60,7 @@ TEST(MacroEncoding, StepsBecomeDeviceActions) {
     ButtonEntry b;
     b.Value = {0x90, 0x21, 0x01};
     for (const auto& s : c.steps) b.Macro.InsertAction(b.Macro.MacroActionNum, s);
-    EXPECT_EQ(Actions(EncodeMacroButton(b)), Hex(c.actions)) << c.what;
+    EXPECT_EQ(Actions(EncodeMacroButton(b)), HexBytes(c.actions)) << c.what;
   }
 }
 
@@ -68,7 +68,7 @@ TEST(MacroEncoding, HeaderNamesTheSlotAndTheStoredCount) {
   const ButtonEntry b = MacroButton({Press(0x41), Release(0x41)}, 0x43, 2);
   const MacroEncoding e = EncodeMacroButton(b);
   EXPECT_EQ(std::vector<std::uint8_t>(e.Block.begin(), e.Block.begin() + 12),
-            Hex("09 90 03 02 30 00 04 B0 00 04 00 00"));
+            HexBytes("09 90 03 02 30 00 04 B0 00 04 00 00"));
   EXPECT_EQ(e.ActionCount, 2u);
   // Everything after the actions is zero.
   EXPECT_TRUE(std::all_of(e.Block.begin() + 10, e.Block.end(), [](std::uint8_t v) { return v == 0; }));

@@ -2,16 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "device/AssignMacroSlots.h"
-#include "device/UploadFixture.h"
+#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 #include "macros/MacroLibrary.h"
 
 namespace corvane {
 namespace {
 
-using test::FakeOp;
+using testing::FakeOp;
 
-class MacroUpload : public test::UploadFixture {
+class MacroUpload : public testing::UploadFixture {
  protected:
   void SetUp() override {
     UploadFixture::SetUp();
@@ -116,7 +116,7 @@ TEST_F(MacroUpload, LongMacroIsSentInPackets) {
   EXPECT_EQ(ops[2].bytes[3], 0x02);
   EXPECT_EQ(ops[2].bytes[5], 26);
   EXPECT_EQ(ops[2].bytes[31], 0x30);  // first byte of the ninth action
-  EXPECT_EQ(test::HexLine(ops[3].bytes), "09 10 04 12 3F 03 01 00 0C");
+  EXPECT_EQ(testing::HexLine(ops[3].bytes), "09 10 04 12 3F 03 01 00 0C");
 }
 
 TEST_F(MacroUpload, ButtonWhoseMacroHasGoneBecomesPlain) {
@@ -202,7 +202,7 @@ TEST_F(MacroUpload, MacroTheMouseDidNotTakeIsRewrittenNextTime) {
   // The store is rewritten as a whole; this time the data packet is not answered.
   Profile().Buttons[5].Macro.InsertAction(1, kReleaseA);
   int sets = 0;
-  backend.afterOp = [&sets](test::FakeHidBackend& b, const FakeOp& op) {
+  backend.afterOp = [&sets](testing::FakeHidBackend& b, const FakeOp& op) {
     if (op.kind == FakeOp::Set && op.bytes[1] == 0x10) ++sets;
     b.Command(DeviceRole::Wired).acknowledges = op.bytes[1] != 0x10;
   };

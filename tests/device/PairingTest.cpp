@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "device/PairingWait.h"
 #include "device/PauseServices.h"
 #include "device/sim/SimBackend.h"
@@ -13,11 +13,11 @@
 namespace corvane {
 namespace {
 
-using test::Hex;
+using testing::HexBytes;
 
 TEST(Pairing, RequestBytes) {
   const auto r = BuildPairingRequest();
-  EXPECT_EQ(std::vector<std::uint8_t>(r.bytes.begin(), r.bytes.end()), Hex("BC 03 00 00 00 00 00 00"));
+  EXPECT_EQ(std::vector<std::uint8_t>(r.bytes.begin(), r.bytes.end()), HexBytes("BC 03 00 00 00 00 00 00"));
 }
 
 TEST(Pairing, LinkFlagOfTheReceiversStatusStream) {
@@ -26,11 +26,11 @@ TEST(Pairing, LinkFlagOfTheReceiversStatusStream) {
     std::optional<bool> flag;
   };
   const Case cases[] = {
-      {Hex("07 01 02", 32), true},
-      {Hex("07 00 02", 32), false},
-      {Hex("07 5A", 32), true},
-      {Hex("08 01", 32), std::nullopt},  // not a status report
-      {Hex("07"), std::nullopt},         // cut short
+      {HexBytes("07 01 02", 32), true},
+      {HexBytes("07 00 02", 32), false},
+      {HexBytes("07 5A", 32), true},
+      {HexBytes("08 01", 32), std::nullopt},  // not a status report
+      {HexBytes("07"), std::nullopt},         // cut short
       {{}, std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ReceiverLinkFlag(c.report), c.flag) << ::testing::PrintToString(c.report);
@@ -136,7 +136,7 @@ TEST_F(PairingSimTest, ReceiverLinksTheMouseAfterTheRequest) {
   const auto sets = Sets();
   ASSERT_EQ(sets.size(), 1u);
   EXPECT_EQ(sets[0].role, DeviceRole::Receiver);
-  EXPECT_EQ(sets[0].bytes, Hex("BC 03 00 00 00 00 00 00"));
+  EXPECT_EQ(sets[0].bytes, HexBytes("BC 03 00 00 00 00 00 00"));
 }
 
 TEST_F(PairingSimTest, NoMouseToFindFailsAfterThe26thSecondAndRetriesWithoutANewRequest) {

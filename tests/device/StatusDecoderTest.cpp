@@ -9,7 +9,7 @@
 
 #include "device/Launcher.h"
 #include "device/StatusReport.h"
-#include "device/UploadFixture.h"
+#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 #include "settings/ConfigTable.h"
 #include "base/TextUtil.h"
@@ -18,15 +18,15 @@
 namespace corvane {
 namespace {
 
-using test::Bytes;
-using test::FakeOp;
+using testing::Bytes;
+using testing::FakeOp;
 
 struct RecordingLauncher final : Launcher {
   std::vector<std::u16string> opened;
   void Open(const std::u16string& target) override { opened.push_back(target); }
 };
 
-class StatusDecoding : public test::UploadFixture {
+class StatusDecoding : public testing::UploadFixture {
  protected:
   void SetUp() override {
     UploadFixture::SetUp();
@@ -38,7 +38,7 @@ class StatusDecoding : public test::UploadFixture {
 
   // A report of what the default profile holds (sensor 0x3212 is letter '0').
   static Bytes InLine() {
-    return test::Hex("07 01 02 01 64 00 01 00 00 30 00 01 01 FF 00 00 02", kReportLength);
+    return testing::HexBytes("07 01 02 01 64 00 01 00 00 30 00 01 01 FF 00 00 02", kReportLength);
   }
 
   StatusEvents Decode(const Bytes& report, DeviceRole role = DeviceRole::Wired) {
@@ -237,7 +237,7 @@ TEST_F(StatusDecoding, QuickLaunchOpensOncePerRequest) {
 }
 
 TEST_F(StatusDecoding, ReceiverReportsTheLinkOfItsMouse) {
-  test::FakeHidBackend receiver;
+  testing::FakeHidBackend receiver;
   receiver.AddRole(DeviceRole::Receiver);
   DeviceLink receiverLink(receiver, pause);
   receiverLink.ScanDevices();

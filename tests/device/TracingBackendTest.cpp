@@ -6,16 +6,16 @@
 #include <fstream>
 #include <sstream>
 
-#include "device/FakeHidBackend.h"
+#include "support/FakeHidBackend.h"
 #include "device/FeatureTransport.h"
-#include "device/HexBytes.h"
+#include "support/HexBytes.h"
 #include "device/PauseServices.h"
 
 namespace corvane {
 namespace {
 
-using test::FakeHidBackend;
-using test::Hex;
+using testing::FakeHidBackend;
+using testing::HexBytes;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -25,15 +25,15 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(FormatTraceBytes, UpperCaseHexSeparatedBySingleSpaces) {
-  EXPECT_EQ(FormatTraceBytes(Hex("09 0f a0 00 ff")), "09 0F A0 00 FF");
+  EXPECT_EQ(FormatTraceBytes(HexBytes("09 0f a0 00 ff")), "09 0F A0 00 FF");
   EXPECT_EQ(FormatTraceBytes({}), "");
 }
 
 TEST(TracingBackend, TraceOfAnExchange) {
   FakeHidBackend fake;
   fake.AddRole(DeviceRole::Receiver);
-  fake.Command(DeviceRole::Receiver).replies = {test::LinkReply(1), test::Report({9, 0}), std::nullopt};
-  fake.Find("/dev/receiver-in")->input.push_back(Hex("07 01 02 01 64"));
+  fake.Command(DeviceRole::Receiver).replies = {testing::LinkReply(1), testing::Report({9, 0}), std::nullopt};
+  fake.Find("/dev/receiver-in")->input.push_back(HexBytes("07 01 02 01 64"));
   std::ostringstream out;
   TraceSink sink(out);
   TracingBackend backend(fake, sink);
@@ -43,7 +43,7 @@ TEST(TracingBackend, TraceOfAnExchange) {
 
   link.ScanDevices();  // queries the link state of the receiver, which has just appeared
   link.Sequence = FrameSequence();
-  SendFeatureCommand(link, FeatureCommand::CmdFactoryReset, kSinglePacket, Hex("FF"));
+  SendFeatureCommand(link, FeatureCommand::CmdFactoryReset, kSinglePacket, HexBytes("FF"));
   auto input = backend.Open("/dev/receiver-in");
   std::array<std::uint8_t, 32> buffer{};
   std::size_t n = 0;

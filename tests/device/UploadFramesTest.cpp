@@ -4,16 +4,16 @@
 
 #include <functional>
 
-#include "device/UploadFixture.h"
+#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 
 namespace corvane {
 namespace {
 
-using test::Bytes;
-using test::FakeOp;
+using testing::Bytes;
+using testing::FakeOp;
 
-class UploadFrames : public test::UploadFixture {};
+class UploadFrames : public testing::UploadFixture {};
 
 struct FrameCase {
   FrameCase(const char* w, std::function<void(ProfileRecord&)> c, DeviceDirtyFlags d, std::vector<std::string> f)
@@ -178,7 +178,7 @@ TEST_F(UploadFrames, RebuildInDualColourModeSendsLightingAgain) {
 
 TEST_F(UploadFrames, UnreachableMouseGetsNothingAndKeepsTheRequest) {
   // Only the receiver is present and its mouse sleeps.
-  test::FakeHidBackend receiverOnly;
+  testing::FakeHidBackend receiverOnly;
   receiverOnly.AddRole(DeviceRole::Receiver);
   receiverOnly.Command(DeviceRole::Receiver).linkFlag = 0;
   DeviceLink sleeping(receiverOnly, pause);
@@ -239,7 +239,7 @@ TEST_F(UploadFrames, MouseUnpluggedDuringTheUploadStopsIt) {
   Profile().SetKeyDebounce(7);
   state.Dirty = kDirtyPerformance;
   // The cable is pulled as the first DPI packet goes out.
-  backend.afterOp = [](test::FakeHidBackend& b, const FakeOp& op) {
+  backend.afterOp = [](testing::FakeHidBackend& b, const FakeOp& op) {
     if (op.kind == FakeOp::Set) b.Unplug(DeviceRole::Wired);
   };
   const ApplyResult r = Apply();

@@ -14,7 +14,7 @@
 #include "dialogs/CProgressBarDlg.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 // Closes the next attention box that opens (with its OK button) and records its message.
@@ -153,4 +153,4 @@ TEST_F(NameDialogsTest, ProgressClosesByItselfWithTheFullBar) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

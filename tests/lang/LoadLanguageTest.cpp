@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "lang/LanguageFolder.h"
+#include "support/TempDataFolder.h"
 
 namespace corvane {
 namespace {
@@ -89,10 +89,10 @@ TEST(LoadLanguage, FollowsTheLoadRules) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    LanguageFolder folder;
-    if (c.setting) folder.Put("LanSetting.ini", *c.setting);
-    if (c.english) folder.Put("Lan_EN.txt", *c.english);
-    if (c.chinese) folder.Put("Lan.txt", *c.chinese);
+    testing::TempDataFolder folder;
+    if (c.setting) folder.PutText("config/LanSetting.ini", *c.setting);
+    if (c.english) folder.PutText("config/Lan_EN.txt", *c.english);
+    if (c.chinese) folder.PutText("config/Lan.txt", *c.chinese);
     LanguageTable language;
     UiFont font;
 

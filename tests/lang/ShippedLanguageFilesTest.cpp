@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lang/LanguageFiles.h"
-#include "lang/LanguageFolder.h"
+#include "support/TempDataFolder.h"
 #include "lang/LoadLanguage.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
@@ -95,16 +95,16 @@ struct Loaded {
 };
 
 // Installs the shipped files into an empty data folder, optionally chooses a language, loads.
-Loaded LoadInstalled(const LanguageFolder& folder, const char16_t* setting, float scale) {
+Loaded LoadInstalled(const testing::TempDataFolder& folder, const char16_t* setting, float scale) {
   InstallLanguageFiles(folder.Root());
-  if (setting) folder.Put("LanSetting.ini", setting);
+  if (setting) folder.PutText("config/LanSetting.ini", setting);
   Loaded ctx;
   EXPECT_EQ(LoadLanguage(folder.Root(), ctx.Language, ctx.Font, scale), 1);
   return ctx;
 }
 
 TEST(ShippedLanguageFiles, EnglishIsChosenAndLoadsCompletely) {
-  LanguageFolder folder;
+  testing::TempDataFolder folder;
   const Loaded ctx = LoadInstalled(folder, nullptr, 1.5f);
   const LanguageTable& t = ctx.Language;
   EXPECT_EQ(t.Text(0), u"English");
@@ -120,7 +120,7 @@ TEST(ShippedLanguageFiles, EnglishIsChosenAndLoadsCompletely) {
 }
 
 TEST(ShippedLanguageFiles, ChineseLoadsCompletelyWithItsFont) {
-  LanguageFolder folder;
+  testing::TempDataFolder folder;
   const Loaded ctx = LoadInstalled(folder, u"[ChangeLanguage]\nLanguage=CN\n", 1.0f);
   EXPECT_EQ(ctx.Language.Text(0), u"中文");
   EXPECT_EQ(ctx.Font.UiFontFace, u"宋体");
@@ -131,35 +131,35 @@ TEST(ShippedLanguageFiles, ChineseLoadsCompletelyWithItsFont) {
 }
 
 TEST(InstallLanguageFiles, WritesMissingFilesAndKeepsExistingOnes) {
-  LanguageFolder folder;
+  testing::TempDataFolder folder;
   std::filesystem::remove(folder.Root() / "config");  // the config folder is created as well
   InstallLanguageFiles(folder.Root());
   for (const ShippedLanguageFile& f : ShippedLanguageFiles()) {
     std::string bytes;
-    ASSERT_TRUE(ReadFileBytes(folder.Config(f.Name), bytes)) << f.Name;
+    ASSERT_TRUE(ReadFileBytes(folder.Path(std::string("config/") + f.Name), bytes)) << f.Name;
     EXPECT_TRUE(bytes == f.Bytes) << f.Name;
   }
 
   // The user's own choice and texts survive a second installation; only what is gone returns.
   const std::string mySetting("\xFF\xFE" "C\0N\0\n\0", 8);
   const std::string myTexts = "odd";
-  ASSERT_TRUE(WriteFileAtomically(folder.Config("LanSetting.ini"), mySetting));
-  ASSERT_TRUE(WriteFileAtomically(folder.Config("Lan.txt"), myTexts));
-  std::filesystem::remove(folder.Config("Lan_EN.txt"));
+  ASSERT_TRUE(WriteFileAtomically(folder.Path("config/LanSetting.ini"), mySetting));
+  ASSERT_TRUE(WriteFileAtomically(folder.Path("config/Lan.txt"), myTexts));
+  std::filesystem::remove(folder.Path("config/Lan_EN.txt"));
   InstallLanguageFiles(folder.Root());
   std::string bytes;
-  ASSERT_TRUE(ReadFileBytes(folder.Config("LanSetting.ini"), bytes));
+  ASSERT_TRUE(ReadFileBytes(folder.Path("config/LanSetting.ini"), bytes));
   EXPECT_TRUE(bytes == mySetting);
-  ASSERT_TRUE(ReadFileBytes(folder.Config("Lan.txt"), bytes));
+  ASSERT_TRUE(ReadFileBytes(folder.Path("config/Lan.txt"), bytes));
   EXPECT_EQ(bytes, myTexts);
-  ASSERT_TRUE(ReadFileBytes(folder.Config("Lan_EN.txt"), bytes));
+  ASSERT_TRUE(ReadFileBytes(folder.Path("config/Lan_EN.txt"), bytes));
   EXPECT_TRUE(bytes == Shipped("Lan_EN.txt")->Bytes);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root() / "config"), {}), 3)
       << "no temporary files left behind";
 }
 
 TEST(InstallLanguageFiles, UnwritableFolderIsNoCrash) {
-  LanguageFolder folder;
+  testing::TempDataFolder folder;
   // "config" is a plain file here, so nothing can be installed below it.
   std::filesystem::remove(folder.Root() / "config");
   ASSERT_TRUE(WriteFileAtomically(folder.Root() / "config", "x"));

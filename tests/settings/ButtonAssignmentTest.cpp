@@ -7,17 +7,14 @@
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
 #include "macros/MacroPicker.h"
+#include "support/HexBytes.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane {
 namespace {
 
-std::string Hex(const ButtonValue& v) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%02X %02X %02X", v[0], v[1], v[2]);
-  return text;
-}
+using testing::HexText;
 
 class ButtonAssignment : public ::testing::Test {
  protected:
@@ -43,7 +40,7 @@ TEST_F(ButtonAssignment, MenuValues) {
   for (const auto& [code, value] : items) {
     const auto choice = MenuChoice(lang, code);
     ASSERT_TRUE(choice) << code;
-    EXPECT_EQ(Hex(choice->Value), value) << code;
+    EXPECT_EQ(HexText(choice->Value), value) << code;
     EXPECT_EQ(choice->Label, lang.Text(ButtonMenuItemOf(code)->LabelText)) << code;
   }
   // Submenus and dialogs give no value of their own.
@@ -73,7 +70,7 @@ TEST_F(ButtonAssignment, SubmenuValues) {
     for (std::size_t i = 0; i < c.values.size(); ++i) {
       const auto choice = SubmenuChoice(lang, c.menu, static_cast<int>(i + 1));
       ASSERT_TRUE(choice);
-      EXPECT_EQ(Hex(choice->Value), c.values[i]) << i;
+      EXPECT_EQ(HexText(choice->Value), c.values[i]) << i;
       EXPECT_EQ(choice->Label, lang.Text(c.firstText + static_cast<int>(i)));
     }
     EXPECT_FALSE(SubmenuChoice(lang, c.menu, 0));
@@ -85,26 +82,26 @@ TEST_F(ButtonAssignment, DpiLockByTheSensor) {
   const auto lock = DpiLockChoice(lang, 0x3311, 7);
   ASSERT_TRUE(lock);
   EXPECT_EQ(lock->Label, u"Lock-800");
-  EXPECT_EQ(Hex(lock->Value), "50 09 00");
+  EXPECT_EQ(HexText(lock->Value), "50 09 00");
   // A sensor without a row of its own: the item number.
-  EXPECT_EQ(Hex(DpiLockChoice(lang, 0x3395, 11)->Value), "50 0B 00");
+  EXPECT_EQ(HexText(DpiLockChoice(lang, 0x3395, 11)->Value), "50 0B 00");
   EXPECT_FALSE(DpiLockChoice(lang, 0x3311, 12));
 }
 
 TEST_F(ButtonAssignment, DialogChoices) {
   const FireKeyOutcome fire = FireKeyChoice(lang, 5, 3);
   ASSERT_TRUE(fire.Choice);
-  EXPECT_EQ(Hex(fire.Choice->Value), "30 05 03");
+  EXPECT_EQ(HexText(fire.Choice->Value), "30 05 03");
   EXPECT_EQ(fire.Choice->Label, u"Fire");
   EXPECT_EQ(FireKeyChoice(lang, 4, 3).RefusalText, kTextFireIntervalRange);
   EXPECT_EQ(FireKeyChoice(lang, 256, 3).RefusalText, kTextFireIntervalRange);
   EXPECT_EQ(FireKeyChoice(lang, 255, 256).RefusalText, kTextFireCountRange);
-  EXPECT_EQ(Hex(FireKeyChoice(lang, 255, 255).Choice->Value), "30 FF FF");
+  EXPECT_EQ(HexText(FireKeyChoice(lang, 255, 255).Choice->Value), "30 FF FF");
 
   const ButtonFunction launch = QuickLaunchChoice(u"/opt/tools/calc");
   EXPECT_EQ(launch.Label, u"calc");
   EXPECT_EQ(launch.Url, u"/opt/tools/calc");
-  EXPECT_EQ(Hex(launch.Value), "60 05 00");
+  EXPECT_EQ(HexText(launch.Value), "60 05 00");
 
   ShortcutChoice keys;
   keys.Ctrl = keys.Shift = true;
@@ -113,7 +110,7 @@ TEST_F(ButtonAssignment, DialogChoices) {
   const auto combo = KeyCombinationChoice(keys);
   ASSERT_TRUE(combo);
   EXPECT_EQ(combo->Label, u"Ctrl+Shift+A");
-  EXPECT_EQ(Hex(combo->Value), "70 03 04");
+  EXPECT_EQ(HexText(combo->Value), "70 03 04");
   EXPECT_FALSE(KeyCombinationChoice(ShortcutChoice{}));
 }
 
@@ -128,7 +125,7 @@ TEST_F(ButtonAssignment, MacroPickerGivesTheMacroOrNothing) {
 
   const ButtonFunction picked = MacroPickerChoice(lang, node);
   EXPECT_EQ(picked.Label, u"Macro: Combo");
-  EXPECT_EQ(Hex(picked.Value), "90 00 00");
+  EXPECT_EQ(HexText(picked.Value), "90 00 00");
   ApplyButtonChoice(p, 3, picked, lang, dirty);
   EXPECT_EQ(p.Buttons[3].MacroKeyIndex, node->Item->MacroKeyIndex);
   EXPECT_EQ(p.Buttons[3].Macro.MacroActionNum, 1u);
@@ -137,7 +134,7 @@ TEST_F(ButtonAssignment, MacroPickerGivesTheMacroOrNothing) {
   for (const MacroNode* none : {folder, static_cast<const MacroNode*>(nullptr)}) {
     const ButtonFunction off = MacroPickerChoice(lang, none);
     EXPECT_EQ(off.Label, u"Off");
-    EXPECT_EQ(Hex(off.Value), "00 00 00");
+    EXPECT_EQ(HexText(off.Value), "00 00 00");
   }
   // Another function empties the macro copy.
   ApplyButtonChoice(p, 3, *MenuChoice(lang, 2), lang, dirty);
@@ -150,7 +147,7 @@ TEST_F(ButtonAssignment, StoringAChoice) {
   ApplyButtonChoice(p, ButtonOfControl(2019), QuickLaunchChoice(u"/usr/bin/game"), lang, dirty);
   EXPECT_EQ(p.Buttons[6].Name, u"game");
   EXPECT_EQ(p.Buttons[6].URL, u"/usr/bin/game");
-  EXPECT_EQ(Hex(p.Buttons[6].Value), "60 05 00");
+  EXPECT_EQ(HexText(p.Buttons[6].Value), "60 05 00");
   EXPECT_EQ(dirty.ButtonsDirty, 1);
   // Controls 2020 and 2021 are bound to no button.
   const ProfileRecord before = p;
@@ -165,7 +162,7 @@ TEST_F(ButtonAssignment, LastLeftClickComesBack) {
   // Button 0 is the only left click.
   const CommandEffect e = ApplyButtonChoice(p, 0, *MenuChoice(lang, 17), lang, dirty);
   EXPECT_EQ(p.Buttons[0].Name, u"Left");
-  EXPECT_EQ(Hex(p.Buttons[0].Value), "10 01 00");
+  EXPECT_EQ(HexText(p.Buttons[0].Value), "10 01 00");
   EXPECT_EQ(e.AttentionText, kTextLeftClickRestored);
   EXPECT_EQ(e.AttentionDelayMs, 100);
   EXPECT_FALSE(e.ScheduleApply);
@@ -176,7 +173,7 @@ TEST_F(ButtonAssignment, LastLeftClickComesBack) {
   const CommandEffect ok = ApplyButtonChoice(p, 0, *MenuChoice(lang, 17), lang, dirty);
   EXPECT_EQ(ok.AttentionText, 0);
   EXPECT_TRUE(ok.ScheduleApply);
-  EXPECT_EQ(Hex(p.Buttons[0].Value), "00 00 00");
+  EXPECT_EQ(HexText(p.Buttons[0].Value), "00 00 00");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/ConfigTable.h"
-#include "settings/SettingsTestContext.h"
+#include "support/SettingsTestContext.h"
 #include "support/DefaultProfileGolden.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SensorTables.h"
-#include "settings/SettingsTestContext.h"
+#include "support/SettingsTestContext.h"
 #include "support/DefaultProfileGolden.h"
 
 namespace corvane {

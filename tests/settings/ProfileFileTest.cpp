@@ -7,7 +7,7 @@
 
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "settings/SettingsTestContext.h"
+#include "support/SettingsTestContext.h"
 #include "base/UnicodeTextFile.h"
 #include "support/DefaultProfileGolden.h"
 

@@ -4,7 +4,7 @@
 
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
-#include "settings/SettingsTestContext.h"
+#include "support/SettingsTestContext.h"
 
 namespace corvane {
 namespace {

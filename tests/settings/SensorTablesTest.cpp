@@ -49,14 +49,14 @@ const std::vector<SensorCase>& SensorCases() {
 
 TEST(SensorTables, LaddersOfEverySensor) {
   for (const auto& c : SensorCases()) {
-    SCOPED_TRACE(testing::Message() << std::hex << "sensor 0x" << c.sensor);
+    SCOPED_TRACE(::testing::Message() << std::hex << "sensor 0x" << c.sensor);
     const auto t = Built(c.sensor);
     EXPECT_TRUE(IsKnownSensor(c.sensor));
     EXPECT_EQ(t.DpiStepCount, c.steps);
     EXPECT_EQ(t.SeparateXYDpi, c.separateXY);
     EXPECT_EQ(t.ExtraPageVisible, c.extraPage);
     for (const auto& p : c.probes) {
-      SCOPED_TRACE(testing::Message() << std::dec << "step " << p.step);
+      SCOPED_TRACE(::testing::Message() << std::dec << "step " << p.step);
       EXPECT_EQ(t.DpiStepDisplay[static_cast<std::size_t>(p.step)], p.display);
       EXPECT_EQ(t.DpiStepCode[static_cast<std::size_t>(p.step)], p.code);
       EXPECT_EQ(DpiOfStep(t, p.step), p.display * 50);
@@ -67,7 +67,7 @@ TEST(SensorTables, LaddersOfEverySensor) {
 
 TEST(SensorTables, ResolutionsClimbByOneStepAndCodesNeverRepeat) {
   for (const auto& c : SensorCases()) {
-    SCOPED_TRACE(testing::Message() << std::hex << "sensor 0x" << c.sensor);
+    SCOPED_TRACE(::testing::Message() << std::hex << "sensor 0x" << c.sensor);
     const auto t = Built(c.sensor);
     // 0x3325 starts with two 200-DPI steps sharing code 4.
     const int first = c.sensor == 0x3325 ? 2 : 1;

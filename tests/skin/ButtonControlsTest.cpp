@@ -11,7 +11,7 @@
 #include "skin/DrawTextW.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 class ButtonsTest : public ShownDialogTest {};
@@ -150,4 +150,4 @@ TEST_F(ButtonsTest, LinkButtonReportsEnteringAndLeavingOnce) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

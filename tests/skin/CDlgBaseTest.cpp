@@ -10,7 +10,7 @@
 #include "skin/DrawTextW.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 class DlgBaseTest : public ShownDialogTest {
@@ -140,4 +140,4 @@ TEST_F(DlgBaseTest, BackgroundColourIsTheBitmapAverage) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

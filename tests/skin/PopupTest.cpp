@@ -18,7 +18,7 @@
 #include "skin/CWindowsManagePopup.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 constexpr WPARAM kOwner = 2060;
@@ -200,4 +200,4 @@ TEST_P(PopupTest, ProfileSelectorIgnoresHeaderAndEmptyRows) {
 INSTANTIATE_TEST_SUITE_P(Scales, PopupTest, ::testing::Values(1.0f, 1.5f, 2.0f));
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

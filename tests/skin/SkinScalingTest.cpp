@@ -14,7 +14,7 @@
 
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 TEST(SkinScaleTest, ChosenFromTheWorkArea) {
@@ -112,4 +112,4 @@ TEST(SkinFilesTest, MissingSkinsDrawNothingAndBreakNothing) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

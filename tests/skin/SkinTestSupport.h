@@ -15,7 +15,7 @@
 #include "skin/CDlgBase.h"
 #include "skin/CWndPopup.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 
 struct Message {
   unsigned msg;
@@ -102,4 +102,4 @@ inline void Click(QWidget* w, QPoint p, Qt::MouseButton b = Qt::LeftButton) {
 }
 inline QPoint Inside(const CRect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-}  // namespace corvane::test
+}  // namespace corvane::testing

@@ -10,7 +10,7 @@
 #include "skin/CVerticalSliderControl.h"
 #include "skin/SkinTestSupport.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 namespace {
 
 class ValueControlsTest : public ShownDialogTest {};
@@ -133,4 +133,4 @@ TEST_F(ValueControlsTest, MacroTreeHidesClosedChildrenAndDoubleClickOpens) {
 }
 
 }  // namespace
-}  // namespace corvane::test
+}  // namespace corvane::testing

@@ -8,6 +8,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/TextUtil.h"
 #include "device/linux/HidReportDescriptor.h"
 
 namespace corvane {
@@ -63,12 +64,9 @@ std::optional<std::uint32_t> ParseHex(std::string_view text, std::size_t maxDigi
   if (text.empty() || text.size() > maxDigits) return std::nullopt;
   std::uint32_t value = 0;
   for (const char c : text) {
-    std::uint32_t digit;
-    if (c >= '0' && c <= '9') digit = static_cast<std::uint32_t>(c - '0');
-    else if (c >= 'a' && c <= 'f') digit = static_cast<std::uint32_t>(c - 'a' + 10);
-    else if (c >= 'A' && c <= 'F') digit = static_cast<std::uint32_t>(c - 'A' + 10);
-    else return std::nullopt;
-    value = value * 16 + digit;
+    const int digit = HexDigitValue(static_cast<unsigned char>(c));
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
   }
   return value;
 }

@@ -34,19 +34,12 @@ std::u16string Dec(std::uint64_t v) {
   return out;
 }
 
-int HexDigit(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  return -1;
-}
-
 // Exactly 2 x out.size() hexadecimal digits.
 bool ParseHex(std::u16string_view text, std::span<std::uint8_t> out) {
   if (text.size() != out.size() * 2) return false;
   for (std::size_t i = 0; i < out.size(); ++i) {
-    const int hi = HexDigit(text[2 * i]);
-    const int lo = HexDigit(text[2 * i + 1]);
+    const int hi = HexDigitValue(text[2 * i]);
+    const int lo = HexDigitValue(text[2 * i + 1]);
     if (hi < 0 || lo < 0) return false;
     out[i] = static_cast<std::uint8_t>(hi << 4 | lo);
   }

@@ -8,12 +8,12 @@
 #include <thread>
 
 #include "device/sim/SimBackend.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
+using testing::HexBytes;
 
 SimOptions Roles(std::vector<DeviceRole> roles) { return SimOptions{std::move(roles), {}}; }
 
@@ -50,7 +50,7 @@ TEST(SimBackendTest, OpensOnlyPresentInterfacesAndFeaturesOnlyOnTheFeatureInterf
   auto input = sim.Open("sim:wired:input");
   auto feature = sim.Open("sim:wired:feature");
   ASSERT_TRUE(input && feature);
-  const auto frame = Bytes("09 04 05 01 15 02", 32);
+  const auto frame = HexBytes("09 04 05 01 15 02", 32);
   EXPECT_FALSE(input->SetFeature(frame));
   EXPECT_TRUE(feature->SetFeature(frame));
   std::vector<std::uint8_t> ack(32, 0);
@@ -158,19 +158,19 @@ TEST(SimBackendTest, UnplugEndsReadsAndHandlesAndIsReportedAsHotplug) {
                         {HotplugEvent::Removal, "sim:wired:input"},
                         {HotplugEvent::Removal, "sim:wired:feature"},
                     }));
-  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_FALSE(feature->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
   EXPECT_EQ(sim.Open("sim:wired:feature"), nullptr);
-  EXPECT_TRUE(rxFeature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_TRUE(rxFeature->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
   EXPECT_EQ(sim.Enumerate().size(), 3u);
 
   // Replugged, the old handles stay dead; new ones work.
   sim.Plug(DeviceRole::Wired);
   ASSERT_TRUE(sim.PollHotplug(0, e, path));
   EXPECT_EQ(e, HotplugEvent::Arrival);
-  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_FALSE(feature->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
   auto again = sim.Open("sim:wired:feature");
   ASSERT_TRUE(again);
-  EXPECT_TRUE(again->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_TRUE(again->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
 }
 
 TEST(SimBackendTest, RestartReenumeratesTheCableMouseOnVirtualTime) {
@@ -198,7 +198,7 @@ TEST(SimBackendTest, RestartReenumeratesTheCableMouseOnVirtualTime) {
   while (sim.PollHotplug(0, e, path)) kinds.push_back(e);
   EXPECT_EQ(kinds, (std::vector<HotplugEvent>{HotplugEvent::Removal, HotplugEvent::Removal, HotplugEvent::Removal,
                                                HotplugEvent::Arrival, HotplugEvent::Arrival, HotplugEvent::Arrival}));
-  EXPECT_FALSE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
+  EXPECT_FALSE(feature->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
   EXPECT_TRUE(sim.Open("sim:wired:feature"));
 }
 

@@ -5,13 +5,13 @@
 #include <functional>
 
 #include "device/sim/SimDevice.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
-using simtest::Hex;
+using testing::HexBytes;
+using testing::HexText;
 
 constexpr std::array<DeviceRole, 1> kWired{DeviceRole::Wired};
 
@@ -30,7 +30,7 @@ std::string AckOf(SimDevice& d) {
   std::vector<std::uint8_t> reply(32, 0);
   reply[0] = 9;
   EXPECT_TRUE(d.GetFeature(DeviceRole::Wired, reply));
-  return Hex(reply);
+  return HexText(reply);
 }
 
 const std::vector<CommandCase>& Cases() {
@@ -39,7 +39,7 @@ const std::vector<CommandCase>& Cases() {
        {{"09 01 0B 01 38 10 01 00 10 02 00 10 04 00 10 10 00 10 08 00 40 02 00 70 01 06 FF FF FF FF FF FF",
          "09 01 01 0B"}},
        [](const SimMouseState& m) {
-         EXPECT_EQ(Hex(m.settings.buttons), "10 01 00 10 02 00 10 04 00 10 10 00 10 08 00 40 02 00 70 01 06");
+         EXPECT_EQ(HexText(m.settings.buttons), "10 01 00 10 02 00 10 04 00 10 10 00 10 08 00 40 02 00 70 01 06");
        }},
       {"DpiLevelsBothPackets",
        {{"09 02 0C 02 49 03 1F 09 00 0F 00 17 00 1F 00 31 00 8F", "09 01 02 0C"},
@@ -54,7 +54,7 @@ const std::vector<CommandCase>& Cases() {
        {{"09 03 0E 01 4B 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33",
          "09 01 03 0E"}},
        [](const SimMouseState& m) {
-         EXPECT_EQ(Hex(m.settings.dpiColours),
+         EXPECT_EQ(HexText(m.settings.dpiColours),
                    "11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33 11 22 33");
        }},
       {"PollingRate500", {{"09 04 05 01 15 02", "09 01 04 05"}},
@@ -64,12 +64,12 @@ const std::vector<CommandCase>& Cases() {
       {"Lighting",
        {{"09 06 0A 01 3C FF 03 21 00 00 FF 00", "09 01 06 0A"}},
        [](const SimMouseState& m) {
-         EXPECT_EQ(Hex(std::span(m.settings.lighting).first(7)), "FF 03 21 00 00 FF 00");
+         EXPECT_EQ(HexText(std::span(m.settings.lighting).first(7)), "FF 03 21 00 00 FF 00");
        }},
       {"PowerSaving", {{"09 07 08 01 29 0A 05 01", "09 01 07 08"}},
-       [](const SimMouseState& m) { EXPECT_EQ(Hex(m.settings.power), "0A 05 01"); }},
+       [](const SimMouseState& m) { EXPECT_EQ(HexText(m.settings.power), "0A 05 01"); }},
       {"SensorOptions", {{"09 08 09 01 1D 01 00 01", "09 01 08 09"}},
-       [](const SimMouseState& m) { EXPECT_EQ(Hex(m.settings.sensorOptions), "01 00 01"); }},
+       [](const SimMouseState& m) { EXPECT_EQ(HexText(m.settings.sensorOptions), "01 00 01"); }},
       {"KeyDebounce", {{"09 09 07 01 1E 04", "09 01 09 07"}},
        [](const SimMouseState& m) { EXPECT_EQ(m.settings.debounce, 4); }},
       {"MacroClearThenTwoPackets",
@@ -80,7 +80,7 @@ const std::vector<CommandCase>& Cases() {
        [](const SimMouseState& m) {
          const SimMacroSlot& s = m.macros.Slot(1);
          EXPECT_TRUE(s.Complete());
-         EXPECT_EQ(Hex(s.Bytes()),
+         EXPECT_EQ(HexText(s.Bytes()),
                    "01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 19 30 32 04");
        }},
       // Frames the mouse cannot take: bad checksum, unknown code, wrong packet position,
@@ -107,8 +107,8 @@ TEST(SimCommandTest, GoldenExchanges) {
     SimDevice d(kWired);
     const SimMouseState before = d.State().mouse;
     for (const auto& e : c.exchanges) {
-      EXPECT_TRUE(d.SetFeature(DeviceRole::Wired, Bytes(e.frame, 32)));
-      EXPECT_EQ(AckOf(d), Hex(Bytes(e.ack, 32)));
+      EXPECT_TRUE(d.SetFeature(DeviceRole::Wired, HexBytes(e.frame, 32)));
+      EXPECT_EQ(AckOf(d), HexText(HexBytes(e.ack, 32)));
     }
     if (c.check) {
       c.check(d.State().mouse);
@@ -120,19 +120,19 @@ TEST(SimCommandTest, GoldenExchanges) {
 
 TEST(SimCommandTest, AcknowledgementReadBeforeAnyFrameIsNegative) {
   SimDevice d(kWired);
-  EXPECT_EQ(AckOf(d), Hex(Bytes("09", 32)));
+  EXPECT_EQ(AckOf(d), HexText(HexBytes("09", 32)));
 }
 
 TEST(SimCommandTest, FactoryResetRestoresConfigurationAndEmptiesMacros) {
   SimDevice d(kWired);
   const SimMouseState factory = d.State().mouse;
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, Bytes("09 04 05 01 15 02", 32)));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, HexBytes("09 04 05 01 15 02", 32)));
   d.SetBattery(40);
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, Bytes("09 10 20 02 9B 1A 01 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 19", 32)));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, HexBytes("09 10 20 02 9B 1A 01 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 19", 32)));
   ASSERT_NE(d.State().mouse.settings, factory.settings);
 
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, Bytes("09 0F 30 01 48 FF", 32)));
-  EXPECT_EQ(AckOf(d), Hex(Bytes("09 01 0F 30", 32)));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Wired, HexBytes("09 0F 30 01 48 FF", 32)));
+  EXPECT_EQ(AckOf(d), HexText(HexBytes("09 01 0F 30", 32)));
   EXPECT_EQ(d.State().mouse.settings, factory.settings);
   EXPECT_TRUE(d.State().mouse.macros.Slot(1).Empty());
   EXPECT_EQ(d.State().mouse.battery, 40);  // the battery is no setting
@@ -142,27 +142,27 @@ TEST(SimCommandTest, FactoryResetRestoresConfigurationAndEmptiesMacros) {
 // fresh mouse and a fresh installation agree.
 TEST(SimCommandTest, FactorySettingsMatchTheDefaultProfile) {
   const SimSettings s = FactorySettings(0x50);
-  EXPECT_EQ(Hex(s.buttons), "10 01 00 10 02 00 10 04 00 10 08 00 10 10 00 40 01 00 60 04 00");
+  EXPECT_EQ(HexText(s.buttons), "10 01 00 10 02 00 10 04 00 10 08 00 10 10 00 40 01 00 60 04 00");
   EXPECT_EQ(s.dpiLevel, 2);
   EXPECT_EQ(s.dpiMask, 0x3F);
   // Steps 9, 15, 23, 31, 49, 119 of the 0x3311 ladder.
   EXPECT_EQ(s.dpiX, (std::array<std::uint16_t, 6>{11, 18, 27, 38, 59, 143}));
   EXPECT_EQ(s.dpiY, s.dpiX);
-  EXPECT_EQ(Hex(s.dpiColours), "FF 00 00 00 FF 00 00 00 FF FF A5 00 FF 00 FF FF FF 00 FF FF FF FF FF FF");
+  EXPECT_EQ(HexText(s.dpiColours), "FF 00 00 00 FF 00 00 00 FF FF A5 00 FF 00 FF FF FF 00 FF FF FF FF FF FF");
   EXPECT_EQ(s.pollingCode, 0x01);
   EXPECT_EQ(s.liftOff, 2);
   EXPECT_EQ(s.debounce, 2);
-  EXPECT_EQ(Hex(std::span(s.lighting).first(7)), "FF 01 42 01 FF 00 00");
-  EXPECT_EQ(Hex(s.power), "01 01 00");
-  EXPECT_EQ(Hex(s.sensorOptions), "00 01 00");
+  EXPECT_EQ(HexText(std::span(s.lighting).first(7)), "FF 01 42 01 FF 00 00");
+  EXPECT_EQ(HexText(s.power), "01 01 00");
+  EXPECT_EQ(HexText(s.sensorOptions), "00 01 00");
 }
 
 // A frame written with the wrong length never reaches the mouse.
 TEST(SimCommandTest, FrameOfWrongLengthIsRefused) {
   SimDevice d(kWired);
-  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, Bytes("09 04 05 01 15 02", 31)));
-  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, Bytes("09 04 05 01 15 02", 33)));
-  EXPECT_EQ(AckOf(d), Hex(Bytes("09", 32)));
+  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, HexBytes("09 04 05 01 15 02", 31)));
+  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, HexBytes("09 04 05 01 15 02", 33)));
+  EXPECT_EQ(AckOf(d), HexText(HexBytes("09", 32)));
   EXPECT_EQ(d.State().mouse.settings.pollingCode, 0x01);
 }
 

@@ -2,18 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "device/sim/SimDevice.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
-using simtest::Hex;
+using testing::HexBytes;
+using testing::HexText;
 
 // Polling rate 500 Hz, 250 Hz and 125 Hz, each a correct frame.
-const std::vector<std::uint8_t> k500 = Bytes("09 04 05 01 15 02", 32);
-const std::vector<std::uint8_t> k250 = Bytes("09 04 06 01 18 04", 32);
-const std::vector<std::uint8_t> k125 = Bytes("09 04 07 01 1D 08", 32);
+const std::vector<std::uint8_t> k500 = HexBytes("09 04 05 01 15 02", 32);
+const std::vector<std::uint8_t> k250 = HexBytes("09 04 06 01 18 04", 32);
+const std::vector<std::uint8_t> k125 = HexBytes("09 04 07 01 1D 08", 32);
 
 struct Attempt {
   bool written;
@@ -52,7 +52,7 @@ TEST(SimFaultsTest, AcknowledgementAfterNAttempts) {
   EXPECT_EQ(d.State().mouse.settings.pollingCode, 0x02);
   // The count starts again for the next command and whenever another command cuts in.
   EXPECT_EQ(Send(d, k250).ack, 0);
-  EXPECT_EQ(Send(d, Bytes("09 05 06 01 16 01", 32)).ack, 0);
+  EXPECT_EQ(Send(d, HexBytes("09 05 06 01 16 01", 32)).ack, 0);
   EXPECT_EQ(Send(d, k250).ack, 0);
   EXPECT_EQ(Send(d, k250).ack, 0);
   EXPECT_EQ(Send(d, k250).ack, 1);
@@ -104,7 +104,7 @@ TEST(SimFaultsTest, GarbageReportsPrecedeEveryStatusAndSpoilTheLinkState) {
   std::vector<std::uint8_t> link(32, 0xFF);
   link[0] = 8;
   ASSERT_TRUE(d.GetFeature(DeviceRole::Wired, link));
-  EXPECT_NE(Hex(std::span(link).first(5)), "08 43 52 56 4E");
+  EXPECT_NE(HexText(std::span(link).first(5)), "08 43 52 56 4E");
   // Commands still work.
   EXPECT_EQ(Send(d, k500).ack, 1);
 }
@@ -118,7 +118,7 @@ TEST(SimFaultsTest, ExchangesAreLoggedWithTheirOutcome) {
   EXPECT_FALSE(d.Exchanges()[0].ok);
   EXPECT_EQ(d.Exchanges()[0].bytes, k500);
   EXPECT_EQ(d.Exchanges()[1].kind, SimExchange::Kind::Get);
-  EXPECT_EQ(Hex(d.Exchanges()[1].bytes), Hex(Bytes("09", 32)));  // the refused frame never reached the mouse
+  EXPECT_EQ(HexText(d.Exchanges()[1].bytes), HexText(HexBytes("09", 32)));  // the refused frame never reached the mouse
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 #include "device/FirmwareImages.h"
 #include "device/ImageChecksum.h"
 #include "device/sim/SimDevice.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Hex;
-using Bytes = std::vector<std::uint8_t>;
+using testing::HexText;
+using testing::Bytes;
 
 constexpr std::uint8_t kOpAccess = 0, kOpEraseApp = 1, kOpRestart = 2, kOpEraseSector = 3, kOpInfo = 4,
                        kOpUnlock = 5;
@@ -35,7 +35,7 @@ Bytes Report(std::uint8_t write, std::uint8_t read, std::uint8_t op, std::uint8_
   return r;
 }
 
-class SimFirmwareTest : public testing::Test {
+class SimFirmwareTest : public ::testing::Test {
  public:
   bool Send(const Bytes& r) { return d.SetFeature(DeviceRole::Wired, r); }
   bool Write(std::uint32_t address, std::span<const std::uint8_t> data) {
@@ -92,7 +92,7 @@ TEST_F(SimFirmwareTest, ReadReplyCarriesTheRequestAndTheData) {
   Bytes reply(136, 0xEE);
   reply[0] = 0xBF;
   ASSERT_TRUE(d.GetFeature(DeviceRole::Wired, reply));
-  EXPECT_EQ(Hex(std::span(reply).first(8)), "BF 00 10 00 00 02 B0 70");
+  EXPECT_EQ(HexText(std::span(reply).first(8)), "BF 00 10 00 00 02 B0 70");
   EXPECT_TRUE(std::equal(old.begin(), old.begin() + 16, reply.begin() + 8));
   EXPECT_TRUE(std::all_of(reply.begin() + 24, reply.end(), [](std::uint8_t b) { return b == 0; }));
   // The factory mouse runs an application older than the carried one.
@@ -186,7 +186,7 @@ TEST_F(SimFirmwareTest, MalformedReportsAreRefused) {
   Bytes writeWithoutData = Report(128, 0, kOpAccess, 0, 0x60000);
   writeWithoutData.resize(40);
   for (const Bytes* r : {&tooMuch, &readTooMuch, &unknownOp, &pastTheEnd, &shortReport, &writeWithoutData}) {
-    EXPECT_FALSE(Send(*r)) << Hex(std::span(*r).first(std::min<std::size_t>(r->size(), 8)));
+    EXPECT_FALSE(Send(*r)) << HexText(std::span(*r).first(std::min<std::size_t>(r->size(), 8)));
   }
   Bytes reply(136, 0);
   reply[0] = 0xBF;
@@ -278,7 +278,7 @@ TEST_F(SimFirmwareTest, RejectedWritesFault) {
       {3, 0x70000, 0x60000, {true}},  // below the faulty region
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.times << " from " << c.from);
+    SCOPED_TRACE(::testing::Message() << c.times << " from " << c.from);
     d = SimDevice(std::array{DeviceRole::Wired});
     ASSERT_TRUE(EraseSector(c.address));
     d.AdvanceClock(50);

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "device/sim/SimDevice.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
+using testing::HexBytes;
 
 // Link flags of the receiver's status reports since the last call.
 std::vector<int> LinkFlags(SimDevice& d) {
@@ -27,7 +27,7 @@ bool LinkUp(SimDevice& d) {
 TEST(SimPairingTest, RequestDropsTheLinkAndLinksTheMouseTwoSecondsLater) {
   SimDevice d(std::array{DeviceRole::Receiver});
   ASSERT_TRUE(LinkUp(d));
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, Bytes("BC 03 00 00 00 00 00 00")));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, HexBytes("BC 03 00 00 00 00 00 00")));
   EXPECT_EQ(LinkFlags(d), std::vector<int>{0});
   EXPECT_FALSE(LinkUp(d));
 
@@ -47,7 +47,7 @@ TEST(SimPairingTest, UnlinkedReceiverLinksWithoutAFirstLinkDownReport) {
   SimState state;
   state.receiver.linked = false;
   SimDevice d(std::array{DeviceRole::Receiver}, state);
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, Bytes("BC 03 00 00 00 00 00 00")));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, HexBytes("BC 03 00 00 00 00 00 00")));
   EXPECT_TRUE(LinkFlags(d).empty());
   d.AdvanceClock(2000);
   EXPECT_EQ(LinkFlags(d), std::vector<int>{1});
@@ -56,7 +56,7 @@ TEST(SimPairingTest, UnlinkedReceiverLinksWithoutAFirstLinkDownReport) {
 TEST(SimPairingTest, WithNoMouseToFindPairingEndsUnlinked) {
   SimDevice d(std::array{DeviceRole::Receiver});
   d.Faults().pairingFails = true;
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, Bytes("BC 03 00 00 00 00 00 00")));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, HexBytes("BC 03 00 00 00 00 00 00")));
   EXPECT_EQ(LinkFlags(d), std::vector<int>{0});
   d.AdvanceClock(30000);
   EXPECT_TRUE(LinkFlags(d).empty());
@@ -64,7 +64,7 @@ TEST(SimPairingTest, WithNoMouseToFindPairingEndsUnlinked) {
   EXPECT_FALSE(d.State().receiver.pairing);
   // Once the mouse is back within reach a new request links it.
   d.Faults().pairingFails = false;
-  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, Bytes("BC 03 00 00 00 00 00 00")));
+  ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, HexBytes("BC 03 00 00 00 00 00 00")));
   d.AdvanceClock(2000);
   EXPECT_EQ(LinkFlags(d), std::vector<int>{1});
 }
@@ -73,7 +73,7 @@ TEST(SimPairingTest, OnlyThePairingRequestIsTaken) {
   for (const char* report : {"BC 02 00 00 00 00 00 00", "BC 03 00", "BD 03 00 00 00 00 00 00"}) {
     SCOPED_TRACE(report);
     SimDevice d(std::array{DeviceRole::Receiver});
-    EXPECT_FALSE(d.SetFeature(DeviceRole::Receiver, Bytes(report)));
+    EXPECT_FALSE(d.SetFeature(DeviceRole::Receiver, HexBytes(report)));
     EXPECT_TRUE(LinkFlags(d).empty());
     EXPECT_TRUE(LinkUp(d));
   }
@@ -82,7 +82,7 @@ TEST(SimPairingTest, OnlyThePairingRequestIsTaken) {
 // Commands reach the mouse through the receiver only while it is linked.
 TEST(SimPairingTest, FramesThroughAnUnlinkedReceiverAreNotAcknowledged) {
   SimDevice d(std::array{DeviceRole::Receiver});
-  const auto frame = Bytes("09 04 05 01 15 02", 32);
+  const auto frame = HexBytes("09 04 05 01 15 02", 32);
   std::vector<std::uint8_t> ack(32, 0);
   d.SetMouseLinked(false);
   ASSERT_TRUE(d.SetFeature(DeviceRole::Receiver, frame));

@@ -21,7 +21,7 @@ TEST(SimReportDescriptorsTest, LengthsPerRoleAndInterface) {
   };
   for (const auto& role : kDeviceRoles) {
     for (const auto& c : cases) {
-      SCOPED_TRACE(testing::Message() << role.name << " " << int(c.iface));
+      SCOPED_TRACE(::testing::Message() << role.name << " " << int(c.iface));
       const HidReportSummary s = ParseHidReportDescriptor(SimReportDescriptor(role.role, c.iface));
       ASSERT_TRUE(s.valid) << s.error;
       EXPECT_TRUE(s.usesReportIds);

@@ -8,20 +8,20 @@
 #include "device/FirmwareImages.h"
 #include "device/sim/SimBackend.h"
 #include "device/sim/SimStateFile.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
+using testing::HexBytes;
 
-class SimStateFileTest : public testing::Test {
+class SimStateFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir = std::filesystem::temp_directory_path() /
-          ("corvane-simstate-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("corvane-simstate-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
@@ -38,7 +38,7 @@ SimState ChangedState(bool newApplication = true) {
                             "09 02 0C 02 49 03 1F 09 00 0F 00 17 00 1F 00 31 00 8F", "09 04 05 01 15 02",
                             "09 06 0A 01 3C FF 03 21 00 00 FF 00", "09 07 08 01 29 0A 05 01",
                             "09 10 20 02 9B 1A 01 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 19"}) {
-    EXPECT_TRUE(d.SetFeature(DeviceRole::Wired, Bytes(frame, 32)));
+    EXPECT_TRUE(d.SetFeature(DeviceRole::Wired, HexBytes(frame, 32)));
   }
   d.SetBattery(42);
   d.SetCharging(1);
@@ -170,8 +170,8 @@ TEST_F(SimStateFileTest, BackendPersistsBetweenRuns) {
     SimBackend sim(SimOptions{{DeviceRole::Receiver}, path});
     EXPECT_EQ(sim.StateLoad(), SimStateLoad::NoFile);
     auto feature = sim.Open("sim:receiver:feature");
-    ASSERT_TRUE(feature->SetFeature(Bytes("09 04 05 01 15 02", 32)));
-    ASSERT_TRUE(feature->SetFeature(Bytes("BC 03 00 00 00 00 00 00")));  // pairing under way
+    ASSERT_TRUE(feature->SetFeature(HexBytes("09 04 05 01 15 02", 32)));
+    ASSERT_TRUE(feature->SetFeature(HexBytes("BC 03 00 00 00 00 00 00")));  // pairing under way
     sim.AdvanceClock(500);
     ASSERT_TRUE(sim.SaveState());
   }

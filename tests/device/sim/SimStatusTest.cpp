@@ -6,13 +6,13 @@
 
 #include "device/sim/SimDevice.h"
 #include "device/sim/SimMouse.h"
-#include "device/sim/SimTestBytes.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {
 
-using simtest::Bytes;
-using simtest::Hex;
+using testing::HexBytes;
+using testing::HexText;
 
 // The factory mouse as its status report shows it: linked, level 2, 1000 Hz, 100 %,
 // not charging, effect 1, no launch, sensor 'P', move-lighting off, times 1 and 1,
@@ -22,12 +22,12 @@ constexpr const char* kFactoryStatus = "07 01 02 01 64 00 01 00 00 50 00 01 01 F
 std::vector<std::string> Reports(SimDevice& d, DeviceRole role) {
   std::vector<std::string> out;
   for (const auto& e : d.TakeEvents()) {
-    if (e.kind == SimEvent::Kind::InputReport && e.role == role) out.push_back(Hex(e.report));
+    if (e.kind == SimEvent::Kind::InputReport && e.role == role) out.push_back(HexText(e.report));
   }
   return out;
 }
 
-std::string Status(const std::string& hex) { return Hex(Bytes(hex, 32)); }
+std::string Status(const std::string& hex) { return HexText(HexBytes(hex, 32)); }
 
 struct EventCase {
   const char* name;
@@ -83,8 +83,8 @@ TEST(SimStatusTest, QuickLaunchButtonNamesTheProgramsButton) {
     d.PressButton(button);
     const auto reports = Reports(d, DeviceRole::Wired);
     ASSERT_EQ(reports.size(), 2u);
-    EXPECT_EQ(Bytes(reports[0])[7], button + 1);
-    EXPECT_EQ(Bytes(reports[1])[7], 0);
+    EXPECT_EQ(HexBytes(reports[0])[7], button + 1);
+    EXPECT_EQ(HexBytes(reports[1])[7], 0);
   }
 }
 
@@ -108,7 +108,7 @@ TEST(SimStatusTest, DpiStepsFollowTheEnabledLevels) {
       {0x3F, 7, 0x01, 0},   // from a level without code the cycle starts at the bottom
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "mask " << int(c.mask) << " from " << int(c.from) << " fn " << int(c.dpiFunction));
+    SCOPED_TRACE(::testing::Message() << "mask " << int(c.mask) << " from " << int(c.from) << " fn " << int(c.dpiFunction));
     SimDevice d(std::array{DeviceRole::Wired});
     auto& s = d.MutableState().mouse.settings;
     s.dpiMask = c.mask;
@@ -121,7 +121,7 @@ TEST(SimStatusTest, DpiStepsFollowTheEnabledLevels) {
       EXPECT_EQ(d.State().mouse.settings.dpiLevel, c.from);
     } else {
       ASSERT_EQ(reports.size(), 1u);
-      EXPECT_EQ(Bytes(reports[0])[2], c.expected);
+      EXPECT_EQ(HexBytes(reports[0])[2], c.expected);
     }
   }
 }
@@ -182,7 +182,7 @@ std::string LinkState(SimDevice& d, DeviceRole role) {
   std::vector<std::uint8_t> buf(32, 0xFF);
   buf[0] = 8;
   if (!d.GetFeature(role, buf)) return "fail";
-  return Hex(buf);
+  return HexText(buf);
 }
 
 TEST(SimStatusTest, LinkStateReply) {
@@ -201,7 +201,7 @@ TEST(SimStatusTest, LinkStateReply) {
   // A shorter buffer gets the start of the reply.
   std::vector<std::uint8_t> shortBuf{8, 0, 0, 0, 0, 0};
   ASSERT_TRUE(d.GetFeature(DeviceRole::Receiver, shortBuf));
-  EXPECT_EQ(Hex(shortBuf), "08 43 52 56 4E 00");
+  EXPECT_EQ(HexText(shortBuf), "08 43 52 56 4E 00");
 }
 
 TEST(SimStatusTest, ReportsTheDeviceDoesNotHaveAreRefused) {
@@ -215,7 +215,7 @@ TEST(SimStatusTest, ReportsTheDeviceDoesNotHaveAreRefused) {
   fw[0] = 0xBF;
   fw[2] = 16;
   EXPECT_FALSE(d.SetFeature(DeviceRole::Receiver, fw));  // firmware only over the cable
-  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, Bytes("BC 03", 8)));  // pairing only on the receiver
+  EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, HexBytes("BC 03", 8)));  // pairing only on the receiver
   EXPECT_FALSE(d.SetFeature(DeviceRole::Wired, std::vector<std::uint8_t>{}));
 }
 

@@ -18,7 +18,7 @@
 #include "device/sim/SimBackend.h"
 #include "base/TextUtil.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 
 struct RecordingFirmwareObserver : FirmwareObserver {
   std::vector<FirmwareStatus> statuses;
@@ -129,4 +129,4 @@ class FirmwareFixture : public ::testing::Test {
   RecordingFirmwareObserver observer;
 };
 
-}  // namespace corvane::test
+}  // namespace corvane::testing

@@ -10,26 +10,19 @@
 
 #include "session/ApplyToDevice.h"
 #include "device/DeviceLink.h"
-#include "device/FakeHidBackend.h"
-#include "device/HexBytes.h"
+#include "support/FakeHidBackend.h"
+#include "support/HexBytes.h"
 #include "device/PauseServices.h"
 #include "session/AppContext.h"
 #include "settings/SensorTables.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 
 // A frame as upper-case hex without its trailing zeros.
 inline std::string HexLine(const Bytes& bytes) {
-  static const char* kDigits = "0123456789ABCDEF";
   std::size_t n = bytes.size();
   while (n > 5 && bytes[n - 1] == 0) --n;
-  std::string out;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i) out += ' ';
-    out += kDigits[bytes[i] >> 4];
-    out += kDigits[bytes[i] & 0x0F];
-  }
-  return out;
+  return HexText(std::span(bytes).first(n));
 }
 
 class UploadFixture : public ::testing::Test {
@@ -77,4 +70,4 @@ class UploadFixture : public ::testing::Test {
   DeviceUploadState state;
 };
 
-}  // namespace corvane::test
+}  // namespace corvane::testing

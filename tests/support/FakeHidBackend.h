@@ -16,10 +16,10 @@
 #include "device/DeviceConstants.h"
 #include "device/DeviceRole.h"
 #include "device/HidBackend.h"
+#include "support/HexBytes.h"
 
-namespace corvane::test {
+namespace corvane::testing {
 
-using Bytes = std::vector<std::uint8_t>;
 
 // A 32-byte report: the given leading bytes, the rest zeros.
 inline Bytes Report(std::initializer_list<std::uint8_t> head) {
@@ -182,4 +182,4 @@ inline std::unique_ptr<HidHandle> FakeHidBackend::Open(const std::string& path) 
   return std::make_unique<FakeHandle>(*this, path);
 }
 
-}  // namespace corvane::test
+}  // namespace corvane::testing

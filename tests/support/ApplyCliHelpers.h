@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/DeviceCliHelpers.h"
+#include "support/DeviceCliHelpers.h"
 
 namespace corvane::testing {
 
