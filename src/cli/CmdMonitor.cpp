@@ -22,8 +22,6 @@ constexpr std::uint32_t kVirtualStepMs = 250;
 constexpr std::uint32_t kVirtualIdleLimitMs = 10000;
 constexpr int kQueueWaitMs = 200;
 constexpr long kMaxCount = 1000000000L;
-// A device that never stops sending cannot hold one pass for ever.
-constexpr int kMaxReadsPerPass = 4096;
 
 // Ctrl-C and termination are taken as requests to stop (the save is still written):
 // blocked here and polled by the loops, so no handler and no global flag are needed.
@@ -71,37 +69,14 @@ class Monitor {
 };
 
 bool Monitor::RunVirtual(StopRequests& stop) {
-  struct Input {
-    DeviceRole role;
-    std::unique_ptr<HidHandle> handle;
+  QueuedStatusInputs inputs(session_);
+  const auto show = [this](DeviceRole role, std::span<const std::uint8_t> bytes) {
+    if (!bytes.empty() && bytes[0] == kReportStatus) Show(role, bytes);
   };
-  DeviceLink& link = session_.Link();
-  std::vector<Input> inputs;
-  for (const auto& info : kDeviceRoles) {
-    const RoleLink& r = link.Role(info.role);
-    if (!r.Present || r.InputInterfacePath.empty()) continue;
-    if (auto h = session_.Backend().Open(r.InputInterfacePath)) inputs.push_back({info.role, std::move(h)});
-  }
   std::uint32_t idle = 0;
   while (!Done() && !stop.Requested()) {
-    bool any = false;
-    int reads = 0;
-    for (auto it = inputs.begin(); it != inputs.end() && !Done() && reads++ < kMaxReadsPerPass;) {
-      std::array<std::uint8_t, kReportLength> buffer{};
-      std::size_t n = 0;
-      const HidReadResult result = it->handle->Read(buffer, 0, n);
-      if (result == HidReadResult::Gone) {
-        it = inputs.erase(it);
-        continue;
-      }
-      if (result == HidReadResult::Ok) {
-        any = true;
-        if (n > 0 && buffer[0] == kReportStatus) Show(it->role, std::span(buffer).first(std::min(n, buffer.size())));
-        continue;  // read the same interface again until it is empty
-      }
-      ++it;
-    }
-    if (inputs.empty()) return true;
+    const bool any = inputs.DrainOnce(show, [this] { return Done(); });
+    if (inputs.Empty()) return true;
     idle = any ? 0 : idle + kVirtualStepMs;
     if (idle >= kVirtualIdleLimitMs) break;
     if (!any) session_.GetPause().Sleep(kVirtualStepMs);

@@ -4,6 +4,7 @@
 
 #include "cli/KeyValueOutput.h"
 #include "cli/UploadCliSupport.h"
+#include "device/DeviceConstants.h"
 #include "device/StatusReport.h"
 #include "settings/PollingRateTable.h"
 #include "base/TextUtil.h"
@@ -88,5 +89,43 @@ std::optional<std::string> StatusCliDecoder::Decode(DeviceRole role, std::span<c
 }
 
 int StatusCliDecoder::Finish() { return WritePendingSave(ctx_, state_); }
+
+namespace {
+
+// A device that never stops sending cannot hold one pass for ever.
+constexpr int kMaxReadsPerPass = 4096;
+
+}  // namespace
+
+QueuedStatusInputs::QueuedStatusInputs(DeviceSession& session) {
+  DeviceLink& link = session.Link();
+  for (const auto& info : kDeviceRoles) {
+    const RoleLink& r = link.Role(info.role);
+    if (!r.Present || r.InputInterfacePath.empty()) continue;
+    if (auto h = session.Backend().Open(r.InputInterfacePath)) inputs_.push_back({info.role, std::move(h)});
+  }
+}
+
+bool QueuedStatusInputs::DrainOnce(const Take& take, const std::function<bool()>& enough) {
+  bool any = false;
+  int reads = 0;
+  for (auto it = inputs_.begin(); it != inputs_.end() && !(enough && enough()) && reads++ < kMaxReadsPerPass;) {
+    std::array<std::uint8_t, kReportLength> buffer{};
+    std::size_t n = 0;
+    const HidReadResult result = it->handle->Read(buffer, 0, n);
+    if (result == HidReadResult::Gone) {
+      lost_.push_back(it->role);
+      it = inputs_.erase(it);
+      continue;
+    }
+    if (result == HidReadResult::Ok) {
+      any = true;
+      take(it->role, std::span(buffer).first(std::min(n, buffer.size())));
+      continue;  // the same interface again until it is empty
+    }
+    ++it;
+  }
+  return any;
+}
 
 }  // namespace corvane::cli

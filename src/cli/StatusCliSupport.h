@@ -3,9 +3,12 @@
 // as the program decodes it (the current profile follows the mouse, quick-launch
 // targets are opened) and printed as one line, or one JSON object.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
@@ -30,6 +33,30 @@ class StatusCliDecoder {
   DeviceUploadState state_;
   XdgLauncher launcher_;
   StatusDecoder decoder_;
+};
+
+// The status interfaces of the present connections read without waiting, for virtual time
+// (the simulated mouse, --no-wait): what the devices have queued is taken, and time passes
+// through the pause service in between. Real time uses the program's reader threads.
+class QueuedStatusInputs {
+ public:
+  explicit QueuedStatusInputs(DeviceSession& session);
+
+  using Take = std::function<void(DeviceRole, std::span<const std::uint8_t>)>;
+  // One pass over the interfaces in role order, each read until it has nothing left,
+  // ending early once enough() says so. An interface whose device went away is dropped
+  // and its role recorded. True when something was read.
+  bool DrainOnce(const Take& take, const std::function<bool()>& enough = {});
+  bool Empty() const { return inputs_.empty(); }
+  const std::vector<DeviceRole>& Lost() const { return lost_; }
+
+ private:
+  struct Input {
+    DeviceRole role;
+    std::unique_ptr<HidHandle> handle;
+  };
+  std::vector<Input> inputs_;
+  std::vector<DeviceRole> lost_;
 };
 
 // The line and JSON forms of a decoded report.
