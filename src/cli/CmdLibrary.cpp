@@ -22,12 +22,12 @@ int RunLibrary(CliContext& ctx, const Args& argsIn) {
   std::optional<std::string> into;
   int rc = kExitOk;
   if (!TakeInto(ctx, args, into, rc)) return rc;
-  if (args.size() != 1) return ctx.Usage(Cat({"usage: library ", argsIn[0], " FILE [--into PATH]"}));
+  if (args.size() != 1) return ctx.Usage(std::string("usage: library ") + argsIn[0] + " FILE [--into PATH]");
   const auto selection = IntoSelection(ctx, into, rc);
   if (!selection) return rc;
   MacroLibrary& lib = ctx.app->Macros;
   lib.CurrentMacroLocation = *selection;
-  if (exporting) return ExportMacroLibrary(lib, args[0]) ? kExitOk : ctx.Refuse(Cat({"cannot write ", args[0]}));
+  if (exporting) return ExportMacroLibrary(lib, args[0]) ? kExitOk : ctx.Refuse(std::string("cannot write ") + args[0]);
   return FinishImport(ctx, ImportMacroLibrary(lib, args[0]), args[0]);
 }
 

@@ -31,7 +31,7 @@ MacroItem* FindMacro(const CliContext& ctx, const std::string& path, int& rc) {
   if (!at) return nullptr;
   MacroNode* node = ctx.app->Macros.NodeAt(*at);
   if (!node->IsMacro()) {
-    rc = ctx.Refuse(Cat({"\"", path, "\" is a folder, not a macro"}));
+    rc = ctx.Refuse(std::string("\"") + path + "\" is a folder, not a macro");
     return nullptr;
   }
   return node->Item.get();
@@ -114,8 +114,8 @@ int RunAdd(CliContext& ctx, const Args& args, bool folder) {
   if (args.size() != 1) return ctx.Usage(folder ? "usage: macro folder PATH" : "usage: macro add PATH");
   const std::vector<std::u16string> names = SplitMacroPath(U16(args[0]));
   if (names.size() > (folder ? 2u : 3u)) {
-    return ctx.Refuse(Cat({folder ? "folders nest two levels deep" : "the library is three levels deep", ": \"",
-                           args[0], "\" is too deep"}));
+    return ctx.Refuse(std::string(folder ? "folders nest two levels deep" : "the library is three levels deep") +
+                      ": \"" + args[0] + "\" is too deep");
   }
   MacroLocation parent;
   if (names.size() > 1) {
@@ -127,7 +127,8 @@ int RunAdd(CliContext& ctx, const Args& args, bool folder) {
     int rc = kExitOk;
     const auto p = FindNode(ctx, Utf8(parentPath), rc);
     if (!p) return rc;
-    if (!ctx.app->Macros.NodeAt(*p)->IsFolder()) return ctx.Refuse(Cat({"\"", Utf8(parentPath), "\" is not a folder"}));
+    if (!ctx.app->Macros.NodeAt(*p)->IsFolder())
+      return ctx.Refuse(std::string("\"") + Utf8(parentPath) + "\" is not a folder");
     parent = *p;
   }
   MacroLibrary& lib = ctx.app->Macros;
@@ -147,7 +148,7 @@ int RunAdd(CliContext& ctx, const Args& args, bool folder) {
     case MacroNodeChange::kNoNode:
       break;
   }
-  return ctx.Refuse(Cat({"folders nest two levels deep: \"", args[0], "\" is too deep"}));
+  return ctx.Refuse(std::string("folders nest two levels deep: \"") + args[0] + "\" is too deep");
 }
 
 int RunAddMacro(CliContext& ctx, const Args& args) { return RunAdd(ctx, args, false); }
@@ -181,9 +182,10 @@ int RunSteps(CliContext& ctx, const Args& args) {
     if (!IsDelayStep(step)) ++commands;
   }
   if (steps.size() > MacroItem::kMaxActions || commands > static_cast<int>(MacroItem::kMaxCommandActions)) {
-    return ctx.Refuse(Cat({"a macro holds at most ", std::to_string(MacroItem::kMaxActions), " steps, at most ",
-                           std::to_string(MacroItem::kMaxCommandActions), " of them other than delays; ",
-                           std::to_string(steps.size()), " steps with ", std::to_string(commands), " such were given"}));
+    return ctx.Refuse(std::string("a macro holds at most ") + std::to_string(MacroItem::kMaxActions) +
+                      " steps, at most " + std::to_string(MacroItem::kMaxCommandActions) +
+                      " of them other than delays; " + std::to_string(steps.size()) + " steps with " +
+                      std::to_string(commands) + " such were given");
   }
   int rc = kExitOk;
   MacroItem* m = FindMacro(ctx, args[0], rc);
@@ -221,7 +223,7 @@ int RunExport(CliContext& ctx, const Args& args) {
   if (!at) return rc;
   if (!ctx.app->Macros.NodeAt(*at)->IsMacro()) return RefuseWithText(ctx, kTextSelectMacroFirst, "Select a macro first.");
   ctx.app->Macros.CurrentMacroLocation = *at;
-  if (!ExportMacro(ctx.app->Macros, args[1])) return ctx.Refuse(Cat({"cannot write ", args[1]}));
+  if (!ExportMacro(ctx.app->Macros, args[1])) return ctx.Refuse(std::string("cannot write ") + args[1]);
   return kExitOk;
 }
 
@@ -253,7 +255,7 @@ int RunMacro(CliContext& ctx, const Args& args) {
   for (const auto& sub : kMacroSubcommands) {
     if (args[0] == sub.name) return sub.run(ctx, Args(args.begin() + 1, args.end()));
   }
-  return ctx.Usage(Cat({"unknown macro subcommand ", args[0]}));
+  return ctx.Usage(std::string("unknown macro subcommand ") + args[0]);
 }
 
 const CliCommandRegistrar kMacro{

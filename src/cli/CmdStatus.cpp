@@ -64,8 +64,10 @@ Collected CollectWithReaders(DeviceSession& session, int waitMs) {
     }
   };
   const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
-  for (auto left = waitMs; left > 0 && readers.AnyRunning();
-       left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count())) {
+  const auto msLeft = [&] {
+    return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+  };
+  for (int left = waitMs; left > 0 && readers.AnyRunning(); left = msLeft()) {
     queue.WaitFor(left);
     take(false);
   }

@@ -9,12 +9,6 @@
 
 namespace corvane::cli {
 
-std::string Cat(std::initializer_list<std::string_view> parts) {
-  std::string out;
-  for (std::string_view p : parts) out += p;
-  return out;
-}
-
 int RefuseWithText(const CliContext& ctx, int n, const char* fallback) {
   const std::u16string& text = ctx.app->Language.Text(n);
   return text.empty() ? ctx.Refuse(std::string(fallback)) : ctx.Refuse(text);
@@ -22,7 +16,7 @@ int RefuseWithText(const CliContext& ctx, int n, const char* fallback) {
 
 std::optional<MacroLocation> FindNode(const CliContext& ctx, const std::string& path, int& rc) {
   const auto at = FindMacroPath(ctx.app->Macros, U16(path));
-  if (!at) rc = ctx.Refuse(Cat({"no macro or folder \"", path, "\" in the library"}));
+  if (!at) rc = ctx.Refuse(std::string("no macro or folder \"") + path + "\" in the library");
   return at;
 }
 
@@ -59,7 +53,8 @@ std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::opt
 
 int SaveLibrary(const CliContext& ctx) {
   if (SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros)) return kExitOk;
-  return ctx.Refuse(Cat({"the macro library could not be written to ", MacroLibraryFilePath(ctx.app->DataFolder).string()}));
+  return ctx.Refuse(std::string("the macro library could not be written to ") +
+                    MacroLibraryFilePath(ctx.app->DataFolder).string());
 }
 
 int FinishImport(const CliContext& ctx, const MacroImportResult& result, const std::string& file) {
@@ -69,7 +64,7 @@ int FinishImport(const CliContext& ctx, const MacroImportResult& result, const s
     case MacroImportStatus::kClash:
       return RefuseWithText(ctx, kTextNameInUse, "This name is already in use here.");
     case MacroImportStatus::kNoSource:
-      return ctx.Refuse(Cat({file, " holds nothing to import (unreadable, empty, or its selection names no node)"}));
+      return ctx.Refuse(file + " holds nothing to import (unreadable, empty, or its selection names no node)");
     case MacroImportStatus::kFull:
       return ctx.Refuse("the destination already holds 60 entries; nothing was imported");
     case MacroImportStatus::kNothingFits:

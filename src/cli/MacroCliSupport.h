@@ -2,7 +2,6 @@
 // What the macro and library commands of corvanectl share: naming nodes by path,
 // refusing with the program's language texts, writing the library file after a change,
 // and reporting an import.
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,10 +12,6 @@
 #include "macros/MacroLocation.h"
 
 namespace corvane::cli {
-
-// The pieces joined: messages are appended piece by piece because GCC 12 misreads
-// chained string additions (a false -Wrestrict at -O3).
-std::string Cat(std::initializer_list<std::string_view> parts);
 
 // Refuses with language text n (the fallback when the language file lacks it).
 int RefuseWithText(const CliContext& ctx, int n, const char* fallback);

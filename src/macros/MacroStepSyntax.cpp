@@ -1,6 +1,5 @@
 #include "macros/MacroStepSyntax.h"
 
-#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -22,14 +21,6 @@ constexpr SignedStepForm kSignedForms[] = {
     {u"my:", kMacroMoveY},
     {u"wheel:", kMacroWheel},
 };
-
-// Message pieces are appended one by one: GCC 12 misreads chained string additions
-// (a false -Wrestrict).
-std::string Message(std::initializer_list<std::string_view> parts) {
-  std::string out;
-  for (std::string_view p : parts) out += p;
-  return out;
-}
 
 bool AllDigits(std::u16string_view t) {
   if (t.empty()) return false;
@@ -53,7 +44,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
   const std::u16string_view name = text.substr(1);
   if (const auto code = HexCode(name)) {
     if (*code < kFirstKeyCode || *code > kVkMouseK5) {
-      error = Message({"key code ", Utf8(name), " is not a key or mouse button of a macro step (0x08..0xE4)"});
+      error = std::string("key code ") + Utf8(name) + " is not a key or mouse button of a macro step (0x08..0xE4)";
       return false;
     }
     step = MakeKeyStep(static_cast<std::uint8_t>(*code), release);
@@ -61,7 +52,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
   }
   const auto code = PressReleaseStepOfName(name);
   if (!code) {
-    error = Message({"unknown key or mouse button name \"", Utf8(name), "\""});
+    error = std::string("unknown key or mouse button name \"") + Utf8(name) + "\"";
     return false;
   }
   step = MakeKeyStep(*code, release);
@@ -71,7 +62,7 @@ bool ParsePressRelease(std::u16string_view text, MacroAction& step, std::string&
 bool ParseSigned(std::u16string_view number, std::uint8_t code, MacroAction& step, std::string& error) {
   const std::u16string_view digits = !number.empty() && (number[0] == u'-' || number[0] == u'+') ? number.substr(1) : number;
   if (!AllDigits(digits) || digits.size() > 4) {
-    error = Message({"\"", Utf8(number), "\" is not a whole number"});
+    error = std::string("\"") + Utf8(number) + "\" is not a whole number";
     return false;
   }
   const long v = ParseLong(number);
@@ -94,13 +85,13 @@ bool ParseMacroStep(std::u16string_view text, MacroAction& step, std::string& er
   if (text.size() > 2 && text.substr(text.size() - 2) == u"ms") {
     const std::u16string_view number = text.substr(0, text.size() - 2);
     if (!AllDigits(number) || number.size() > 9 || static_cast<unsigned long>(ParseLong(number)) > kMaxMacroDelayMs) {
-      error = Message({"a delay is 0..", std::to_string(kMaxMacroDelayMs), " ms, written like 50ms"});
+      error = std::string("a delay is 0..") + std::to_string(kMaxMacroDelayMs) + " ms, written like 50ms";
       return false;
     }
     step = MakeDelayStep(static_cast<std::uint32_t>(ParseLong(number)));
     return true;
   }
-  error = Message({"\"", Utf8(text), "\" is not a step (+NAME, -NAME, NUMBERms, mx:N, my:N, wheel:N)"});
+  error = std::string("\"") + Utf8(text) + "\" is not a step (+NAME, -NAME, NUMBERms, mx:N, my:N, wheel:N)";
   return false;
 }
 

@@ -12,9 +12,9 @@ namespace {
 // An image whose checksummed part (from byte 16) is body; the header bytes are filled
 // with a pattern, since they must not count.
 std::vector<std::uint8_t> Image(std::string_view body, std::uint8_t headerFill = 0xA5) {
-  std::string bytes(kImageChecksumStart, static_cast<char>(headerFill));
-  bytes.append(body);
-  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+  std::vector<std::uint8_t> image(kImageChecksumStart, headerFill);
+  image.insert(image.end(), body.begin(), body.end());
+  return image;
 }
 
 TEST(ImageChecksum, GoldenValues) {

@@ -111,7 +111,7 @@ TEST(LoadLanguage, FollowsTheLoadRules) {
 
 TEST(LoadLanguage, TextOutsideTheTableIsEmpty) {
   LanguageTable table;
-  table.Texts[0].push_back(u'x');
+  table.Texts[0] = u"x";
   EXPECT_EQ(table.Text(0), u"x");
   EXPECT_EQ(table.Text(-1), u"");
   EXPECT_EQ(table.Text(500), u"");

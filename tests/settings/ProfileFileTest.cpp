@@ -339,7 +339,8 @@ TEST(ProfileFile, SaveAllWritesTheFiveSlotsWhereTheyPoint) {
   t.ctx->Config.ConfigDefaults();
   t.ctx->Config.Pairs[kConfigProfileSlot0URL + 3].Value = (t.folder.Root() / "elsewhere.psf").u16string();
   t.ctx->Config.Pairs[kConfigProfileSlot0URL + 4].Value = u"";  // names no file
-  for (int p = 0; p < kProfileCount; ++p) ResetProfileToDefaults(t.ctx->Profiles[p], p, t.ctx->Language, t.ctx->Dpi.SensorId);
+  for (int p = 0; p < kProfileCount; ++p)
+    ResetProfileToDefaults(t.ctx->Profiles[p], p, t.ctx->Language, t.ctx->Dpi.SensorId);
   EXPECT_FALSE(SaveAllProfiles(*t.ctx));
   for (const char* name : {"config/default0.psf", "config/default1.psf", "config/default2.psf", "elsewhere.psf"}) {
     EXPECT_TRUE(t.folder.Exists(name)) << name;
