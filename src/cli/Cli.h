@@ -31,6 +31,8 @@ struct CliContext {
   // Sets a one-line refusal for stderr and returns kExitRefused.
   int Refuse(const std::u16string& message) const;
   int Refuse(const std::string& message) const;
+  // Refuses with language text n, or with fallback where the language file lacks it.
+  int RefuseWithText(int n, const std::string& fallback) const;
   int Usage(const std::string& message) const;
 };
 

@@ -9,7 +9,7 @@ namespace corvane::cli {
 namespace {
 
 // Shown when the language file lacks the text.
-constexpr char16_t kNotConnectedFallback[] = u"The mouse is not connected.";
+constexpr char kNotConnectedFallback[] = "The mouse is not connected.";
 
 }  // namespace
 
@@ -38,11 +38,7 @@ std::unique_ptr<DeviceSession> OpenDeviceSession(CliContext& ctx, int& exitCode)
   return session;
 }
 
-int RefuseNoDevice(const CliContext& ctx) {
-  std::u16string text = ctx.app->Language.Text(kTextDeviceNotConnected);
-  if (text.empty()) text = kNotConnectedFallback;
-  return ctx.Refuse(text);
-}
+int RefuseNoDevice(const CliContext& ctx) { return ctx.RefuseWithText(kTextDeviceNotConnected, kNotConnectedFallback); }
 
 int RefuseSend(const CliContext& ctx, SendResult result, const std::string& what) {
   switch (result) {

@@ -138,9 +138,9 @@ int RunAdd(CliContext& ctx, const Args& args, bool folder) {
       lib.CurrentMacroLocation = parent;
       return SaveLibrary(ctx);
     case MacroNodeChange::kClash:
-      return RefuseWithText(ctx, kTextNameInUse, "This name is already in use here.");
+      return ctx.RefuseWithText(kTextNameInUse, "This name is already in use here.");
     case MacroNodeChange::kBadName:
-      if (names.back().empty()) return RefuseWithText(ctx, kTextNodeNameEmpty, "The name cannot be empty.");
+      if (names.back().empty()) return ctx.RefuseWithText(kTextNodeNameEmpty, "The name cannot be empty.");
       return ctx.Refuse("a name cannot hold a line feed");
     case MacroNodeChange::kFull:
       return ctx.Refuse("that folder already holds 60 entries");
@@ -163,11 +163,11 @@ int RunDelete(CliContext& ctx, const Args& args) {
     case MacroDeleteOutcome::kDeleted:
       return SaveLibrary(ctx);
     case MacroDeleteOutcome::kInUse:
-      return RefuseWithText(ctx, kTextMacroInUse, "A button of the current profile uses this macro.");
+      return ctx.RefuseWithText(kTextMacroInUse, "A button of the current profile uses this macro.");
     case MacroDeleteOutcome::kNothingSelected:
       break;
   }
-  return RefuseWithText(ctx, kTextSelectNodeFirst, "Select a macro or folder first.");
+  return ctx.RefuseWithText(kTextSelectNodeFirst, "Select a macro or folder first.");
 }
 
 int RunSteps(CliContext& ctx, const Args& args) {
@@ -221,7 +221,7 @@ int RunExport(CliContext& ctx, const Args& args) {
   int rc = kExitOk;
   const auto at = FindNode(ctx, args[0], rc);
   if (!at) return rc;
-  if (!ctx.app->Macros.NodeAt(*at)->IsMacro()) return RefuseWithText(ctx, kTextSelectMacroFirst, "Select a macro first.");
+  if (!ctx.app->Macros.NodeAt(*at)->IsMacro()) return ctx.RefuseWithText(kTextSelectMacroFirst, "Select a macro first.");
   ctx.app->Macros.CurrentMacroLocation = *at;
   if (!ExportMacro(ctx.app->Macros, args[1])) return ctx.Refuse(std::string("cannot write ") + args[1]);
   return kExitOk;

@@ -28,7 +28,7 @@ int Saved(CliContext& ctx) {
 // A name the profile file can hold: not empty (refused as the name dialogs refuse it)
 // and on one line, since a line break would split the profile file's name line.
 std::optional<int> CheckName(const CliContext& ctx, const std::string& name) {
-  if (name.empty()) return RefuseWithLanguageText(ctx, kTextNameEmpty, "The name must not be empty.");
+  if (name.empty()) return ctx.RefuseWithText(kTextNameEmpty, "The name must not be empty.");
   if (name.find_first_of("\r\n") != std::string::npos) return ctx.Usage("a profile name must be on one line");
   return std::nullopt;
 }
@@ -53,7 +53,7 @@ int Add(CliContext& ctx, const Args& args) {
   if (args.size() != 2) return ctx.Usage("usage: profile add NAME");
   ConfigTable& config = ctx.app->Config;
   if (config.GetProfileShowCount() >= kProfileShowPositions) {
-    return RefuseWithLanguageText(ctx, kTextProfileLimit, "No more than five profiles can be shown.");
+    return ctx.RefuseWithText(kTextProfileLimit, "No more than five profiles can be shown.");
   }
   if (const auto rc = CheckName(ctx, args[1])) return *rc;
   const int p = config.FirstHiddenProfile();
@@ -83,7 +83,7 @@ int Delete(CliContext& ctx, const Args& args) {
   const auto p = ParseProfileIndex(args[1]);
   if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
   if (*p == ctx.app->CurrentProfileIndex) {
-    return RefuseWithLanguageText(ctx, kTextCannotDeleteCurrent, "The current profile cannot be deleted.");
+    return ctx.RefuseWithText(kTextCannotDeleteCurrent, "The current profile cannot be deleted.");
   }
   // The record itself stays as it is; it returns when the profile is added again.
   if (!ctx.app->Config.HideProfile(*p)) return ctx.Refuse("profile " + args[1] + " is not in the profile list");

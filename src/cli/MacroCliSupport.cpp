@@ -9,11 +9,6 @@
 
 namespace corvane::cli {
 
-int RefuseWithText(const CliContext& ctx, int n, const char* fallback) {
-  const std::u16string& text = ctx.app->Language.Text(n);
-  return text.empty() ? ctx.Refuse(std::string(fallback)) : ctx.Refuse(text);
-}
-
 std::optional<MacroLocation> FindNode(const CliContext& ctx, const std::string& path, int& rc) {
   const auto at = FindMacroPath(ctx.app->Macros, U16(path));
   if (!at) rc = ctx.Refuse(std::string("no macro or folder \"") + path + "\" in the library");
@@ -62,7 +57,7 @@ int FinishImport(const CliContext& ctx, const MacroImportResult& result, const s
     case MacroImportStatus::kImported:
       break;
     case MacroImportStatus::kClash:
-      return RefuseWithText(ctx, kTextNameInUse, "This name is already in use here.");
+      return ctx.RefuseWithText(kTextNameInUse, "This name is already in use here.");
     case MacroImportStatus::kNoSource:
       return ctx.Refuse(file + " holds nothing to import (unreadable, empty, or its selection names no node)");
     case MacroImportStatus::kFull:

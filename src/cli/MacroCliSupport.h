@@ -13,9 +13,6 @@
 
 namespace corvane::cli {
 
-// Refuses with language text n (the fallback when the language file lacks it).
-int RefuseWithText(const CliContext& ctx, int n, const char* fallback);
-
 // The used node PATH names; a refusal (exit 1) in rc when there is none.
 std::optional<MacroLocation> FindNode(const CliContext& ctx, const std::string& path, int& rc);
 

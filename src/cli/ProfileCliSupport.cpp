@@ -13,11 +13,6 @@ std::optional<int> ParseProfileIndex(const std::string& text) {
   return static_cast<int>(*p);
 }
 
-int RefuseWithLanguageText(const CliContext& ctx, int n, const char* fallback) {
-  const std::u16string& text = ctx.app->Language.Text(n);
-  return text.empty() ? ctx.Refuse(std::string(fallback)) : ctx.Refuse(text);
-}
-
 bool SaveConfigAndProfiles(CliContext& ctx) {
   const bool config = SaveCurrentProfileIndex(*ctx.app);
   const bool profiles = SaveAllProfiles(*ctx.app);

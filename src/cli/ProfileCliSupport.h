@@ -11,9 +11,6 @@ namespace corvane::cli {
 // A profile index 0..4 written as a plain decimal number; none for anything else.
 std::optional<int> ParseProfileIndex(const std::string& text);
 
-// Refuses (exit 1) with language text n, or with the fallback when the language lacks it.
-int RefuseWithLanguageText(const CliContext& ctx, int n, const char* fallback);
-
 // Writes config.ini (with the current profile) and all five profile files, as the main
 // window does after a profile command; false when any of them could not be written.
 bool SaveConfigAndProfiles(CliContext& ctx);

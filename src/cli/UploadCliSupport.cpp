@@ -20,8 +20,7 @@ std::unique_ptr<UploadSession> UploadSession::Open(CliContext& ctx, int& exitCod
 }
 
 int UploadSession::RefuseEffect(const CommandEffect& effect, const std::string& fallback) const {
-  const std::u16string& text = ctx_.app->Language.Text(effect.AttentionText);
-  return effect.AttentionText != 0 && !text.empty() ? ctx_.Refuse(text) : ctx_.Refuse(fallback);
+  return effect.AttentionText != 0 ? ctx_.RefuseWithText(effect.AttentionText, fallback) : ctx_.Refuse(fallback);
 }
 
 int UploadSession::ApplyAndSave() {

@@ -22,6 +22,11 @@ int CliContext::Refuse(const std::string& message) const {
   return kExitRefused;
 }
 
+int CliContext::RefuseWithText(int n, const std::string& fallback) const {
+  const std::u16string& text = app->Language.Text(n);
+  return text.empty() ? Refuse(fallback) : Refuse(text);
+}
+
 int CliContext::Usage(const std::string& message) const {
   err << "corvanectl: " << message << "\n";
   return kExitUsage;
