@@ -1,32 +1,25 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "device/FirmwareImages.h"
 #include "device/ImageChecksum.h"
+#include "support/CorvanectlRun.h"
+#include "support/TempDataFolder.h"
 
 namespace corvane {
 namespace {
 
-struct Run {
-  int status;
-  std::string out;
-};
-
-Run Corvanectl(const std::string& args) {
-  const auto dir = std::filesystem::temp_directory_path() / "corvane-fwinfo-test";
-  const std::string cmd = std::string(CORVANECTL_PATH) + " --data-dir '" + dir.string() + "' " + args + " 2>/dev/null";
-  Run r{-1, {}};
-  FILE* p = popen(cmd.c_str(), "r");
-  if (!p) return r;
-  char buf[512];
-  while (const std::size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
-  const int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
+// corvanectl ARGS (split at spaces) on a fresh data folder.
+testing::CliRun Corvanectl(const std::string& args) {
+  std::vector<std::string> words;
+  std::istringstream in(args);
+  for (std::string w; in >> w;) words.push_back(w);
+  const testing::TempDataFolder folder;
+  return testing::RunCorvanectl(folder.Root(), words);
 }
 
 std::string Hex8(std::uint32_t v) {

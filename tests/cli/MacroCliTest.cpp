@@ -12,68 +12,23 @@
 #include "macros/MacroLibraryFile.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
+#include "support/CorvanectlRun.h"
+#include "support/TempDataFolder.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CtlRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) {
-    if (c == '\'') {
-      q += "'\\''";
-    } else {
-      q += c;
-    }
-  }
-  q += '\'';
-  return q;
-}
-
 // A fresh data folder per test; corvanectl runs on it.
 class MacroCli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "corvane-macro-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    dir_ = tmpl;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  CtlRun Ctl(const std::vector<std::string>& args, const fs::path& dataDir = {}) {
-    std::string cmd = CORVANECTL_PATH;
-    cmd += " --data-dir ";
-    cmd += Quote((dataDir.empty() ? dir_ : dataDir).string());
-    for (const auto& a : args) {
-      cmd += ' ';
-      cmd += Quote(a);
-    }
-    const fs::path errFile = dir_ / "stderr.txt";
-    cmd += " 2>";
-    cmd += Quote(errFile.string());
-    CtlRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    while (const std::size_t n = fread(buf, 1, sizeof buf, p)) r.out.append(buf, n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    std::ifstream e(errFile);
-    std::stringstream ss;
-    ss << e.rdbuf();
-    r.err = ss.str();
-    return r;
+  testing::CliRun Ctl(const std::vector<std::string>& args, const fs::path& dataDir = {}) {
+    return testing::RunCorvanectl(dataDir.empty() ? dir_ : dataDir, args);
   }
 
   void Ok(const std::vector<std::string>& args) {
-    const CtlRun r = Ctl(args);
+    const testing::CliRun r = Ctl(args);
     ASSERT_EQ(r.status, 0) << args[1] << ": " << r.err;
   }
 
@@ -83,14 +38,11 @@ class MacroCli : public ::testing::Test {
     return bytes;
   }
 
-  fs::path dir_;
+  testing::TempDataFolder folder_;
+  const fs::path& dir_ = folder_.Root();
 };
 
-std::string Utf16File(const std::u16string& text) {
-  UnicodeTextWriter w;
-  w.Write(text);
-  return w.Bytes();
-}
+using testing::Utf16File;
 
 std::u16string Zeros(std::size_t n) { return std::u16string(n, u'0'); }
 
@@ -112,10 +64,10 @@ TEST_F(MacroCli, BuildsTheLibraryFileByteExact) {
   EXPECT_EQ(LibraryBytes(), Utf16File(expected));
 
   // Commands that only read leave the file as it is; reading it back gives the same bytes.
-  const CtlRun list = Ctl({"macro", "list"});
+  const testing::CliRun list = Ctl({"macro", "list"});
   EXPECT_EQ(list.status, 0);
   EXPECT_EQ(list.out, "Games/\nGames/Reload\n");
-  const CtlRun show = Ctl({"macro", "show", "Games/Reload"});
+  const testing::CliRun show = Ctl({"macro", "show", "Games/Reload"});
   EXPECT_EQ(show.out,
             "path=Games/Reload\ntype=macro\nkey=1\nmode=2\nrepeat=1\nsteps=3\ncommands=2\n"
             "step.0=+R\nstep.1=50ms\nstep.2=-R\n");
@@ -128,7 +80,7 @@ TEST_F(MacroCli, ModeAndSteps) {
   Ok({"macro", "add", "M"});
   Ok({"macro", "mode", "M", "2", "7"});
   Ok({"macro", "steps", "M", "+Page Up", "wheel:-3", "mx:5", "my:-2", "-Page Up", "+L Key", "4096ms", "-L Key"});
-  CtlRun r = Ctl({"--json", "macro", "show", "M"});
+  testing::CliRun r = Ctl({"--json", "macro", "show", "M"});
   EXPECT_NE(r.out.find("\"mode\":2,\"repeat\":7,\"commands\":7"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("{\"step\":\"wheel:-3\",\"text\":\"Wheel Up 3\",\"icon\":\"\"}"), std::string::npos) << r.out;
   Ok({"macro", "mode", "M", "4"});
@@ -153,7 +105,7 @@ TEST_F(MacroCli, StepLimitsAreRefusedAndChangeNothing) {
   const std::string before = LibraryBytes();
   std::vector<std::string> delays = {"macro", "steps", "M"};
   for (int i = 0; i < 251; ++i) delays.push_back("1ms");
-  CtlRun r = Ctl(delays);
+  testing::CliRun r = Ctl(delays);
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("at most 250 steps"), std::string::npos) << r.err;
   std::vector<std::string> keys = {"macro", "steps", "M"};
@@ -203,7 +155,7 @@ TEST_F(MacroCli, RefusalsExitOneWithTheLanguageText) {
       {{"library", "export", (dir_ / "x.mbf").string(), "--into", "Nope"}, "no macro or folder"},
   };
   for (const auto& c : cases) {
-    const CtlRun r = Ctl(c.args);
+    const testing::CliRun r = Ctl(c.args);
     EXPECT_EQ(r.status, 1) << c.args[1] << " " << c.args[2] << ": " << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args[2] << ": " << r.err;
   }
@@ -238,7 +190,7 @@ TEST_F(MacroCli, UsageErrorsExitTwo) {
       {"library", "import", "a", "b"},
   };
   for (const auto& c : cases) {
-    const CtlRun r = Ctl(c);
+    const testing::CliRun r = Ctl(c);
     EXPECT_EQ(r.status, 2) << c.size() << " " << c.back() << ": " << r.err;
     EXPECT_FALSE(r.err.empty());
   }
@@ -273,7 +225,7 @@ TEST_F(MacroCli, AMacroOnAButtonOfTheCurrentProfileIsNotDeleted) {
   Ok({"--simulate", "--no-wait", "button", "3", "macro:Games/Reload"});
   const std::string before = LibraryBytes();
   for (const char* path : {"Games/Reload", "Games"}) {
-    const CtlRun r = Ctl({"macro", "delete", path});
+    const testing::CliRun r = Ctl({"macro", "delete", path});
     EXPECT_EQ(r.status, 1) << path;
     EXPECT_NE(r.err.find("A button of the current profile uses this macro."), std::string::npos) << r.err;
   }
@@ -294,7 +246,7 @@ TEST_F(MacroCli, AFullFolderIsRefused) {
   fs::create_directories(dir_ / "config");
   ASSERT_TRUE(SaveMacroLibrary(dir_ / "config" / "MacroLibraryFile.mlf", lib, MacroLocation::None()));
   const std::string before = LibraryBytes();
-  const CtlRun r = Ctl({"macro", "add", "one-more"});
+  const testing::CliRun r = Ctl({"macro", "add", "one-more"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("60 entries"), std::string::npos) << r.err;
   EXPECT_EQ(LibraryBytes(), before);
@@ -316,7 +268,7 @@ TEST_F(MacroCli, ExportAndImportBetweenLibraries) {
   ASSERT_EQ(in({"macro", "folder", "Mine"}).status, 0);
   ASSERT_EQ(in({"macro", "add", "Mine/First"}).status, 0);  // key index 1 is taken here
 
-  CtlRun r = in({"macro", "import", mkf, "--into", "Mine"});
+  testing::CliRun r = in({"macro", "import", mkf, "--into", "Mine"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Mine/Reload\n");
   r = in({"macro", "show", "Mine/Reload"});

@@ -9,6 +9,7 @@
 #include "support/FakeHidBackend.h"
 #include "device/FeatureTransport.h"
 #include "support/HexBytes.h"
+#include "support/TempDataFolder.h"
 #include "device/PauseServices.h"
 
 namespace corvane {
@@ -72,8 +73,8 @@ TEST(TracingBackend, TraceOfAnExchange) {
 }
 
 TEST(TraceSink, AppendsToTheFile) {
-  const auto path = std::filesystem::temp_directory_path() / ("corvane-trace-" + std::to_string(::getpid()) + ".txt");
-  std::filesystem::remove(path);
+  const testing::TempDataFolder folder;
+  const auto path = folder.Path("trace.txt");
   {
     std::ofstream(path) << "earlier run\n";
     auto sink = TraceSink::AppendTo(path);
@@ -84,7 +85,6 @@ TEST(TraceSink, AppendsToTheFile) {
   std::stringstream text;
   text << in.rdbuf();
   EXPECT_EQ(text.str(), "earlier run\nsleep 60\n");
-  std::filesystem::remove(path);
   EXPECT_FALSE(TraceSink::AppendTo(path.parent_path() / "no-such-folder" / "trace.txt"));
 }
 

@@ -1,4 +1,5 @@
 #include "base/UnicodeTextFile.h"
+#include "support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,9 +50,8 @@ TEST(UnicodeTextFile, WritesBomAndLittleEndianUnchanged) {
 }
 
 TEST(UnicodeTextFile, CommitReplacesAtomicallyAndFailsCleanly) {
-  const auto dir = std::filesystem::temp_directory_path() / ("corvane-utf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
+  const testing::TempDataFolder folder;
+  const std::filesystem::path& dir = folder.Root();
   UnicodeTextWriter w;
   w.WriteLine(u"one");
   ASSERT_TRUE(w.Commit(dir / "f.txt"));
@@ -63,7 +63,6 @@ TEST(UnicodeTextFile, CommitReplacesAtomicallyAndFailsCleanly) {
   EXPECT_FALSE(w.Commit(dir / "missing-folder" / "f.txt"));
   // Nothing but the file itself is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()), 1);
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "device/sim/SimBackend.h"
 #include "device/sim/SimStateFile.h"
 #include "support/HexBytes.h"
+#include "support/TempDataFolder.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
 
@@ -19,14 +20,8 @@ using testing::HexBytes;
 
 class SimStateFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() /
-          ("corvane-simstate-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
-  std::filesystem::path dir;
+  testing::TempDataFolder folder;
+  const std::filesystem::path& dir = folder.Root();
 };
 
 // Every persisting field changed; the whole application area rewritten only when asked
