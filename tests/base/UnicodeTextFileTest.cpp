@@ -1,9 +1,10 @@
 #include "base/UnicodeTextFile.h"
-#include "support/TempDataFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "support/TempDataFolder.h"
 
 namespace corvane {
 namespace {
