@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "macros/MacroLibraryFile.h"
 #include "base/TextUtil.h"
+#include "macros/MacroLibraryFile.h"
 
 namespace corvane {
 namespace {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/UnicodeTextFile.h"
 #include "session/AppContext.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {

@@ -7,17 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliNumbers.h"
 #include "cli/UploadCliSupport.h"
-#include "macros/MacroPicker.h"
 #include "macros/MacroPath.h"
+#include "macros/MacroPicker.h"
 #include "session/AppContext.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -1,9 +1,9 @@
 // corvanectl devices: the present connections of the mouse, their interfaces and version.
 #include <ostream>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <ostream>
 
+#include "base/TextUtil.h"
 #include "cli/CliDeviceSession.h"
 #include "device/FirmwareImages.h"
 #include "device/FirmwareTexts.h"
 #include "device/FirmwareUpdate.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliNumbers.h"
 #include "cli/KeyValueOutput.h"
@@ -16,7 +17,6 @@
 #include "macros/MacroPath.h"
 #include "macros/MacroStepSyntax.h"
 #include "macros/MacroStepText.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include <ostream>
 
 #include "cli/Cli.h"
-#include "cli/CliNumbers.h"
 #include "cli/CliDeviceSession.h"
+#include "cli/CliNumbers.h"
 #include "cli/StatusCliSupport.h"
 #include "device/DeviceConstants.h"
 #include "device/StatusReaders.h"

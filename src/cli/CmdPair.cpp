@@ -3,12 +3,12 @@
 // tick. S replaces the dialog's 25 seconds; the attempt fails on the tick after them.
 #include <ostream>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
-#include "cli/CliNumbers.h"
 #include "cli/CliDeviceSession.h"
+#include "cli/CliNumbers.h"
 #include "device/Pairing.h"
 #include "device/PairingWait.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

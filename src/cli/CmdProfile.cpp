@@ -4,6 +4,7 @@
 // (ProfileSelect.cpp), which sends the newly current profile as a tab click does.
 #include <filesystem>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/KeyValueOutput.h"
 #include "cli/ProfileCliSupport.h"
@@ -12,7 +13,6 @@
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -3,13 +3,13 @@
 // (keeping its name) and is written to its slot file.
 #include <ostream>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
 #include "device/FeatureTransport.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

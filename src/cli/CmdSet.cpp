@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliNumbers.h"
 #include "cli/UploadCliSupport.h"
@@ -15,7 +16,6 @@
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
 #include "settings/SettingsCommands.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <ostream>
 
+#include "base/TextUtil.h"
 #include "lang/LanguageEntries.h"
 #include "macros/MacroLibraryFile.h"
 #include "macros/MacroPath.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 

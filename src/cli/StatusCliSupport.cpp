@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
+#include "base/TextUtil.h"
 #include "cli/KeyValueOutput.h"
 #include "cli/UploadCliSupport.h"
 #include "device/DeviceConstants.h"
 #include "device/StatusReport.h"
 #include "settings/PollingRateTable.h"
-#include "base/TextUtil.h"
 
 namespace corvane::cli {
 

@@ -12,8 +12,8 @@
 
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
-#include "platform/XdgLauncher.h"
 #include "device/DeviceUploadState.h"
+#include "platform/XdgLauncher.h"
 #include "session/StatusDecoder.h"
 
 namespace corvane::cli {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "session/ConfigSave.h"
 #include "base/TextUtil.h"
+#include "session/ConfigSave.h"
 
 namespace corvane::cli {
 

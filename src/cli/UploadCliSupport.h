@@ -8,8 +8,8 @@
 
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
-#include "session/ApplyToDevice.h"
 #include "device/DeviceUploadState.h"
+#include "session/ApplyToDevice.h"
 #include "settings/CommandEffect.h"
 
 namespace corvane::cli {

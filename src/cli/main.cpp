@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/Cli.h"
 #include "base/DataFolder.h"
-#include "session/StartupLoad.h"
 #include "base/TextUtil.h"
+#include "cli/Cli.h"
+#include "session/StartupLoad.h"
 
 namespace corvane::cli {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's share of the upload: what the mouse is believed to hold, which
 // groups must be sent, and whether a save of the settings files is due.
-#include "settings/DeviceDirtyFlags.h"
 #include "device/DeviceShadow.h"
+#include "settings/DeviceDirtyFlags.h"
 
 namespace corvane {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "device/DeviceConstants.h"
-#include "settings/MacroItem.h"
 #include "settings/KeyTables.h"
+#include "settings/MacroItem.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane {

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/MacroItem.h"
 #include "macros/MacroLocation.h"
+#include "settings/MacroItem.h"
 
 namespace corvane {
 

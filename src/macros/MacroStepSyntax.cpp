@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/KeyTables.h"
 #include "base/TextUtil.h"
+#include "settings/KeyTables.h"
 
 namespace corvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "settings/KeyTables.h"
 #include "base/TextUtil.h"
+#include "settings/KeyTables.h"
 
 namespace corvane {
 namespace {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
+#include "base/TextUtil.h"
 #include "device/PauseServices.h"
 #include "device/TracingBackend.h"
 #include "device/linux/HidrawBackend.h"
 #include "device/sim/SimBackend.h"
-#include "base/TextUtil.h"
 #include "settings/ConfigTable.h"
 
 namespace corvane {

@@ -1,7 +1,7 @@
-#include "session/ApplyToDevice.h"
 #include "device/DevicePayloads.h"
 #include "device/WriteMacros.h"
 #include "session/AppContext.h"
+#include "session/ApplyToDevice.h"
 
 namespace corvane {
 

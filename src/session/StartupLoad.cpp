@@ -1,10 +1,10 @@
 #include "session/StartupLoad.h"
 
+#include "base/DataFolder.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LoadLanguage.h"
 #include "macros/MacroLibraryFile.h"
 #include "settings/ConfigTable.h"
-#include "base/DataFolder.h"
 #include "settings/SensorTables.h"
 
 namespace corvane {

@@ -1,13 +1,13 @@
 #include "session/StatusDecoder.h"
 
-#include "session/ApplyToDevice.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceUploadState.h"
 #include "device/Launcher.h"
 #include "device/StatusReport.h"
-#include "settings/ConfigTable.h"
 #include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
+#include "session/ApplyToDevice.h"
+#include "settings/ConfigTable.h"
 #include "settings/PollingRateTable.h"
 #include "settings/ProfileTable.h"
 

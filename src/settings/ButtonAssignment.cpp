@@ -1,11 +1,11 @@
 #include "settings/ButtonAssignment.h"
 
+#include "base/TextUtil.h"
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
 #include "settings/SensorTables.h"
-#include "base/TextUtil.h"
 
 namespace corvane {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "settings/DeviceDirtyFlags.h"
 #include "settings/ButtonFunctionMenus.h"
 #include "settings/CommandEffect.h"
+#include "settings/DeviceDirtyFlags.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
+#include "base/UnicodeTextFile.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsStore.h"
-#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {

@@ -5,10 +5,10 @@
 #include <variant>
 #include <vector>
 
-#include "settings/SettingsStore.h"
-#include "settings/ConfigTable.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
+#include "settings/ConfigTable.h"
+#include "settings/SettingsStore.h"
 
 namespace corvane {
 namespace {

@@ -1,10 +1,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "lang/LanguageTable.h"
-#include "settings/ProfileTable.h"
 #include "base/TextUtil.h"
 #include "lang/LanguageEntries.h"
+#include "lang/LanguageTable.h"
+#include "settings/ProfileTable.h"
 
 namespace corvane {
 namespace {

@@ -1,7 +1,7 @@
-#include "settings/ConfigTable.h"
-#include "settings/SettingsStore.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
+#include "settings/ConfigTable.h"
+#include "settings/SettingsStore.h"
 
 namespace corvane {
 

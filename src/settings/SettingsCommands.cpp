@@ -5,9 +5,9 @@
 
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
-#include "settings/SettingsStore.h"
 #include "settings/PollingRateTable.h"
 #include "settings/ProfileTable.h"
+#include "settings/SettingsStore.h"
 
 namespace corvane {
 

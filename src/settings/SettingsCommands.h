@@ -4,8 +4,8 @@
 // mouse must learn, and says what the window is to do next.
 #include <cstdint>
 
-#include "settings/DeviceDirtyFlags.h"
 #include "settings/CommandEffect.h"
+#include "settings/DeviceDirtyFlags.h"
 
 namespace corvane {
 

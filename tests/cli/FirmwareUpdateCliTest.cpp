@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "support/DeviceCliHelpers.h"
 #include "device/FirmwareImages.h"
 #include "device/FirmwareTexts.h"
 #include "device/ImageChecksum.h"
+#include "support/DeviceCliHelpers.h"
 
 namespace corvane {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "support/InstalledLanguage.h"
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
+#include "support/InstalledLanguage.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane {

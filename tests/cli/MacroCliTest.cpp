@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "macros/MacroLibraryFile.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
+#include "macros/MacroLibraryFile.h"
 #include "support/CorvanectlRun.h"
 #include "support/TempDataFolder.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/DeviceCliHelpers.h"
+#include "session/StartupLoad.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "session/StartupLoad.h"
+#include "support/DeviceCliHelpers.h"
 
 namespace corvane {
 namespace {

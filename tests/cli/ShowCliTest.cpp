@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "support/InstalledLanguage.h"
 #include "base/TextUtil.h"
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
+#include "support/InstalledLanguage.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane {

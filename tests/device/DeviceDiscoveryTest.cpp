@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "device/DeviceLink.h"
-#include "support/FakeHidBackend.h"
 #include "device/FeatureTransport.h"
 #include "device/PauseServices.h"
+#include "support/FakeHidBackend.h"
 
 namespace corvane {
 namespace {

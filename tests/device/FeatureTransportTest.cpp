@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "device/PauseServices.h"
 #include "support/FakeHidBackend.h"
 #include "support/HexBytes.h"
-#include "device/PauseServices.h"
 
 namespace corvane {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "device/FirmwareTexts.h"
 #include "support/HexBytes.h"
-#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

@@ -6,10 +6,10 @@
 #include <functional>
 #include <numeric>
 
-#include "support/FirmwareFixture.h"
 #include "device/FirmwareTexts.h"
-#include "support/HexBytes.h"
 #include "device/ImageChecksum.h"
+#include "support/FirmwareFixture.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "support/HexBytes.h"
-#include "settings/MacroItem.h"
 #include "settings/KeyTables.h"
+#include "settings/MacroItem.h"
 #include "settings/ProfileTable.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "device/AssignMacroSlots.h"
-#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 #include "macros/MacroLibrary.h"
+#include "support/UploadFixture.h"
 
 namespace corvane {
 namespace {

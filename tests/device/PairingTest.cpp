@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "support/HexBytes.h"
 #include "device/PairingWait.h"
 #include "device/PauseServices.h"
 #include "device/sim/SimBackend.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {

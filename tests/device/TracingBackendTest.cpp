@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "support/FakeHidBackend.h"
 #include "device/FeatureTransport.h"
+#include "device/PauseServices.h"
+#include "support/FakeHidBackend.h"
 #include "support/HexBytes.h"
 #include "support/TempDataFolder.h"
-#include "device/PauseServices.h"
 
 namespace corvane {
 namespace {

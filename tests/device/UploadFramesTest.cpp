@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
+#include "support/UploadFixture.h"
 
 namespace corvane {
 namespace {

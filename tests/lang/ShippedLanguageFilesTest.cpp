@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "lang/LanguageFiles.h"
-#include "support/TempDataFolder.h"
-#include "lang/LoadLanguage.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
+#include "lang/LanguageFiles.h"
+#include "lang/LoadLanguage.h"
+#include "support/TempDataFolder.h"
 
 namespace corvane {
 namespace {

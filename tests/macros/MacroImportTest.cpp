@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "macros/MacroExport.h"
 #include "macros/MacroLibraryFile.h"
-#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

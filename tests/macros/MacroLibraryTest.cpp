@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "macros/MacroTreeRows.h"
 #include "base/TextUtil.h"
+#include "macros/MacroTreeRows.h"
 
 namespace corvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "macros/MacroStepSyntax.h"
 #include "macros/MacroStepText.h"
-#include "base/TextUtil.h"
 
 namespace corvane {
 namespace {

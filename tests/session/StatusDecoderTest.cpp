@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <functional>
 
+#include "base/TextUtil.h"
 #include "device/Launcher.h"
 #include "device/StatusReport.h"
-#include "support/UploadFixture.h"
 #include "lang/LanguageEntries.h"
 #include "settings/ConfigTable.h"
-#include "base/TextUtil.h"
 #include "support/TempDataFolder.h"
+#include "support/UploadFixture.h"
 
 namespace corvane {
 namespace {

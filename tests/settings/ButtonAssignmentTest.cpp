@@ -7,9 +7,9 @@
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageTable.h"
 #include "macros/MacroPicker.h"
-#include "support/HexBytes.h"
 #include "settings/KeyTables.h"
 #include "settings/ProfileTable.h"
+#include "support/HexBytes.h"
 
 namespace corvane {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "settings/ConfigTable.h"
-#include "support/SettingsTestContext.h"
 #include "support/DefaultProfileGolden.h"
+#include "support/SettingsTestContext.h"
 
 namespace corvane {
 namespace {

@@ -3,8 +3,8 @@
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SensorTables.h"
-#include "support/SettingsTestContext.h"
 #include "support/DefaultProfileGolden.h"
+#include "support/SettingsTestContext.h"
 
 namespace corvane {
 namespace {

@@ -5,11 +5,11 @@
 #include <memory>
 #include <random>
 
+#include "base/UnicodeTextFile.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
-#include "support/SettingsTestContext.h"
-#include "base/UnicodeTextFile.h"
 #include "support/DefaultProfileGolden.h"
+#include "support/SettingsTestContext.h"
 
 namespace corvane {
 namespace {

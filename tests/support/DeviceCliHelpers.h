@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "device/sim/SimStateFile.h"
-#include "support/InstalledLanguage.h"
 #include "base/TextUtil.h"
+#include "device/sim/SimStateFile.h"
 #include "support/CorvanectlRun.h"
+#include "support/InstalledLanguage.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/TextUtil.h"
 #include "device/DeviceConstants.h"
 #include "device/DeviceLink.h"
 #include "device/FirmwareImages.h"
@@ -16,7 +17,6 @@
 #include "device/FirmwareUpdate.h"
 #include "device/PauseServices.h"
 #include "device/sim/SimBackend.h"
-#include "base/TextUtil.h"
 
 namespace corvane::testing {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "session/AppContext.h"
 #include "base/TextUtil.h"
+#include "session/AppContext.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {

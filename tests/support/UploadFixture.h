@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "session/ApplyToDevice.h"
 #include "device/DeviceLink.h"
-#include "support/FakeHidBackend.h"
-#include "support/HexBytes.h"
 #include "device/PauseServices.h"
 #include "session/AppContext.h"
+#include "session/ApplyToDevice.h"
 #include "settings/SensorTables.h"
+#include "support/FakeHidBackend.h"
+#include "support/HexBytes.h"
 
 namespace corvane::testing {
 

@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 #include "device/FirmwareImages.h"
 #include "device/sim/SimBackend.h"
 #include "device/sim/SimStateFile.h"
 #include "support/HexBytes.h"
 #include "support/TempDataFolder.h"
-#include "base/TextUtil.h"
-#include "base/UnicodeTextFile.h"
 
 namespace corvane {
 namespace {
