@@ -2,13 +2,12 @@
 
 #include <QKeyEvent>
 
-#include "session/AppContext.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
 
-CAttentionDlg::CAttentionDlg(AppContext& ctx, std::u16string title, std::u16string message, QWidget* parent)
-    : CSecondaryDlg(ctx, parent, 319, 102, u"skins\\Frame_warning.bmp"),
+CAttentionDlg::CAttentionDlg(GuiState& gui, std::u16string title, std::u16string message, QWidget* parent)
+    : CSecondaryDlg(gui, parent, 319, 102, u"skins\\Frame_warning.bmp"),
       title_(std::move(title)), message_(std::move(message)) {}
 
 void CAttentionDlg::InitUI(const CRect&) {

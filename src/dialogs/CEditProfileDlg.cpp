@@ -1,17 +1,13 @@
 #include "dialogs/CEditProfileDlg.h"
 
-#include <QLineEdit>
-
-#include "session/AppContext.h"
-
 namespace corvane {
 
 namespace {
 constexpr int kTextEditTitle = 144;
 }  // namespace
 
-CEditProfileDlg::CEditProfileDlg(AppContext& ctx, SettingPair& nameSetting, QWidget* parent)
-    : CProfileNameDlg(ctx, parent), name_(nameSetting) {}
+CEditProfileDlg::CEditProfileDlg(GuiState& gui, SettingPair& nameSetting, QWidget* parent)
+    : CProfileNameDlg(gui, parent), name_(nameSetting) {}
 
 void CEditProfileDlg::InitUI(const CRect&) { AddNameControls(kTextEditTitle, 220, {11, 40, 306, 62}, name_.Value); }
 

@@ -16,6 +16,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CComboActionInsertPopup::CComboActionInsertPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 118, kItems, images) {}
+CComboActionInsertPopup::CComboActionInsertPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 118, kItems, images) {}
 
 }  // namespace corvane

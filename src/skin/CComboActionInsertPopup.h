@@ -7,7 +7,7 @@ namespace corvane {
 class CComboActionInsertPopup : public CTablePopup {
  public:
   static constexpr int kKind = 14;
-  explicit CComboActionInsertPopup(AppContext& ctx, const Images& images = Images());
+  explicit CComboActionInsertPopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

@@ -15,6 +15,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CComboLightingPopup::CComboLightingPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 189, kItems, images) {}
+CComboLightingPopup::CComboLightingPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 189, kItems, images) {}
 
 }  // namespace corvane

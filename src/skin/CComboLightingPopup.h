@@ -7,7 +7,7 @@ namespace corvane {
 class CComboLightingPopup : public CTablePopup {
  public:
   static constexpr int kKind = 9;
-  explicit CComboLightingPopup(AppContext& ctx, const Images& images = Images());
+  explicit CComboLightingPopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-CComboPollingRatePopup::CComboPollingRatePopup(AppContext& ctx) : CWndPopup(ctx, kKind, 189, 22) {}
+CComboPollingRatePopup::CComboPollingRatePopup(GuiState& gui) : CWndPopup(gui, kKind, 189, 22) {}
 
 void CComboPollingRatePopup::InitItems() {
   for (int code = 1; code <= 4; ++code) AddItem(code, std::u16string(PollingRateOf(code - 1).ChoiceName));

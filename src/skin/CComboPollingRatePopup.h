@@ -7,7 +7,7 @@ namespace corvane {
 class CComboPollingRatePopup : public CWndPopup {
  public:
   static constexpr int kKind = 8;
-  explicit CComboPollingRatePopup(AppContext& ctx);
+  explicit CComboPollingRatePopup(GuiState& gui);
 
   void InitItems() override;
   void DrawItems(QPainter& dc, const CRect& client) override;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
@@ -41,10 +41,10 @@ constexpr ComboItem kItems[] = {
 
 }  // namespace
 
-CComboPopup::CComboPopup(AppContext& ctx, const Images& images) : CImagePopup(ctx, kKind, 162, 22, images) {}
+CComboPopup::CComboPopup(GuiState& gui, const Images& images) : CImagePopup(gui, kKind, 162, 22, images) {}
 
 void CComboPopup::InitItems() {
-  for (const auto& it : kItems) AddItem(it.code, Ctx().Language.Text(it.captionEntry), it.submenu);
+  for (const auto& it : kItems) AddItem(it.code, Gui().Language.Text(it.captionEntry), it.submenu);
 }
 
 bool CComboPopup::OnItemHover(int x, int y) {

@@ -16,7 +16,7 @@ class CComboPopup : public CImagePopup {
   static constexpr unsigned kOpenFireKey = 1062, kOpenShortcut = 1065, kOpenQuickLaunch = 1035,
                             kOpenMacro = 1037;
 
-  explicit CComboPopup(AppContext& ctx, const Images& images = Images());
+  explicit CComboPopup(GuiState& gui, const Images& images = Images());
 
   void InitItems() override;
   bool OnItemHover(int x, int y) override;

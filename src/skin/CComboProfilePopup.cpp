@@ -2,24 +2,24 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {
 
-CComboProfilePopup::CComboProfilePopup(AppContext& ctx, std::array<std::u16string, 5> names, int current,
+CComboProfilePopup::CComboProfilePopup(GuiState& gui, std::array<std::u16string, 5> names, int current,
                                        std::u16string_view headerImage)
-    : CWndPopup(ctx, kKind, 230, 25), names_(std::move(names)), current_(current) {
+    : CWndPopup(gui, kKind, 230, 25), names_(std::move(names)), current_(current) {
   SetFullWidthRows(true);
-  header_.Load(SkinFilePath(ctx, headerImage));
+  header_.Load(SkinFilePath(gui, headerImage));
 }
 
 void CComboProfilePopup::InitItems() {
-  AddItem(kHeaderCode, Ctx().Language.Text(10));
+  AddItem(kHeaderCode, Gui().Language.Text(10));
   for (int i = 0; i < 5; ++i) AddItem(2 + i, names_[static_cast<std::size_t>(i)]);
-  AddItem(kLastCode, Ctx().Language.Text(200));
+  AddItem(kLastCode, Gui().Language.Text(200));
 }
 
 void CComboProfilePopup::DrawItems(QPainter& dc, const CRect&) {

@@ -17,7 +17,7 @@ class CComboProfilePopup : public CWndPopup {
 
   // names: the five profile rows (empty for an unused slot); current: the current
   // profile's row among them (0 to 4); header: the header row's picture.
-  CComboProfilePopup(AppContext& ctx, std::array<std::u16string, 5> names, int current,
+  CComboProfilePopup(GuiState& gui, std::array<std::u16string, 5> names, int current,
                      std::u16string_view headerImage = u"skins\\header2_nr.png");
 
   void InitItems() override;

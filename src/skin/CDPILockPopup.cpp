@@ -1,12 +1,13 @@
 #include "skin/CDPILockPopup.h"
 
-#include "session/AppContext.h"
-#include "settings/SensorTables.h"
 #include "base/TextUtil.h"
+#include "settings/SensorTables.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
-CDPILockPopup::CDPILockPopup(AppContext& ctx, const Images& images) : CImagePopup(ctx, kKind, 162, 22, images) {}
+CDPILockPopup::CDPILockPopup(GuiState& gui, const DpiStepTables& dpi, const Images& images)
+    : CImagePopup(gui, kKind, 162, 22, images), dpi_(dpi) {}
 
 void CDPILockPopup::InitItems() {
   for (int item = 1; item <= kDpiLockItemCount; ++item) AddItem(item, FormatDecimal(DpiLockItemDpi(item)));
@@ -15,8 +16,8 @@ void CDPILockPopup::InitItems() {
 bool CDPILockPopup::OnItemUp(int x, int y) {
   return ReleaseOnHot(x, y, [this](int code, int index) {
     // The code is read when chosen, for the sensor in force then.
-    selection_.text = Ctx().Language.Text(36) + u"-" + items_[static_cast<std::size_t>(index)].text;
-    selection_.value = {0x50, DpiLockCode(Ctx().Dpi, code), 0x00};
+    selection_.text = Gui().Language.Text(36) + u"-" + items_[static_cast<std::size_t>(index)].text;
+    selection_.value = {0x50, DpiLockCode(dpi_, code), 0x00};
     SendChoice();
   });
 }

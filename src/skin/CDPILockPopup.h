@@ -5,13 +5,19 @@
 
 namespace corvane {
 
+struct DpiStepTables;
+
 class CDPILockPopup : public CImagePopup {
  public:
   static constexpr int kKind = 10;
-  explicit CDPILockPopup(AppContext& ctx, const Images& images = Images());
+  // dpi: the tables of the sensor in force; the popup keeps a reference, not a copy.
+  CDPILockPopup(GuiState& gui, const DpiStepTables& dpi, const Images& images = Images());
 
   void InitItems() override;
   bool OnItemUp(int x, int y) override;
+
+ private:
+  const DpiStepTables& dpi_;
 };
 
 }  // namespace corvane

@@ -10,6 +10,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CDPIPopup::CDPIPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+CDPIPopup::CDPIPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

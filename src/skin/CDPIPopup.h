@@ -7,7 +7,7 @@ namespace corvane {
 class CDPIPopup : public CTablePopup {
  public:
   static constexpr int kKind = 2;
-  explicit CDPIPopup(AppContext& ctx, const Images& images = Images());
+  explicit CDPIPopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

@@ -4,23 +4,23 @@
 
 #include <QPainter>
 
+#include "macros/MacroLibrary.h"
 #include "macros/MacroTreeRows.h"
-#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
 #include "skin/SkinFiles.h"
 
 namespace corvane {
 
-CEditShowList::CEditShowList(ControlHost* parent, unsigned, CRect rect, std::u16string text, bool visible,
-                             bool shown, bool disabled)
-    : CRowList(parent, kEditShowListId, rect, std::move(text), visible, shown, disabled) {}
+CEditShowList::CEditShowList(ControlHost* parent, MacroLibrary& library, unsigned, CRect rect, std::u16string text,
+                             bool visible, bool shown, bool disabled)
+    : CRowList(parent, kEditShowListId, rect, std::move(text), visible, shown, disabled), library_(library) {}
 
-bool CEditShowList::LoadFolderOpenImage(std::u16string_view n) { return folderOpen_.Load(SkinFilePath(Ctx(), n)); }
+bool CEditShowList::LoadFolderOpenImage(std::u16string_view n) { return folderOpen_.Load(SkinFilePath(Gui(), n)); }
 bool CEditShowList::LoadFolderClosedImage(std::u16string_view n) {
-  return folderClosed_.Load(SkinFilePath(Ctx(), n));
+  return folderClosed_.Load(SkinFilePath(Gui(), n));
 }
 
-int CEditShowList::RowCount() const { return CountVisibleRows(Ctx().Macros); }
+int CEditShowList::RowCount() const { return CountVisibleRows(library_); }
 
 int CEditShowList::FolderImageWidth() const {
   return folderOpen_.IsDrawable() ? folderOpen_.Width() : folderClosed_.IsDrawable() ? folderClosed_.Width() : 16;
@@ -28,10 +28,10 @@ int CEditShowList::FolderImageWidth() const {
 
 void CEditShowList::Select(int row) {
   selectedRow_ = row;
-  Ctx().Macros.CurrentMacroLocation = row >= 0 ? LocationOfRow(Ctx().Macros, row) : MacroLocation::None();
+  library_.CurrentMacroLocation = row >= 0 ? LocationOfRow(library_, row) : MacroLocation::None();
 }
 
-void CEditShowList::SyncSelection() { selectedRow_ = RowOfLocation(Ctx().Macros, Ctx().Macros.CurrentMacroLocation); }
+void CEditShowList::SyncSelection() { selectedRow_ = RowOfLocation(library_, library_.CurrentMacroLocation); }
 
 void CEditShowList::EnsureSelectionVisible() {
   const int rows = RowCount();
@@ -48,7 +48,7 @@ void CEditShowList::Draw(QPainter& dc, CRect) {
   dc.setClipRect(rect_.ToQRect(), Qt::IntersectClip);
   dc.fillRect(rect_.ToQRect(), ColorOf(0x004B4B4B));
   dc.setFont(font_);
-  const MacroLibrary& lib = Ctx().Macros;
+  const MacroLibrary& lib = library_;
   const int rows = RowCount();
   const int rowH = RowHeight();
   const int inset = static_cast<int>(2 * s);
@@ -81,8 +81,8 @@ bool CEditShowList::OnLButtonDown(unsigned, int x, int y) {
   const int row = RowAt(y);
   Select(row);
   if (row >= 0) {
-    const MacroLocation loc = LocationOfRow(Ctx().Macros, row);
-    MacroNode* node = Ctx().Macros.NodeAt(loc);
+    const MacroLocation loc = LocationOfRow(library_, row);
+    MacroNode* node = library_.NodeAt(loc);
     const int depth = loc.stage < 0 ? 0 : loc.stage;
     if (node && node->IsFolder() && x - rect_.left < FolderImageWidth() * Scale() * (depth + 1)) {
       node->MacroItemFolderIsOpen = node->MacroItemFolderIsOpen ? 0 : 1;
@@ -97,7 +97,7 @@ bool CEditShowList::OnLButtonDblClk(unsigned, int x, int y) {
   if (disabled_ || !rect_.Contains(x, y)) return false;
   const int row = RowAt(y);
   if (row < 0) return false;
-  MacroNode* node = Ctx().Macros.NodeAt(LocationOfRow(Ctx().Macros, row));
+  MacroNode* node = library_.NodeAt(LocationOfRow(library_, row));
   if (node) node->MacroItemFolderIsOpen = node->MacroItemFolderIsOpen ? 0 : 1;
   SyncSelection();
   Notify(kNotifyDoubleClick);

@@ -10,12 +10,14 @@
 
 namespace corvane {
 
+class MacroLibrary;
 constexpr unsigned kEditShowListId = 2015;
 
 class CEditShowList : public CRowList {
  public:
-  CEditShowList(ControlHost* parent, unsigned id, CRect rect, std::u16string text, bool visible = true,
-                bool shown = true, bool disabled = false);
+  // library: the macro library shown; its current selection follows the list's.
+  CEditShowList(ControlHost* parent, MacroLibrary& library, unsigned id, CRect rect, std::u16string text,
+                bool visible = true, bool shown = true, bool disabled = false);
 
   bool LoadFolderOpenImage(std::u16string_view skinName);
   bool LoadFolderClosedImage(std::u16string_view skinName);
@@ -39,6 +41,7 @@ class CEditShowList : public CRowList {
   void Select(int row);
   int FolderImageWidth() const;
 
+  MacroLibrary& library_;
   SkinImage folderOpen_, folderClosed_;
   QPoint rightClick_;
 };

@@ -15,9 +15,9 @@ CImageShowList::CImageShowList(ControlHost* parent, unsigned, CRect rect, std::u
                                bool shown, bool disabled)
     : CRowList(parent, kImageShowListId, rect, std::move(text), visible, shown, disabled) {}
 
-bool CImageShowList::LoadKeyDownImage(std::u16string_view n) { return keyDown_.Load(SkinFilePath(Ctx(), n)); }
-bool CImageShowList::LoadKeyUpImage(std::u16string_view n) { return keyUp_.Load(SkinFilePath(Ctx(), n)); }
-bool CImageShowList::LoadDelayImage(std::u16string_view n) { return delay_.Load(SkinFilePath(Ctx(), n)); }
+bool CImageShowList::LoadKeyDownImage(std::u16string_view n) { return keyDown_.Load(SkinFilePath(Gui(), n)); }
+bool CImageShowList::LoadKeyUpImage(std::u16string_view n) { return keyUp_.Load(SkinFilePath(Gui(), n)); }
+bool CImageShowList::LoadDelayImage(std::u16string_view n) { return delay_.Load(SkinFilePath(Gui(), n)); }
 
 int CImageShowList::RowCount() const {
   if (!item_) return 0;

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
@@ -12,14 +12,14 @@ constexpr int kForm2[] = {1, 2, 4, 5, 6, 7, 8};
 constexpr int kFull[] = {1, 2, 3, 4, 5, 6, 7, 8};
 }  // namespace
 
-CMacroListPopup::CMacroListPopup(AppContext& ctx, int form, const Images& images)
-    : CImagePopup(ctx, kKind, 162, 22, images), form_(form) {}
+CMacroListPopup::CMacroListPopup(GuiState& gui, int form, const Images& images)
+    : CImagePopup(gui, kKind, 162, 22, images), form_(form) {}
 
 void CMacroListPopup::InitItems() {
   const std::span<const int> codes = form_ == 0 ? std::span<const int>(kForm0)
                                      : form_ == 2 ? std::span<const int>(kForm2)
                                                   : std::span<const int>(kFull);
-  for (int c : codes) AddItem(c, Ctx().Language.Text(244 + c));
+  for (int c : codes) AddItem(c, Gui().Language.Text(244 + c));
 }
 
 bool CMacroListPopup::OnItemUp(int x, int y) {

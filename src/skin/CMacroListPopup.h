@@ -8,7 +8,7 @@ namespace corvane {
 class CMacroListPopup : public CImagePopup {
  public:
   static constexpr int kKind = 15;
-  explicit CMacroListPopup(AppContext& ctx, int form, const Images& images = Images());
+  explicit CMacroListPopup(GuiState& gui, int form, const Images& images = Images());
 
   int Form() const { return form_; }
   void InitItems() override;

@@ -17,6 +17,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CMultimediaPopup::CMultimediaPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+CMultimediaPopup::CMultimediaPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -7,7 +7,7 @@ namespace corvane {
 class CMultimediaPopup : public CTablePopup {
  public:
   static constexpr int kKind = 3;
-  explicit CMultimediaPopup(AppContext& ctx, const Images& images = Images());
+  explicit CMultimediaPopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

@@ -16,6 +16,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-COfficePopup::COfficePopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+COfficePopup::COfficePopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -7,7 +7,7 @@ namespace corvane {
 class COfficePopup : public CTablePopup {
  public:
   static constexpr int kKind = 12;
-  explicit COfficePopup(AppContext& ctx, const Images& images = Images());
+  explicit COfficePopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

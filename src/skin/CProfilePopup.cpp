@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-CProfilePopup::CProfilePopup(AppContext& ctx) : CWndPopup(ctx, kKind, 162, 22) {}
+CProfilePopup::CProfilePopup(GuiState& gui) : CWndPopup(gui, kKind, 162, 22) {}
 
 void CProfilePopup::InitItems() {
   AddItem(18, u"Profile Cycle");

@@ -8,7 +8,7 @@ namespace corvane {
 class CProfilePopup : public CWndPopup {
  public:
   static constexpr int kKind = 1;
-  explicit CProfilePopup(AppContext& ctx);
+  explicit CProfilePopup(GuiState& gui);
 
   void InitItems() override;
   void DrawItems(QPainter& dc, const CRect& client) override;

@@ -11,6 +11,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CProfileRKeyPopup::CProfileRKeyPopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+CProfileRKeyPopup::CProfileRKeyPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -7,7 +7,7 @@ namespace corvane {
 class CProfileRKeyPopup : public CTablePopup {
  public:
   static constexpr int kKind = 13;
-  explicit CProfileRKeyPopup(AppContext& ctx, const Images& images = Images());
+  explicit CProfileRKeyPopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

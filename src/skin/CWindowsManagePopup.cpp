@@ -13,6 +13,6 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CWindowsManagePopup::CWindowsManagePopup(AppContext& ctx, const Images& images) : CTablePopup(ctx, kKind, 162, kItems, images) {}
+CWindowsManagePopup::CWindowsManagePopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -7,7 +7,7 @@ namespace corvane {
 class CWindowsManagePopup : public CTablePopup {
  public:
   static constexpr int kKind = 11;
-  explicit CWindowsManagePopup(AppContext& ctx, const Images& images = Images());
+  explicit CWindowsManagePopup(GuiState& gui, const Images& images = Images());
 };
 
 }  // namespace corvane

@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "session/AppContext.h"
 #include "skin/CDlgBase.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFonts.h"
 
@@ -33,9 +33,9 @@ unsigned CWndPopup::DismissalMessage(int kind) {
   return 0;
 }
 
-CWndPopup::CWndPopup(AppContext& ctx, int kind, int designWidth, int rowHeight)
+CWndPopup::CWndPopup(GuiState& gui, int kind, int designWidth, int rowHeight)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      ctx_(ctx), kind_(kind), designWidth_(designWidth), rowHeight_(rowHeight), font_(MakeControlFont(ctx.Font)) {
+      gui_(gui), kind_(kind), designWidth_(designWidth), rowHeight_(rowHeight), font_(MakeControlFont(gui.Font)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -44,7 +44,7 @@ CWndPopup::CWndPopup(AppContext& ctx, int kind, int designWidth, int rowHeight)
 
 CWndPopup::~CWndPopup() = default;
 
-float CWndPopup::Scale() const { return ctx_.SkinScale; }
+float CWndPopup::Scale() const { return gui_.SkinScale; }
 
 bool CWndPopup::Create(CDlgBase* parent, const QRect& screenRect, unsigned selectionMessage, WPARAM ownerId) {
   parent_ = parent;
@@ -224,12 +224,12 @@ bool CWndPopup::event(QEvent* e) {
   return QWidget::event(e);
 }
 
-CImagePopup::CImagePopup(AppContext& ctx, int kind, int designWidth, int rowHeight, const Images& images)
-    : CWndPopup(ctx, kind, designWidth, rowHeight) {
-  normal_.Load(SkinFilePath(ctx, images.normal));
-  hover_.Load(SkinFilePath(ctx, images.hover));
-  submenuNormal_.Load(SkinFilePath(ctx, images.submenuNormal));
-  submenuHover_.Load(SkinFilePath(ctx, images.submenuHover));
+CImagePopup::CImagePopup(GuiState& gui, int kind, int designWidth, int rowHeight, const Images& images)
+    : CWndPopup(gui, kind, designWidth, rowHeight) {
+  normal_.Load(SkinFilePath(gui, images.normal));
+  hover_.Load(SkinFilePath(gui, images.hover));
+  submenuNormal_.Load(SkinFilePath(gui, images.submenuNormal));
+  submenuHover_.Load(SkinFilePath(gui, images.submenuHover));
 }
 
 void CImagePopup::DrawItems(QPainter& dc, const CRect& client) {

@@ -10,10 +10,11 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "session/AppContext.h"
-#include "session/StartupLoad.h"
+#include "base/DataFolder.h"
+#include "lang/LanguageTable.h"
 #include "skin/CDlgBase.h"
 #include "skin/CWndPopup.h"
+#include "skin/GuiState.h"
 
 namespace corvane::test {
 
@@ -27,16 +28,17 @@ struct Message {
 // The selection message the tests give popups.
 constexpr unsigned kChoiceMessage = 5000;
 
-inline std::unique_ptr<AppContext> MakeContext(float scale = 1.0f) {
-  auto ctx = std::make_unique<AppContext>();
-  ctx->ExeFolder = ExecutableFolder();
-  ctx->SkinScale = scale;
-  return ctx;
+// Window state with the skins beside the test program, captions from language.
+inline std::unique_ptr<GuiState> MakeGuiState(const LanguageTable& language, float scale = 1.0f) {
+  auto gui = std::make_unique<GuiState>(language);
+  gui->ExeFolder = ExecutableFolder();
+  gui->SkinScale = scale;
+  return gui;
 }
 
 class TestDialog : public CDlgBase {
  public:
-  explicit TestDialog(AppContext& ctx, int w = 400, int h = 300) : CDlgBase(ctx, nullptr, w, h) {}
+  explicit TestDialog(GuiState& gui, int w = 400, int h = 300) : CDlgBase(gui, nullptr, w, h) {}
   void InitUI(const CRect&) override {}
   void DrawDialog(QPainter& dc, const CRect& client) override {
     ++paints;
@@ -64,16 +66,17 @@ class TestDialog : public CDlgBase {
   int paints = 0;
 };
 
-// A test with a shown, empty window of the default size over a fresh context.
+// A test with a shown, empty window of the default size over a fresh window state.
 class ShownDialogTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ctx = MakeContext();
-    dlg = std::make_unique<TestDialog>(*ctx);
+    gui = MakeGuiState(language);
+    dlg = std::make_unique<TestDialog>(*gui);
     dlg->EnsureInitialized();
     dlg->show();
   }
-  std::unique_ptr<AppContext> ctx;
+  LanguageTable language;
+  std::unique_ptr<GuiState> gui;
   std::unique_ptr<TestDialog> dlg;
 };
 
