@@ -4,12 +4,14 @@ set(CMAKE_AUTOMOC ON)
 
 file(GLOB_RECURSE GUI_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/skin/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/widgets/*.cpp
   ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
   ${CMAKE_SOURCE_DIR}/src/app/*.cpp
   ${CMAKE_SOURCE_DIR}/src/platform/*.cpp
   ${CMAKE_SOURCE_DIR}/src/macros/gui/*.cpp)
 file(GLOB_RECURSE GUI_HEADERS CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/skin/*.h
+  ${CMAKE_SOURCE_DIR}/src/widgets/*.h
   ${CMAKE_SOURCE_DIR}/src/dialogs/*.h
   ${CMAKE_SOURCE_DIR}/src/app/*.h
   ${CMAKE_SOURCE_DIR}/src/platform/*.h

@@ -11,9 +11,7 @@
 #include "skin/CColorSelectCheckButton.h"
 #include "skin/CComboButton.h"
 #include "skin/CDPIRadioButton.h"
-#include "skin/CEditShowList.h"
 #include "skin/CImageButton.h"
-#include "skin/CImageShowList.h"
 #include "skin/CLinkButton.h"
 #include "skin/CPowerManageButton.h"
 #include "skin/CRadioButton.h"
@@ -27,6 +25,8 @@
 #include "skin/DrawTextW.h"
 #include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
+#include "widgets/CEditShowList.h"
+#include "widgets/CImageShowList.h"
 
 namespace corvane {
 

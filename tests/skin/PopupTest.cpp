@@ -4,20 +4,20 @@
 #include <QEvent>
 
 #include "session/AppContext.h"
-#include "skin/CComboActionInsertPopup.h"
-#include "skin/CComboLightingPopup.h"
-#include "skin/CComboPollingRatePopup.h"
-#include "skin/CComboPopup.h"
-#include "skin/CComboProfilePopup.h"
-#include "skin/CDPILockPopup.h"
-#include "skin/CDPIPopup.h"
-#include "skin/CMacroListPopup.h"
-#include "skin/CMultimediaPopup.h"
-#include "skin/COfficePopup.h"
-#include "skin/CProfilePopup.h"
-#include "skin/CProfileRKeyPopup.h"
-#include "skin/CWindowsManagePopup.h"
 #include "skin/SkinTestSupport.h"
+#include "widgets/CComboActionInsertPopup.h"
+#include "widgets/CComboLightingPopup.h"
+#include "widgets/CComboPollingRatePopup.h"
+#include "widgets/CComboPopup.h"
+#include "widgets/CComboProfilePopup.h"
+#include "widgets/CDPILockPopup.h"
+#include "widgets/CDPIPopup.h"
+#include "widgets/CMacroListPopup.h"
+#include "widgets/CMultimediaPopup.h"
+#include "widgets/COfficePopup.h"
+#include "widgets/CProfilePopup.h"
+#include "widgets/CProfileRKeyPopup.h"
+#include "widgets/CWindowsManagePopup.h"
 
 namespace corvane::test {
 namespace {

@@ -4,11 +4,11 @@
 #include "macros/MacroLibrary.h"
 #include "macros/MacroTreeRows.h"
 #include "skin/CBattery.h"
-#include "skin/CEditShowList.h"
 #include "skin/CSliderControl.h"
 #include "skin/CVScrollBar.h"
 #include "skin/CVerticalSliderControl.h"
 #include "skin/SkinTestSupport.h"
+#include "widgets/CEditShowList.h"
 
 namespace corvane::test {
 namespace {

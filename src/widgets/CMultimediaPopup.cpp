@@ -1,4 +1,4 @@
-#include "skin/CMultimediaPopup.h"
+#include "widgets/CMultimediaPopup.h"
 
 namespace corvane {
 
@@ -17,6 +17,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CMultimediaPopup::CMultimediaPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
+CMultimediaPopup::CMultimediaPopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "skin/CComboLightingPopup.h"
+#include "widgets/CComboLightingPopup.h"
 
 namespace corvane {
 
@@ -15,6 +15,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CComboLightingPopup::CComboLightingPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 189, kItems, images) {}
+CComboLightingPopup::CComboLightingPopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 189, kItems, images) {}
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "skin/CImageShowList.h"
+#include "widgets/CImageShowList.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "skin/CDPIPopup.h"
+#include "widgets/CDPIPopup.h"
 
 namespace corvane {
 
@@ -10,6 +10,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CDPIPopup::CDPIPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
+CDPIPopup::CDPIPopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "skin/CWindowsManagePopup.h"
+#include "widgets/CWindowsManagePopup.h"
 
 namespace corvane {
 
@@ -13,6 +13,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CWindowsManagePopup::CWindowsManagePopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
+CWindowsManagePopup::CWindowsManagePopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "skin/CProfileRKeyPopup.h"
+#include "widgets/CProfileRKeyPopup.h"
 
 namespace corvane {
 
@@ -11,6 +11,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CProfileRKeyPopup::CProfileRKeyPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
+CProfileRKeyPopup::CProfileRKeyPopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

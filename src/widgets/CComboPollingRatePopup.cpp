@@ -1,4 +1,4 @@
-#include "skin/CComboPollingRatePopup.h"
+#include "widgets/CComboPollingRatePopup.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "skin/COfficePopup.h"
+#include "widgets/COfficePopup.h"
 
 namespace corvane {
 
@@ -16,6 +16,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-COfficePopup::COfficePopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 162, kItems, images) {}
+COfficePopup::COfficePopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 162, kItems, images) {}
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "skin/CMacroListPopup.h"
+#include "widgets/CMacroListPopup.h"
 
 #include <span>
 

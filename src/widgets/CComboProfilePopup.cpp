@@ -1,4 +1,4 @@
-#include "skin/CComboProfilePopup.h"
+#include "widgets/CComboProfilePopup.h"
 
 #include <QPainter>
 

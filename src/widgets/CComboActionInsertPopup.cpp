@@ -1,4 +1,4 @@
-#include "skin/CComboActionInsertPopup.h"
+#include "widgets/CComboActionInsertPopup.h"
 
 namespace corvane {
 
@@ -16,6 +16,7 @@ constexpr PopupTableEntry kItems[] = {
 };
 }  // namespace
 
-CComboActionInsertPopup::CComboActionInsertPopup(GuiState& gui, const Images& images) : CTablePopup(gui, kKind, 118, kItems, images) {}
+CComboActionInsertPopup::CComboActionInsertPopup(GuiState& gui, const Images& images)
+    : CTablePopup(gui, kKind, 118, kItems, images) {}
 
 }  // namespace corvane

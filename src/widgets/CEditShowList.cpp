@@ -1,4 +1,4 @@
-#include "skin/CEditShowList.h"
+#include "widgets/CEditShowList.h"
 
 #include <algorithm>
 

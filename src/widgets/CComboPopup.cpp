@@ -1,4 +1,4 @@
-#include "skin/CComboPopup.h"
+#include "widgets/CComboPopup.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "skin/CProfilePopup.h"
+#include "widgets/CProfilePopup.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "skin/CDPILockPopup.h"
+#include "widgets/CDPILockPopup.h"
 
 #include "base/TextUtil.h"
 #include "settings/SensorTables.h"
