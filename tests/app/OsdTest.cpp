@@ -4,7 +4,7 @@
 #include "app/COSDDialog.h"
 #include "session/AppContext.h"
 #include "settings/ConfigTable.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::test {
 namespace {

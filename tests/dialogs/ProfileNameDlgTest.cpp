@@ -13,7 +13,7 @@
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
 #include "session/AppContext.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::test {
 namespace {

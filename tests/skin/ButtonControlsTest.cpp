@@ -9,7 +9,7 @@
 #include "skin/CPowerManageButton.h"
 #include "skin/CRadioButton.h"
 #include "skin/DrawTextW.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::test {
 namespace {

@@ -3,12 +3,12 @@
 
 #include <QTest>
 
+#include "skin/CColorSelectCheckButton.h"
 #include "skin/CImageButton.h"
 #include "skin/CStaticText.h"
 #include "skin/CTabControl.h"
-#include "skin/CColorSelectCheckButton.h"
 #include "skin/DrawTextW.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <QEvent>
 
 #include "session/AppContext.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "widgets/CComboActionInsertPopup.h"
 #include "widgets/CComboLightingPopup.h"
 #include "widgets/CComboPollingRatePopup.h"

@@ -13,7 +13,7 @@
 #include "skin/SkinScaling.h"
 #include <QLineEdit>
 
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "skin/CSliderControl.h"
 #include "skin/CVScrollBar.h"
 #include "skin/CVerticalSliderControl.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 #include "widgets/CEditShowList.h"
 
 namespace corvane::test {
