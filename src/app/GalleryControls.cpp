@@ -3,6 +3,7 @@
 
 #include "app/Gallery.h"
 #include "app/GalleryCanvas.h"
+#include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
 #include "settings/MacroItem.h"
 #include "skin/CBattery.h"
@@ -38,13 +39,15 @@ void Buttons(GuiState& gui, const GallerySink& sink) {
   GalleryCanvas c(gui, 420, 110);
   for (int i = 0; i < 4; ++i) {
     const int x = 15 + i * 100;
-    auto b = std::make_unique<CImageButton>(&c, 2010 + i, c.Design(x, 15, x + 69, 35), gui.Language.Text(4), DT_CENTER);
+    auto b = std::make_unique<CImageButton>(&c, 2010 + i, c.Design(x, 15, x + 69, 35), gui.Language.Text(kTextOk),
+                                            DT_CENTER);
     b->LoadNormalImage(u"skins\\button2_nr.png");
     b->LoadHoverImage(u"skins\\button2_ov.png");
     b->SetState(i < 3 ? i : 0);
     b->SetDisabled(i == 3);
     c.AddControl(0, std::move(b));
-    auto w = std::make_unique<CImageButton>(&c, 2100 + i, c.Design(x, 50, x + 90, 76), gui.Language.Text(5), DT_CENTER);
+    auto w = std::make_unique<CImageButton>(&c, 2100 + i, c.Design(x, 50, x + 90, 76),
+                                            gui.Language.Text(kTextCancel), DT_CENTER);
     w->LoadNormalImage(u"skins\\button1_nr.png");
     w->LoadHoverImage(u"skins\\button1_ov.png");
     w->SetState(i < 3 ? i : 0);
@@ -64,7 +67,8 @@ void Checks(GuiState& gui, const GallerySink& sink) {
   const char* names[] = {"unchecked", "hover", "pressed", "checked"};
   for (int i = 0; i < 4; ++i) {
     const int x = 15 + i * 100;
-    auto b = std::make_unique<CCheckButton>(&c, 3100 + i, c.Design(x, 15, x + 90, 41), gui.Language.Text(6), DT_CENTER);
+    auto b = std::make_unique<CCheckButton>(&c, 3100 + i, c.Design(x, 15, x + 90, 41),
+                                            gui.Language.Text(kTextLightOnMovement), DT_CENTER);
     b->LoadNormalImage(u"skins\\button1_nr.png");
     b->LoadHoverImage(u"skins\\button1_ov.png");
     b->LoadCheckedImage(u"skins\\button1_ov.png");
@@ -137,7 +141,8 @@ void Links(GuiState& gui, const GallerySink& sink) {
   GalleryCanvas c(gui, 420, 60);
   for (int i = 0; i < 3; ++i) {
     const int x = 15 + i * 130;
-    auto l = std::make_unique<CLinkButton>(&c, 0, c.Design(x, 10, x + 120, 30), gui.Language.Text(3), DT_CENTER);
+    auto l = std::make_unique<CLinkButton>(&c, 0, c.Design(x, 10, x + 120, 30), gui.Language.Text(kTextMainTitle),
+                                           DT_CENTER);
     l->SetState(i);
     c.AddControl(0, std::move(l));
     c.AddLabel(x, 35, x + 120, 50, kStateNames[i]);
@@ -152,7 +157,7 @@ void Combos(GuiState& gui, const GallerySink& sink) {
     const int col = i % 2, row = i / 2;
     const int x = 15 + col * 205, y = 10 + row * 55;
     auto b = std::make_unique<CComboButton>(&c, 1100, 2060 + i, c.Design(x, y, x + 189, y + 26), u"", DT_CENTER,
-                                            gui.Language.Text(20));
+                                            gui.Language.Text(kTextLeftClick));
     b->LoadNormalImage(u"skins\\combo3_nr.png");
     b->LoadHoverImage(u"skins\\combo3_ov.png");
     b->SetCaptionMargins(0, Scaled(gui.SkinScale, 16));
@@ -299,10 +304,11 @@ void ProgressBars(GuiState& gui, const GallerySink& sink) {
 
 void Statics(GuiState& gui, const GallerySink& sink) {
   GalleryCanvas c(gui, 420, 130);
-  c.AddControl(0, std::make_unique<CStaticText>(&c, 3440, c.Design(10, 10, 410, 30), gui.Language.Text(3),
+  c.AddControl(0, std::make_unique<CStaticText>(&c, 3440, c.Design(10, 10, 410, 30), gui.Language.Text(kTextMainTitle),
                                                 kTextGrey, DT_LEFT));
-  c.AddControl(0, std::make_unique<CStaticText>(&c, 3441, c.Design(10, 32, 410, 70), gui.Language.Text(140),
-                                                kTextWhite, DT_CENTER | DT_WORDBREAK));
+  c.AddControl(0, std::make_unique<CStaticText>(&c, 3441, c.Design(10, 32, 410, 70),
+                                                gui.Language.Text(kTextResetConfirm), kTextWhite,
+                                                DT_CENTER | DT_WORDBREAK));
   auto logo = std::make_unique<CStaticImage>(&c, 3442, c.Design(10, 80, 190, 120), u"");
   logo->LoadStripImage(u"skins\\Logo pic.png");
   c.AddControl(0, std::move(logo));
@@ -332,7 +338,8 @@ void Tabs(const ProfileTable& profiles, GuiState& gui, const GallerySink& sink) 
   c.AddLabel(210, 46, 410, 60, "selected");
   c.AddLabel(210, 118, 410, 132, "hover");
   gui.PageTabIndex = 0;
-  auto page = std::make_unique<CTabControl>(&c, 3001, c.Design(220, 10, 400, 40), gui.Language.Text(3), DT_CENTER);
+  auto page = std::make_unique<CTabControl>(&c, 3001, c.Design(220, 10, 400, 40), gui.Language.Text(kTextMainTitle),
+                                            DT_CENTER);
   page->LoadNormalImage(u"skins\\header_nr.png");
   page->LoadHoverImage(u"skins\\header_ov.png");
   page->LoadSelectedImage(u"skins\\header_ov.png");

@@ -6,6 +6,7 @@
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
 #include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
@@ -23,11 +24,11 @@ QImage Shoot(CDlgBase& dlg) {
 
 void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
-    CAttentionDlg dlg(gui, u"", ctx.Language.Text(147));
+    CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextNameEmpty));
     sink("attention-CAttentionDlg", Shoot(dlg));
   }
   {
-    CAttentionDlg dlg(gui, u"", ctx.Language.Text(150));
+    CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextAttentionTitle));
     sink("attention-CAttentionDlg-long", Shoot(dlg));
   }
   {
@@ -45,7 +46,7 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     sink("dialog-CFirmwareResetDlg", Shoot(dlg));
   }
   for (int progress : {0, 50, 100}) {
-    CProgressBarDlg dlg(gui, ctx.Language.Text(3), u"");
+    CProgressBarDlg dlg(gui, ctx.Language.Text(kTextMainTitle), u"");
     dlg.EnsureInitialized();
     dlg.KillTimer(CProgressBarDlg::kStepTimer);
     dlg.SetProgress(progress);

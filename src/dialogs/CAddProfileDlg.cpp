@@ -1,17 +1,14 @@
 #include "dialogs/CAddProfileDlg.h"
 
+#include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
 
 namespace corvane {
 
-namespace {
-constexpr int kTextAddTitle = 141;
-}  // namespace
-
 CAddProfileDlg::CAddProfileDlg(AppContext& ctx, GuiState& gui, ProfileRecord& record, QWidget* parent)
     : CProfileNameDlg(gui, parent), ctx_(ctx), record_(record) {}
 
-void CAddProfileDlg::InitUI(const CRect&) { AddNameControls(kTextAddTitle, 420, {15, 65, 415, 87}, u""); }
+void CAddProfileDlg::InitUI(const CRect&) { AddNameControls(kTextAddProfileTitle, 420, {15, 65, 415, 87}, u""); }
 
 void CAddProfileDlg::StoreName(const std::u16string& name) {
   ctx_.Config.SetProfileShowCount(ctx_.Config.GetProfileShowCount() + 1);

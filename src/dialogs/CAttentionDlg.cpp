@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "lang/LanguageEntries.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
@@ -12,7 +13,7 @@ CAttentionDlg::CAttentionDlg(GuiState& gui, std::u16string title, std::u16string
 
 void CAttentionDlg::InitUI(const CRect&) {
   AddCloseButton(300, 4, 315, 19);
-  AddTextButton(kIdOk, 240, 70, 309, 90, 4);
+  AddTextButton(kIdOk, 240, 70, 309, 90, kTextOk);
   // The title line stays empty: the box shows only its message.
   AddText(kIdTitle, 21, 11, 175, 31, u"", 0x00FE9252, DT_LEFT);
   // A message too long for one line wraps around the band's middle instead of being cut.

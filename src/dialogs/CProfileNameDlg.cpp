@@ -3,14 +3,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "lang/LanguageEntries.h"
 #include "skin/GuiState.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
-
-namespace {
-constexpr int kTextOk = 4, kTextCancel = 5, kTextEmptyName = 147;
-}  // namespace
 
 CProfileNameDlg::CProfileNameDlg(GuiState& gui, QWidget* parent)
     : CSecondaryDlg(gui, parent, 429, 140, u"skins\\Frame_common.bmp") {}
@@ -29,7 +26,7 @@ std::u16string CProfileNameDlg::TypedName() const { return Edit() ? Edit()->text
 void CProfileNameDlg::RunOk() {
   const std::u16string name = TypedName();
   if (name.empty()) {
-    ShowAttention(kTextEmptyName);
+    ShowAttention(kTextNameEmpty);
     return;
   }
   StoreName(name);
