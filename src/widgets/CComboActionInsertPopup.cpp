@@ -1,18 +1,20 @@
 #include "widgets/CComboActionInsertPopup.h"
 
+#include "lang/LanguageEntries.h"
+
 namespace corvane {
 
 namespace {
 constexpr PopupTableEntry kItems[] = {
-    {1, 20, {0, 0, 0}},
-    {2, 21, {1, 0, 0}},
-    {3, 22, {2, 0, 0}},
-    {4, 205, {3, 0, 0}},
-    {5, 206, {4, 0, 0}},
-    {6, 207, {5, 0, 0}},
-    {7, 208, {6, 0, 0}},
-    {8, 209, {7, 0, 0}},
-    {9, 210, {8, 0, 0}},
+    {1, kTextLeftClick, {0, 0, 0}},
+    {2, kTextRightClick, {1, 0, 0}},
+    {3, kTextMiddleClick, {2, 0, 0}},
+    {4, kTextInsertDelay, {3, 0, 0}},
+    {5, kTextInsertKey, {4, 0, 0}},
+    {6, kTextInsertMoveLeft, {5, 0, 0}},
+    {7, kTextInsertMoveRight, {6, 0, 0}},
+    {8, kTextInsertMoveUp, {7, 0, 0}},
+    {9, kTextInsertMoveDown, {8, 0, 0}},
 };
 }  // namespace
 

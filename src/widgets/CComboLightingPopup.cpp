@@ -1,17 +1,19 @@
 #include "widgets/CComboLightingPopup.h"
 
+#include "lang/LanguageEntries.h"
+
 namespace corvane {
 
 namespace {
 constexpr PopupTableEntry kItems[] = {
-    {1, 100, {1, 0, 0}},
-    {2, 101, {2, 0, 0}},
-    {3, 102, {3, 0, 0}},
-    {4, 103, {4, 0, 0}},
-    {5, 104, {5, 0, 0}},
-    {6, 105, {6, 0, 0}},
-    {7, 106, {7, 0, 0}},
-    {10, 109, {0, 0, 0}},
+    {1, kTextLightingFirst + 0, {1, 0, 0}},
+    {2, kTextLightingFirst + 1, {2, 0, 0}},
+    {3, kTextLightingFirst + 2, {3, 0, 0}},
+    {4, kTextLightingFirst + 3, {4, 0, 0}},
+    {5, kTextLightingFirst + 4, {5, 0, 0}},
+    {6, kTextLightingFirst + 5, {6, 0, 0}},
+    {7, kTextLightingFirst + 6, {7, 0, 0}},
+    {10, kTextLightingOff, {0, 0, 0}},
 };
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "lang/LanguageEntries.h"
 #include "skin/GuiState.h"
 
 namespace corvane {
@@ -20,23 +21,23 @@ struct ComboItem {
 
 // Items with a submenu choose nothing themselves (their submenu does).
 constexpr ComboItem kItems[] = {
-    {1, 20, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x01, 0x00}},
-    {2, 21, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x02, 0x00}},
-    {3, 22, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x04, 0x00}},
-    {4, 23, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x10, 0x00}},
-    {5, 24, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x08, 0x00}},
-    {6, 25, 1, CComboPopup::kHoverDpi, 0, {0, 0, 0}},
-    {7, 26, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenFireKey, {0, 0, 0}},
-    {8, 27, 0, CComboPopup::kHoverPlain, 0, {0x30, 0x32, 0x03}},
-    {9, 28, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenShortcut, {0, 0, 0}},
-    {10, 29, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenQuickLaunch, {0, 0, 0}},
-    {11, 30, 1, CComboPopup::kHoverMultimedia, 0, {0, 0, 0}},
-    {12, 31, 1, CComboPopup::kHoverOffice, 0, {0, 0, 0}},
-    {13, 32, 1, CComboPopup::kHoverWindows, 0, {0, 0, 0}},
-    {14, 33, 0, CComboPopup::kHoverPlain, 0, {0x60, 0x04, 0x00}},
-    {15, 36, 1, CComboPopup::kHoverDpiLock, 0, {0, 0, 0}},
-    {16, 39, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenMacro, {0, 0, 0}},
-    {17, 34, 0, CComboPopup::kHoverPlain, 0, {0x00, 0x00, 0x00}},
+    {1, kTextLeftClick, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x01, 0x00}},
+    {2, kTextRightClick, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x02, 0x00}},
+    {3, kTextMiddleClick, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x04, 0x00}},
+    {4, kTextForward, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x10, 0x00}},
+    {5, kTextBack, 0, CComboPopup::kHoverPlain, 0, {0x10, 0x08, 0x00}},
+    {6, kTextDpiMenu, 1, CComboPopup::kHoverDpi, 0, {0, 0, 0}},
+    {7, kTextFireKeyCustom, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenFireKey, {0, 0, 0}},
+    {8, kTextTripleFire, 0, CComboPopup::kHoverPlain, 0, {0x30, 0x32, 0x03}},
+    {9, kTextMacro, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenShortcut, {0, 0, 0}},
+    {10, kTextKeyCombination, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenQuickLaunch, {0, 0, 0}},
+    {11, kTextMultimedia, 1, CComboPopup::kHoverMultimedia, 0, {0, 0, 0}},
+    {12, kTextOffice, 1, CComboPopup::kHoverOffice, 0, {0, 0, 0}},
+    {13, kTextWindowControl, 1, CComboPopup::kHoverWindows, 0, {0, 0, 0}},
+    {14, kTextProfileSwitch, 0, CComboPopup::kHoverPlain, 0, {0x60, 0x04, 0x00}},
+    {15, kTextDpiLock, 1, CComboPopup::kHoverDpiLock, 0, {0, 0, 0}},
+    {16, kTextQuickLaunch, 0, CComboPopup::kHoverPlain, CComboPopup::kOpenMacro, {0, 0, 0}},
+    {17, kTextDisable, 0, CComboPopup::kHoverPlain, 0, {0x00, 0x00, 0x00}},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "lang/LanguageEntries.h"
 #include "skin/DrawTextW.h"
 #include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
@@ -17,9 +18,9 @@ CComboProfilePopup::CComboProfilePopup(GuiState& gui, std::array<std::u16string,
 }
 
 void CComboProfilePopup::InitItems() {
-  AddItem(kHeaderCode, Gui().Language.Text(10));
+  AddItem(kHeaderCode, Gui().Language.Text(kTextProfileListHeader));
   for (int i = 0; i < 5; ++i) AddItem(2 + i, names_[static_cast<std::size_t>(i)]);
-  AddItem(kLastCode, Gui().Language.Text(200));
+  AddItem(kLastCode, Gui().Language.Text(kTextNew));
 }
 
 void CComboProfilePopup::DrawItems(QPainter& dc, const CRect&) {

@@ -1,6 +1,7 @@
 #include "widgets/CDPILockPopup.h"
 
 #include "base/TextUtil.h"
+#include "lang/LanguageEntries.h"
 #include "settings/SensorTables.h"
 #include "skin/GuiState.h"
 
@@ -16,7 +17,7 @@ void CDPILockPopup::InitItems() {
 bool CDPILockPopup::OnItemUp(int x, int y) {
   return ReleaseOnHot(x, y, [this](int code, int index) {
     // The code is read when chosen, for the sensor in force then.
-    selection_.text = Gui().Language.Text(36) + u"-" + items_[static_cast<std::size_t>(index)].text;
+    selection_.text = Gui().Language.Text(kTextDpiLock) + u"-" + items_[static_cast<std::size_t>(index)].text;
     selection_.value = {0x50, DpiLockCode(dpi_, code), 0x00};
     SendChoice();
   });

@@ -4,8 +4,8 @@
 
 #include <QPainter>
 
-#include "settings/MacroItem.h"
 #include "macros/MacroStepText.h"
+#include "settings/MacroItem.h"
 #include "skin/DrawTextW.h"
 #include "skin/SkinFiles.h"
 

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "lang/LanguageEntries.h"
 #include "skin/GuiState.h"
 
 namespace corvane {
@@ -19,7 +20,7 @@ void CMacroListPopup::InitItems() {
   const std::span<const int> codes = form_ == 0 ? std::span<const int>(kForm0)
                                      : form_ == 2 ? std::span<const int>(kForm2)
                                                   : std::span<const int>(kFull);
-  for (int c : codes) AddItem(c, Gui().Language.Text(244 + c));
+  for (int c : codes) AddItem(c, Gui().Language.Text(kTextMacroMenuFirst + c - 1));
 }
 
 bool CMacroListPopup::OnItemUp(int x, int y) {

@@ -1,13 +1,15 @@
 #include "widgets/CProfileRKeyPopup.h"
 
+#include "lang/LanguageEntries.h"
+
 namespace corvane {
 
 namespace {
 constexpr PopupTableEntry kItems[] = {
-    {1, 90, {0, 0, 0}},
-    {2, 91, {1, 0, 0}},
-    {3, 92, {2, 0, 0}},
-    {4, 93, {3, 0, 0}},
+    {1, kTextProfileMenuFirst + 0, {0, 0, 0}},
+    {2, kTextProfileMenuFirst + 1, {1, 0, 0}},
+    {3, kTextProfileMenuFirst + 2, {2, 0, 0}},
+    {4, kTextProfileMenuFirst + 3, {3, 0, 0}},
 };
 }  // namespace
 
