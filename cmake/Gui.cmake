@@ -7,30 +7,30 @@ set(CMAKE_AUTOMOC ON)
 # Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
 # Captions come from the language table; nothing else of the program is seen here.
 corvane_library(corvane_skin skin
-  SOURCES CBattery.cpp CCheckButton.cpp CColorSelectButton.cpp CColorSelectCheckButton.cpp CComboButton.cpp
-          CControlBase.cpp CDPIRadioButton.cpp CDlgBase.cpp CImageButton.cpp CLinkButton.cpp
-          CPowerManageButton.cpp CRadioButton.cpp CRadioButtonBase.cpp CRowList.cpp CSliderControl.cpp
-          CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp CTabControl.cpp CTablePopup.cpp
-          CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp DrawTextW.cpp OpenPopupTable.cpp
-          SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinScaling.cpp
+  SOURCES CBattery.cpp CCheckButton.cpp CColorSelectButton.cpp CColorSelectCheckButton.cpp
+          CComboButton.cpp CControlBase.cpp CDPIRadioButton.cpp CDlgBase.cpp CImageButton.cpp
+          CImagePopup.cpp CLinkButton.cpp CPowerManageButton.cpp CRadioButton.cpp CRadioButtonBase.cpp
+          CRowList.cpp CSliderControl.cpp CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp
+          CTabControl.cpp CTablePopup.cpp CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp
+          DrawTextW.cpp OpenPopupTable.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinScaling.cpp
   LINKS corvane_lang Qt6::Widgets)
 
 # The popups and lists whose items are this program's functions, profiles and macros.
 corvane_library(corvane_widgets widgets
   SOURCES CComboActionInsertPopup.cpp CComboLightingPopup.cpp CComboPollingRatePopup.cpp CComboPopup.cpp
           CComboProfilePopup.cpp CDPILockPopup.cpp CDPIPopup.cpp CEditShowList.cpp CImageShowList.cpp
-          CMacroListPopup.cpp CMultimediaPopup.cpp COfficePopup.cpp CProfilePopup.cpp CProfileRKeyPopup.cpp
-          CWindowsManagePopup.cpp
+          CMacroListPopup.cpp CMultimediaPopup.cpp COfficePopup.cpp CProfilePopup.cpp
+          CProfileRKeyPopup.cpp CWindowsManagePopup.cpp
   LINKS corvane_skin corvane_session)
 
 corvane_library(corvane_dialogs dialogs
-  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp CProfileNameDlg.cpp
-          CProgressBarDlg.cpp CSecondaryDlg.cpp
+  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
+          CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp
   LINKS corvane_widgets)
 
 corvane_library(corvane_app app
-  SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp
-          GalleryPopups.cpp
+  SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp
+          GalleryDialogs.cpp GalleryPopups.cpp
   LINKS corvane_dialogs)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

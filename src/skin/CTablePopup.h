@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "skin/CWndPopup.h"
+#include "skin/CImagePopup.h"
 
 namespace corvane {
 

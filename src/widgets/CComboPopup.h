@@ -2,7 +2,7 @@
 // The button-assignment menu: seventeen functions, five of which open a submenu. Moving
 // onto an item tells the owner which submenu (if any) to show; choosing a plain function
 // reports its three-byte button value, and four items ask the owner to open a dialog.
-#include "skin/CWndPopup.h"
+#include "skin/CImagePopup.h"
 
 namespace corvane {
 

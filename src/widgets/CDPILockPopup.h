@@ -1,7 +1,7 @@
 #pragma once
 // The DPI-lock submenu: eleven fixed resolutions; the value's middle byte is the
 // sensor's code for the chosen resolution.
-#include "skin/CWndPopup.h"
+#include "skin/CImagePopup.h"
 
 namespace corvane {
 

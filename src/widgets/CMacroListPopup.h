@@ -1,7 +1,7 @@
 #pragma once
 // The macro manager's menu in three forms: form 0 lists items 1, 2, 4, 7 and 8; form 2
 // items 1, 2, 4, 5, 6, 7 and 8; any other form all eight. value[0] = code - 1.
-#include "skin/CWndPopup.h"
+#include "skin/CImagePopup.h"
 
 namespace corvane {
 
