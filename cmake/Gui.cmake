@@ -1,47 +1,59 @@
-# Qt 6 GUI: toolkit, dialogs, main window, platform services, and their tests.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
+# Qt 6 GUI, in layers above the core (see cmake/Layers.cmake): the skinned toolkit, this
+# program's popups and lists, the secondary dialogs, the main window with the gallery,
+# then the corvane executable and the GUI tests.
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
 set(CMAKE_AUTOMOC ON)
 
-file(GLOB_RECURSE GUI_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/skin/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/dialogs/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/app/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/platform/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/macros/gui/*.cpp)
-file(GLOB_RECURSE GUI_HEADERS CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/skin/*.h
-  ${CMAKE_SOURCE_DIR}/src/dialogs/*.h
-  ${CMAKE_SOURCE_DIR}/src/app/*.h
-  ${CMAKE_SOURCE_DIR}/src/platform/*.h
-  ${CMAKE_SOURCE_DIR}/src/macros/gui/*.h)
-list(FILTER GUI_SOURCES EXCLUDE REGEX "/src/app/main\\.cpp$")
+# Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
+# Captions come from the language table; nothing else of the program is seen here.
+corvane_library(corvane_skin skin
+  SOURCES CBattery.cpp CCheckButton.cpp CColorSelectButton.cpp CColorSelectCheckButton.cpp
+          CComboButton.cpp CControlBase.cpp CDPIRadioButton.cpp CDlgBase.cpp CImageButton.cpp
+          CImagePopup.cpp CLinkButton.cpp CPowerManageButton.cpp CRadioButton.cpp CRadioButtonBase.cpp
+          CRowList.cpp CSliderControl.cpp CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp
+          CTabControl.cpp CTablePopup.cpp CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp
+          DrawTextW.cpp OpenPopupTable.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinScaling.cpp
+  LINKS corvane_lang Qt6::Widgets)
 
-if(GUI_SOURCES)
-  add_library(corvane_gui STATIC ${GUI_SOURCES} ${GUI_HEADERS})
-  target_link_libraries(corvane_gui PUBLIC corvane_session corvane_platform Qt6::Widgets Qt6::Network)
-  target_include_directories(corvane_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
-    add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
-    target_link_libraries(corvane PRIVATE corvane_gui)
-  endif()
+# The popups and lists whose items are this program's functions, profiles and macros.
+corvane_library(corvane_widgets widgets
+  SOURCES CComboActionInsertPopup.cpp CComboLightingPopup.cpp CComboPollingRatePopup.cpp CComboPopup.cpp
+          CComboProfilePopup.cpp CDPILockPopup.cpp CDPIPopup.cpp CEditShowList.cpp CImageShowList.cpp
+          CMacroListPopup.cpp CMultimediaPopup.cpp COfficePopup.cpp CProfilePopup.cpp
+          CProfileRKeyPopup.cpp CWindowsManagePopup.cpp
+  LINKS corvane_skin corvane_session)
 
-  file(GLOB_RECURSE GUI_TEST_SOURCES CONFIGURE_DEPENDS
-    ${CMAKE_SOURCE_DIR}/tests/skin/*.cpp
-    ${CMAKE_SOURCE_DIR}/tests/dialogs/*.cpp
-    ${CMAKE_SOURCE_DIR}/tests/app/*.cpp
-    ${CMAKE_SOURCE_DIR}/tests/platform/*.cpp
-    ${CMAKE_SOURCE_DIR}/tests/macros/gui/*.cpp)
-  if(GUI_TEST_SOURCES)
-    add_executable(corvane_gui_tests ${GUI_TEST_SOURCES})
-    target_include_directories(corvane_gui_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    # tests/skin/GuiTestMain.cpp provides main() with the QApplication every GUI test needs.
-    target_link_libraries(corvane_gui_tests PRIVATE corvane_gui Qt6::Test GTest::gtest GTest::gmock)
-    add_dependencies(corvane_gui_tests skins)
-    target_compile_definitions(corvane_gui_tests PRIVATE
-      CORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}" CORVANE_LANG_DIR="${CMAKE_BINARY_DIR}/lang")
-    gtest_discover_tests(corvane_gui_tests DISCOVERY_TIMEOUT 60
-      PROPERTIES LABELS gui ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-  endif()
-endif()
+corvane_library(corvane_dialogs dialogs
+  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
+          CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp
+  LINKS corvane_widgets)
 
-include(${CMAKE_SOURCE_DIR}/cmake/Skins.cmake OPTIONAL)
+corvane_library(corvane_app app
+  SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp
+          GalleryDialogs.cpp GalleryPopups.cpp
+  LINKS corvane_dialogs)
+
+add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
+target_link_libraries(corvane PRIVATE corvane_app)
+
+# The skin files beside the executables, and the program's own pictures compiled into
+# the toolkit as Qt resources (":/corvane/res/<id>.png", see SkinFiles.h).
+include(${CMAKE_SOURCE_DIR}/cmake/Skins.cmake)
+set_source_files_properties(${SKIN_RES_PATHS} PROPERTIES GENERATED TRUE)
+qt_add_resources(corvane_skin "corvane_images"
+  PREFIX "/corvane/res"
+  BASE ${SKIN_RES_DIR}
+  FILES ${SKIN_RES_PATHS})
+add_dependencies(corvane_skin skins)
+
+# tests/skin/GuiTestMain.cpp provides main() with the QApplication every GUI test needs.
+set(GUI_TEST_SOURCES "")
+foreach(folder skin dialogs app)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
+  list(APPEND GUI_TEST_SOURCES ${sources})
+endforeach()
+add_executable(corvane_gui_tests ${GUI_TEST_SOURCES})
+target_link_libraries(corvane_gui_tests PRIVATE corvane_app corvane_test_support Qt6::Test)
+add_dependencies(corvane_gui_tests skins)
+gtest_discover_tests(corvane_gui_tests DISCOVERY_TIMEOUT 60
+  PROPERTIES LABELS gui ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

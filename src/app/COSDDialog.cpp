@@ -7,10 +7,11 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "session/AppContext.h"
-#include "settings/PollingRateTable.h"
 #include "base/TextUtil.h"
+#include "settings/PollingRateTable.h"
+#include "settings/SettingsStore.h"
 #include "skin/CDlgBase.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFonts.h"
 #include "skin/SkinScaling.h"
 #include "skin/SkinTypes.h"
@@ -29,9 +30,9 @@ QFont OsdFont(const std::u16string& face, int height, int width, int weight) {
 
 }  // namespace
 
-COSDDialog::COSDDialog(const AppContext& ctx)
+COSDDialog::COSDDialog(const GuiState& gui)
     : QDialog(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      ctx_(ctx) {
+      gui_(gui) {
   setAttribute(Qt::WA_ShowWithoutActivating);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setWindowTitle(QStringLiteral("Corvane"));
@@ -52,8 +53,8 @@ int COSDDialog::Line2X(const std::u16string& face, std::size_t length) {
 int COSDDialog::Line3X(std::size_t length) { return length == 6 ? 50 : 57; }
 
 void COSDDialog::paintEvent(QPaintEvent*) {
-  const float s = ctx_.SkinScale;
-  const std::u16string& face = ctx_.Font.UiFontFace;
+  const float s = gui_.SkinScale;
+  const std::u16string& face = gui_.Font.UiFontFace;
   QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.fillRect(rect(), ColorOf(kBackground));
@@ -70,11 +71,11 @@ void COSDDialog::paintEvent(QPaintEvent*) {
   textOut(small, Scaled(s, Line3X(lines_[2].size())), Scaled(s, 92), lines_[2]);
 }
 
-std::array<std::u16string, 3> BuildOsdLines(const AppContext& ctx) {
-  const ProfileRecord& profile = ctx.Profiles[ctx.Config.CurrentProfileSlot()];
+std::array<std::u16string, 3> BuildOsdLines(const SettingsStore& settings) {
+  const ProfileRecord& profile = settings.Profiles[settings.Config.CurrentProfileSlot()];
   const int level = profile.CurrentDPILevel;
   const int lookup = level > 7 ? 0 : level;
-  const int dpi = DpiOfStep(ctx.Dpi, profile.XYSettingX[static_cast<std::size_t>(lookup)]);
+  const int dpi = DpiOfStep(settings.Dpi, profile.XYSettingX[static_cast<std::size_t>(lookup)]);
   return {u"DPI-" + FormatDecimal(level + 1), FormatDecimal(dpi),
           std::u16string(PollingRateOf(profile.PollingRateValue[0]).ReportName)};
 }
@@ -87,7 +88,7 @@ QRect OsdGeometry(const QRect& workArea, float skinScale) {
   return QRect(right - w, bottom - h, w, h);
 }
 
-COSDController::COSDController(AppContext& ctx, CDlgBase& owner) : ctx_(ctx), owner_(owner) {}
+COSDController::COSDController(const GuiState& gui, CDlgBase& owner) : gui_(gui), owner_(owner) {}
 
 COSDController::~COSDController() = default;
 
@@ -97,10 +98,10 @@ void COSDController::ShowOsd(std::u16string line1, std::u16string line2, std::u1
     countdown_ = kCountdown;
     return;
   }
-  display_ = std::make_unique<COSDDialog>(ctx_);
+  display_ = std::make_unique<COSDDialog>(gui_);
   QRect work(0, 0, 1920, 1040);
   if (QScreen* screen = QGuiApplication::primaryScreen()) work = screen->availableGeometry();
-  display_->setGeometry(OsdGeometry(work, ctx_.SkinScale));
+  display_->setGeometry(OsdGeometry(work, gui_.SkinScale));
   display_->show();
   display_->SetLines(std::move(line1), std::move(line2), std::move(line3));
   owner_.SetTimer(kTimerId, kTimerMs);

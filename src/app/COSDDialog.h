@@ -12,8 +12,9 @@
 
 namespace corvane {
 
-struct AppContext;
 class CDlgBase;
+struct GuiState;
+struct SettingsStore;
 
 class COSDDialog : public QDialog {
   Q_OBJECT
@@ -23,7 +24,7 @@ class COSDDialog : public QDialog {
   static constexpr int kDesignHeight = 140;
   static constexpr unsigned kBackground = 0x00A449A4;
 
-  explicit COSDDialog(const AppContext& ctx);
+  explicit COSDDialog(const GuiState& gui);
 
   void SetLines(std::u16string line1, std::u16string line2, std::u16string line3);
   const std::array<std::u16string, 3>& Lines() const { return lines_; }
@@ -37,13 +38,13 @@ class COSDDialog : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const AppContext& ctx_;
+  const GuiState& gui_;
   std::array<std::u16string, 3> lines_;
 };
 
 // The three lines for the current profile: "DPI-<level + 1>", its resolution in DPI (a
 // level above 7 counts as level 0 for this lookup) and the polling-rate name.
-std::array<std::u16string, 3> BuildOsdLines(const AppContext& ctx);
+std::array<std::u16string, 3> BuildOsdLines(const SettingsStore& settings);
 
 // The window's place for a work area: its bottom-right corner, 180 x 140 x SkinScale.
 QRect OsdGeometry(const QRect& workArea, float skinScale);
@@ -55,7 +56,7 @@ class COSDController {
   static constexpr int kTimerMs = 300;
   static constexpr int kCountdown = 5;
 
-  COSDController(AppContext& ctx, CDlgBase& owner);
+  COSDController(const GuiState& gui, CDlgBase& owner);
   ~COSDController();
 
   // Creates the display when needed, places it, sets the lines and restarts the countdown.
@@ -67,7 +68,7 @@ class COSDController {
   int Countdown() const { return countdown_; }
 
  private:
-  AppContext& ctx_;
+  const GuiState& gui_;
   CDlgBase& owner_;
   std::unique_ptr<COSDDialog> display_;
   int countdown_ = 0;

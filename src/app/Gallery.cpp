@@ -5,7 +5,7 @@
 
 #include <QTemporaryDir>
 
-#include "session/AppContext.h"
+#include "app/GalleryContext.h"
 #include "skin/SkinFonts.h"
 
 namespace corvane {
@@ -36,9 +36,9 @@ int RenderGallery(const std::filesystem::path& dir) {
         }
         ++written;
       };
-      RenderControlPages(*ctx, sink);
-      RenderPopups(*ctx, sink);
-      RenderDialogs(*ctx, sink);
+      RenderControlPages(ctx->App, ctx->Gui, sink);
+      RenderPopups(ctx->App, ctx->Gui, sink);
+      RenderDialogs(ctx->App, ctx->Gui, sink);
     }
   }
   return failed ? -1 : written;

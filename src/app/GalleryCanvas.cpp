@@ -2,21 +2,21 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFonts.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {
 
-GalleryCanvas::GalleryCanvas(AppContext& ctx, int designWidth, int designHeight)
-    : CDlgBase(ctx, nullptr, Scaled(ctx.SkinScale, designWidth), Scaled(ctx.SkinScale, designHeight)) {
-  setFixedSize(Scaled(ctx.SkinScale, designWidth), Scaled(ctx.SkinScale, designHeight));
+GalleryCanvas::GalleryCanvas(GuiState& gui, int designWidth, int designHeight)
+    : CDlgBase(gui, nullptr, Scaled(gui.SkinScale, designWidth), Scaled(gui.SkinScale, designHeight)) {
+  setFixedSize(Scaled(gui.SkinScale, designWidth), Scaled(gui.SkinScale, designHeight));
 }
 
 CRect GalleryCanvas::Design(int left, int top, int right, int bottom) const {
-  return ScaledRect(Context().SkinScale, 0, 0, left, top, right, bottom);
+  return ScaledRect(Gui().SkinScale, 0, 0, left, top, right, bottom);
 }
 
 void GalleryCanvas::AddLabel(int left, int top, int right, int bottom, const QString& text) {
@@ -24,7 +24,7 @@ void GalleryCanvas::AddLabel(int left, int top, int right, int bottom, const QSt
 }
 
 void GalleryCanvas::AddBackdrop(const CRect& rect, std::u16string_view skinName) {
-  QImage img(QString::fromStdString(SkinFilePath(Context(), skinName).string()));
+  QImage img(QString::fromStdString(SkinFilePath(Gui(), skinName).string()));
   backdrops_.push_back({rect, img});
 }
 
@@ -33,7 +33,7 @@ void GalleryCanvas::DrawDialog(QPainter& dc, const CRect& client) {
   dc.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const auto& b : backdrops_)
     if (!b.image.isNull()) dc.drawImage(b.rect.ToQRectF(), b.image);
-  QFont f = MakeControlFont(Context().Font);
+  QFont f = MakeControlFont(Gui().Font);
   f.setPixelSize(std::max(9, f.pixelSize() * 3 / 4));
   dc.setFont(f);
   dc.setPen(QColor(0x80, 0x80, 0x88));

@@ -11,7 +11,7 @@ class GalleryCanvas : public CDlgBase {
   Q_OBJECT
 
  public:
-  GalleryCanvas(AppContext& ctx, int designWidth, int designHeight);
+  GalleryCanvas(GuiState& gui, int designWidth, int designHeight);
 
   void InitUI(const CRect&) override {}
   void DrawDialog(QPainter& dc, const CRect& client) override;

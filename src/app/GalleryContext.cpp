@@ -1,17 +1,17 @@
+#include "app/GalleryContext.h"
+
 #include <system_error>
 
-#include "app/Gallery.h"
-#include "macros/MacroLibrary.h"
-#include "session/AppContext.h"
-#include "session/StartupLoad.h"
+#include "base/DataFolder.h"
 #include "base/UnicodeTextFile.h"
+#include "macros/MacroLibrary.h"
+#include "session/StartupLoad.h"
 
 namespace corvane {
 
 namespace {
 
-void FillSampleLibrary(AppContext& ctx) {
-  MacroLibrary& lib = ctx.Macros;
+void FillSampleLibrary(MacroLibrary& lib) {
   MacroLocation sel = MacroLocation::None();
   lib.AddFolder(u"Games", sel);
   const MacroLocation games = sel;
@@ -28,20 +28,21 @@ void FillSampleLibrary(AppContext& ctx) {
 
 }  // namespace
 
-std::unique_ptr<AppContext> MakeGalleryContext(const std::filesystem::path& root, const std::string& language,
-                                               float scale) {
-  auto ctx = std::make_unique<AppContext>();
-  ctx->DataFolder = root / language;
-  ctx->ExeFolder = ExecutableFolder();
-  ctx->SkinScale = scale;
+std::unique_ptr<GalleryContext> MakeGalleryContext(const std::filesystem::path& root, const std::string& language,
+                                                   float scale) {
+  auto ctx = std::make_unique<GalleryContext>();
+  AppContext& app = ctx->App;
+  app.DataFolder = root / language;
+  ctx->Gui.ExeFolder = ExecutableFolder();
+  ctx->Gui.SkinScale = scale;
   std::error_code ec;
-  std::filesystem::create_directories(ctx->DataFolder / "config", ec);
+  std::filesystem::create_directories(app.DataFolder / "config", ec);
   UnicodeTextWriter setting;
   setting.WriteLine(u"[ChangeLanguage]");
   setting.WriteLine(language == "en" ? u"Language=EN" : u"Language=CN");
-  setting.Commit(ctx->DataFolder / "config" / "LanSetting.ini");
-  RunStartupLoad(*ctx);
-  FillSampleLibrary(*ctx);
+  setting.Commit(app.DataFolder / "config" / "LanSetting.ini");
+  ctx->Gui.Font = RunStartupLoad(app, scale);
+  FillSampleLibrary(app.Macros);
   return ctx;
 }
 

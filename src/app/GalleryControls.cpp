@@ -3,17 +3,16 @@
 
 #include "app/Gallery.h"
 #include "app/GalleryCanvas.h"
-#include "settings/MacroItem.h"
+#include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
+#include "settings/MacroItem.h"
 #include "skin/CBattery.h"
 #include "skin/CCheckButton.h"
 #include "skin/CColorSelectButton.h"
 #include "skin/CColorSelectCheckButton.h"
 #include "skin/CComboButton.h"
 #include "skin/CDPIRadioButton.h"
-#include "skin/CEditShowList.h"
 #include "skin/CImageButton.h"
-#include "skin/CImageShowList.h"
 #include "skin/CLinkButton.h"
 #include "skin/CPowerManageButton.h"
 #include "skin/CRadioButton.h"
@@ -25,7 +24,10 @@
 #include "skin/CVScrollBar.h"
 #include "skin/CVerticalSliderControl.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
+#include "widgets/CEditShowList.h"
+#include "widgets/CImageShowList.h"
 
 namespace corvane {
 
@@ -33,17 +35,19 @@ namespace {
 
 const char* const kStateNames[] = {"normal", "hover", "pressed", "disabled"};
 
-void Buttons(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 110);
+void Buttons(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 110);
   for (int i = 0; i < 4; ++i) {
     const int x = 15 + i * 100;
-    auto b = std::make_unique<CImageButton>(&c, 2010 + i, c.Design(x, 15, x + 69, 35), ctx.Language.Text(4), DT_CENTER);
+    auto b = std::make_unique<CImageButton>(&c, 2010 + i, c.Design(x, 15, x + 69, 35), gui.Language.Text(kTextOk),
+                                            DT_CENTER);
     b->LoadNormalImage(u"skins\\button2_nr.png");
     b->LoadHoverImage(u"skins\\button2_ov.png");
     b->SetState(i < 3 ? i : 0);
     b->SetDisabled(i == 3);
     c.AddControl(0, std::move(b));
-    auto w = std::make_unique<CImageButton>(&c, 2100 + i, c.Design(x, 50, x + 90, 76), ctx.Language.Text(5), DT_CENTER);
+    auto w = std::make_unique<CImageButton>(&c, 2100 + i, c.Design(x, 50, x + 90, 76),
+                                            gui.Language.Text(kTextCancel), DT_CENTER);
     w->LoadNormalImage(u"skins\\button1_nr.png");
     w->LoadHoverImage(u"skins\\button1_ov.png");
     w->SetState(i < 3 ? i : 0);
@@ -58,12 +62,13 @@ void Buttons(AppContext& ctx, const GallerySink& sink) {
   sink("buttons-CImageButton", c.Render());
 }
 
-void Checks(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 100);
+void Checks(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 100);
   const char* names[] = {"unchecked", "hover", "pressed", "checked"};
   for (int i = 0; i < 4; ++i) {
     const int x = 15 + i * 100;
-    auto b = std::make_unique<CCheckButton>(&c, 3100 + i, c.Design(x, 15, x + 90, 41), ctx.Language.Text(6), DT_CENTER);
+    auto b = std::make_unique<CCheckButton>(&c, 3100 + i, c.Design(x, 15, x + 90, 41),
+                                            gui.Language.Text(kTextLightOnMovement), DT_CENTER);
     b->LoadNormalImage(u"skins\\button1_nr.png");
     b->LoadHoverImage(u"skins\\button1_ov.png");
     b->LoadCheckedImage(u"skins\\button1_ov.png");
@@ -82,9 +87,9 @@ void Checks(AppContext& ctx, const GallerySink& sink) {
   sink("check-CCheckButton", c.Render());
 }
 
-void Radios(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 110);
-  ctx.RadioSelection = 0x002802A0;  // 3033 selected among the polling rates
+void Radios(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 110);
+  gui.RadioSelection = 0x002802A0;  // 3033 selected among the polling rates
   const char16_t* rates[] = {u"skins\\125hz", u"skins\\250hz", u"skins\\500hz", u"skins\\1000hz"};
   for (int i = 0; i < 4; ++i) {
     const int x = 15 + i * 100;
@@ -108,14 +113,14 @@ void Radios(AppContext& ctx, const GallerySink& sink) {
     c.AddControl(0, std::move(r));
     c.AddLabel(x, 80, x + 90, 95, names[i]);
   }
-  ctx.RadioSelection &= ~0x0000E000u;
+  gui.RadioSelection &= ~0x0000E000u;
   sink("radio-CRadioButton", c.Render());
-  ctx.RadioSelection = 0x002802A0;
+  gui.RadioSelection = 0x002802A0;
 }
 
-void DpiRadios(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 520, 80);
-  ctx.DpiRadioSelection = SelectDpiLevels(2, 3);
+void DpiRadios(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 520, 80);
+  gui.DpiRadioSelection = SelectDpiLevels(2, 3);
   const int dpi[] = {8, 16, 32, 48, 64, 80, 96, 128};
   for (int k = 0; k < 8; ++k) {
     const int x = 10 + k * 63;
@@ -129,14 +134,15 @@ void DpiRadios(AppContext& ctx, const GallerySink& sink) {
   }
   c.AddLabel(10, 60, 510, 75, "levels 1-4 selected, level 6 hovered");
   sink("dpiradio-CDPIRadioButton", c.Render());
-  ctx.DpiRadioSelection = 2;
+  gui.DpiRadioSelection = 2;
 }
 
-void Links(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 60);
+void Links(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 60);
   for (int i = 0; i < 3; ++i) {
     const int x = 15 + i * 130;
-    auto l = std::make_unique<CLinkButton>(&c, 0, c.Design(x, 10, x + 120, 30), ctx.Language.Text(3), DT_CENTER);
+    auto l = std::make_unique<CLinkButton>(&c, 0, c.Design(x, 10, x + 120, 30), gui.Language.Text(kTextMainTitle),
+                                           DT_CENTER);
     l->SetState(i);
     c.AddControl(0, std::move(l));
     c.AddLabel(x, 35, x + 120, 50, kStateNames[i]);
@@ -144,17 +150,17 @@ void Links(AppContext& ctx, const GallerySink& sink) {
   sink("link-CLinkButton", c.Render());
 }
 
-void Combos(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 130);
+void Combos(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 130);
   const char* names[] = {"normal", "hover", "popup open", "disabled caption"};
   for (int i = 0; i < 4; ++i) {
     const int col = i % 2, row = i / 2;
     const int x = 15 + col * 205, y = 10 + row * 55;
     auto b = std::make_unique<CComboButton>(&c, 1100, 2060 + i, c.Design(x, y, x + 189, y + 26), u"", DT_CENTER,
-                                            ctx.Language.Text(20));
+                                            gui.Language.Text(kTextLeftClick));
     b->LoadNormalImage(u"skins\\combo3_nr.png");
     b->LoadHoverImage(u"skins\\combo3_ov.png");
-    b->SetCaptionMargins(0, Scaled(ctx.SkinScale, 16));
+    b->SetCaptionMargins(0, Scaled(gui.SkinScale, 16));
     if (i == 1) b->SetState(1);
     if (i == 2) b->SetPopupOpen(true);
     if (i == 3) b->SetDisabledCaption(true);
@@ -164,8 +170,8 @@ void Combos(AppContext& ctx, const GallerySink& sink) {
   sink("combo-CComboButton", c.Render());
 }
 
-void Colours(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 70);
+void Colours(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 70);
   const COLORREF colours[] = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00DEA035};
   for (int i = 0; i < 4; ++i) {
     const int x = 20 + i * 100;
@@ -184,8 +190,8 @@ void Colours(AppContext& ctx, const GallerySink& sink) {
   sink("colour-CColorSelectButton", c.Render());
 }
 
-void PowerDials(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 600, 210);
+void PowerDials(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 600, 210);
   for (int level = 1; level <= 8; ++level) {
     const int col = (level - 1) % 4, row = (level - 1) / 4;
     const int x = 10 + col * 148, y = 10 + row * 100;
@@ -200,15 +206,15 @@ void PowerDials(AppContext& ctx, const GallerySink& sink) {
   sink("power-CPowerManageButton", c.Render());
 }
 
-void Sliders(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 120);
+void Sliders(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 120);
   const int stops[] = {0, 2, 4};
   for (int i = 0; i < 3; ++i) {
     const int y = 10 + i * 35;
     c.AddBackdrop(c.Design(20, y + 5, 320, y + 11), u"skins\\Slider_bar.png");
     const int fill = 20 + 300 * stops[i] / 4;
     if (fill > 20) c.AddBackdrop(c.Design(20, y + 5, fill, y + 11), u"skins\\Slider_bar2.png");
-    const float s = ctx.SkinScale;
+    const float s = gui.SkinScale;
     auto sl = std::make_unique<CSliderControl>(&c, 3400 + i, c.Design(12, y, 328, y + 16), u"", 5, Scaled(s, 8),
                                                Scaled(s, 8));
     sl->LoadThumbImage(u"skins\\Slider_Circle.png");
@@ -219,8 +225,8 @@ void Sliders(AppContext& ctx, const GallerySink& sink) {
   sink("slider-CSliderControl", c.Render());
 }
 
-void VerticalBars(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 170);
+void VerticalBars(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 170);
   const int values[] = {0, 5, 15};
   for (int i = 0; i < 3; ++i) {
     const int x = 30 + i * 70;
@@ -241,8 +247,8 @@ void VerticalBars(AppContext& ctx, const GallerySink& sink) {
   sink("vslider-CVerticalSliderControl", c.Render());
 }
 
-void ScrollBars(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 300, 170);
+void ScrollBars(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 300, 170);
   const int pos[] = {0, 40, 80};
   for (int i = 0; i < 3; ++i) {
     const int x = 30 + i * 90;
@@ -255,8 +261,8 @@ void ScrollBars(AppContext& ctx, const GallerySink& sink) {
   sink("scrollbar-CVScrollBar", c.Render());
 }
 
-void Batteries(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 100);
+void Batteries(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 100);
   struct Sample {
     int mode, level;
     const char16_t* fill;
@@ -281,8 +287,8 @@ void Batteries(AppContext& ctx, const GallerySink& sink) {
   sink("battery-CBattery", c.Render());
 }
 
-void ProgressBars(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 100);
+void ProgressBars(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 100);
   const int values[] = {10, 50, 100};
   for (int i = 0; i < 3; ++i) {
     const int y = 10 + i * 28;
@@ -296,12 +302,13 @@ void ProgressBars(AppContext& ctx, const GallerySink& sink) {
   sink("progressbar-CStaticProgressBar", c.Render());
 }
 
-void Statics(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 130);
-  c.AddControl(0, std::make_unique<CStaticText>(&c, 3440, c.Design(10, 10, 410, 30), ctx.Language.Text(3),
+void Statics(GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 130);
+  c.AddControl(0, std::make_unique<CStaticText>(&c, 3440, c.Design(10, 10, 410, 30), gui.Language.Text(kTextMainTitle),
                                                 kTextGrey, DT_LEFT));
-  c.AddControl(0, std::make_unique<CStaticText>(&c, 3441, c.Design(10, 32, 410, 70), ctx.Language.Text(140),
-                                                kTextWhite, DT_CENTER | DT_WORDBREAK));
+  c.AddControl(0, std::make_unique<CStaticText>(&c, 3441, c.Design(10, 32, 410, 70),
+                                                gui.Language.Text(kTextResetConfirm), kTextWhite,
+                                                DT_CENTER | DT_WORDBREAK));
   auto logo = std::make_unique<CStaticImage>(&c, 3442, c.Design(10, 80, 190, 120), u"");
   logo->LoadStripImage(u"skins\\Logo pic.png");
   c.AddControl(0, std::move(logo));
@@ -314,12 +321,12 @@ void Statics(AppContext& ctx, const GallerySink& sink) {
   sink("static-CStaticText-CStaticImage", c.Render());
 }
 
-void Tabs(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 215);
-  ctx.ProfileTabIndex = 1;
+void Tabs(const ProfileTable& profiles, GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 215);
+  gui.ProfileTabIndex = 1;
   for (int i = 0; i < 5; ++i) {
     const int y = 10 + i * 36;
-    auto t = std::make_unique<CTabControl>(&c, 2049 + i, c.Design(20, y, 200, y + 30), ctx.Profiles[i].ProfileName(),
+    auto t = std::make_unique<CTabControl>(&c, 2049 + i, c.Design(20, y, 200, y + 30), profiles[i].ProfileName(),
                                            DT_CENTER);
     t->LoadNormalImage(u"skins\\profile_slot_nr.png");
     t->LoadHoverImage(u"skins\\profile_slot_ov.png");
@@ -330,19 +337,20 @@ void Tabs(AppContext& ctx, const GallerySink& sink) {
   }
   c.AddLabel(210, 46, 410, 60, "selected");
   c.AddLabel(210, 118, 410, 132, "hover");
-  ctx.PageTabIndex = 0;
-  auto page = std::make_unique<CTabControl>(&c, 3001, c.Design(220, 10, 400, 40), ctx.Language.Text(3), DT_CENTER);
+  gui.PageTabIndex = 0;
+  auto page = std::make_unique<CTabControl>(&c, 3001, c.Design(220, 10, 400, 40), gui.Language.Text(kTextMainTitle),
+                                            DT_CENTER);
   page->LoadNormalImage(u"skins\\header_nr.png");
   page->LoadHoverImage(u"skins\\header_ov.png");
   page->LoadSelectedImage(u"skins\\header_ov.png");
   c.AddControl(0, std::move(page));
   sink("tabs-CTabControl", c.Render());
-  ctx.ProfileTabIndex = 0;
+  gui.ProfileTabIndex = 0;
 }
 
-void Lists(AppContext& ctx, const GallerySink& sink) {
-  GalleryCanvas c(ctx, 420, 150);
-  auto tree = std::make_unique<CEditShowList>(&c, 0, c.Design(10, 10, 190, 140), u"");
+void Lists(MacroLibrary& macros, GuiState& gui, const GallerySink& sink) {
+  GalleryCanvas c(gui, 420, 150);
+  auto tree = std::make_unique<CEditShowList>(&c, macros, 0, c.Design(10, 10, 190, 140), u"");
   tree->LoadFolderOpenImage(u"skins\\foldr_open.png");
   tree->LoadFolderClosedImage(u"skins\\foldr_close.png");
   tree->SyncSelection();
@@ -369,23 +377,23 @@ void Lists(AppContext& ctx, const GallerySink& sink) {
 
 }  // namespace
 
-void RenderControlPages(AppContext& ctx, const GallerySink& sink) {
-  Buttons(ctx, sink);
-  Checks(ctx, sink);
-  Radios(ctx, sink);
-  DpiRadios(ctx, sink);
-  Links(ctx, sink);
-  Combos(ctx, sink);
-  Colours(ctx, sink);
-  PowerDials(ctx, sink);
-  Sliders(ctx, sink);
-  VerticalBars(ctx, sink);
-  ScrollBars(ctx, sink);
-  Batteries(ctx, sink);
-  ProgressBars(ctx, sink);
-  Statics(ctx, sink);
-  Tabs(ctx, sink);
-  Lists(ctx, sink);
+void RenderControlPages(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
+  Buttons(gui, sink);
+  Checks(gui, sink);
+  Radios(gui, sink);
+  DpiRadios(gui, sink);
+  Links(gui, sink);
+  Combos(gui, sink);
+  Colours(gui, sink);
+  PowerDials(gui, sink);
+  Sliders(gui, sink);
+  VerticalBars(gui, sink);
+  ScrollBars(gui, sink);
+  Batteries(gui, sink);
+  ProgressBars(gui, sink);
+  Statics(gui, sink);
+  Tabs(ctx.Profiles, gui, sink);
+  Lists(ctx.Macros, gui, sink);
 }
 
 }  // namespace corvane

@@ -6,7 +6,9 @@
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
+#include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {
@@ -20,31 +22,31 @@ QImage Shoot(CDlgBase& dlg) {
 
 }  // namespace
 
-void RenderDialogs(AppContext& ctx, const GallerySink& sink) {
+void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
-    CAttentionDlg dlg(ctx, u"", ctx.Language.Text(147));
+    CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextNameEmpty));
     sink("attention-CAttentionDlg", Shoot(dlg));
   }
   {
-    CAttentionDlg dlg(ctx, u"", ctx.Language.Text(150));
+    CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextAttentionTitle));
     sink("attention-CAttentionDlg-long", Shoot(dlg));
   }
   {
     ProfileRecord scratch = ctx.Profiles[0];
-    CAddProfileDlg dlg(ctx, scratch);
+    CAddProfileDlg dlg(ctx, gui, scratch);
     sink("dialog-CAddProfileDlg", Shoot(dlg));
   }
   {
     SettingPair name = ctx.Profiles[1].Settings[kSettingProfileName];
-    CEditProfileDlg dlg(ctx, name);
+    CEditProfileDlg dlg(gui, name);
     sink("dialog-CEditProfileDlg", Shoot(dlg));
   }
   {
-    CFirmwareResetDlg dlg(ctx);
+    CFirmwareResetDlg dlg(gui);
     sink("dialog-CFirmwareResetDlg", Shoot(dlg));
   }
   for (int progress : {0, 50, 100}) {
-    CProgressBarDlg dlg(ctx, ctx.Language.Text(3), u"");
+    CProgressBarDlg dlg(gui, ctx.Language.Text(kTextMainTitle), u"");
     dlg.EnsureInitialized();
     dlg.KillTimer(CProgressBarDlg::kStepTimer);
     dlg.SetProgress(progress);
@@ -60,8 +62,8 @@ void RenderDialogs(AppContext& ctx, const GallerySink& sink) {
                                {u"DPI-8", u"26000", u"125Hz", "osd-COSDDialog-5digit"},
                                {u"DPI-1", u"400", u"8000Hz", "osd-COSDDialog-3digit"}};
   for (const auto& s : samples) {
-    COSDDialog osd(ctx);
-    osd.setFixedSize(Scaled(ctx.SkinScale, COSDDialog::kDesignWidth), Scaled(ctx.SkinScale, COSDDialog::kDesignHeight));
+    COSDDialog osd(gui);
+    osd.setFixedSize(Scaled(gui.SkinScale, COSDDialog::kDesignWidth), Scaled(gui.SkinScale, COSDDialog::kDesignHeight));
     osd.SetLines(s.l1, s.l2, s.l3);
     sink(s.name, osd.grab().toImage());
   }

@@ -3,19 +3,20 @@
 
 #include "app/Gallery.h"
 #include "session/AppContext.h"
-#include "skin/CComboActionInsertPopup.h"
-#include "skin/CComboLightingPopup.h"
-#include "skin/CComboPollingRatePopup.h"
-#include "skin/CComboPopup.h"
-#include "skin/CComboProfilePopup.h"
-#include "skin/CDPILockPopup.h"
-#include "skin/CDPIPopup.h"
-#include "skin/CMacroListPopup.h"
-#include "skin/CMultimediaPopup.h"
-#include "skin/COfficePopup.h"
-#include "skin/CProfilePopup.h"
-#include "skin/CProfileRKeyPopup.h"
-#include "skin/CWindowsManagePopup.h"
+#include "skin/GuiState.h"
+#include "widgets/CComboActionInsertPopup.h"
+#include "widgets/CComboLightingPopup.h"
+#include "widgets/CComboPollingRatePopup.h"
+#include "widgets/CComboPopup.h"
+#include "widgets/CComboProfilePopup.h"
+#include "widgets/CDPILockPopup.h"
+#include "widgets/CDPIPopup.h"
+#include "widgets/CMacroListPopup.h"
+#include "widgets/CMultimediaPopup.h"
+#include "widgets/COfficePopup.h"
+#include "widgets/CProfilePopup.h"
+#include "widgets/CProfileRKeyPopup.h"
+#include "widgets/CWindowsManagePopup.h"
 
 namespace corvane {
 
@@ -34,59 +35,59 @@ void Shoot(CWndPopup& popup, int hotIndex, const QString& name, const GallerySin
 
 }  // namespace
 
-void RenderPopups(AppContext& ctx, const GallerySink& sink) {
+void RenderPopups(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
-    CComboPopup p(ctx);
+    CComboPopup p(gui);
     Shoot(p, 5, "CComboPopup", sink);
   }
   {
-    CDPIPopup p(ctx);
+    CDPIPopup p(gui);
     Shoot(p, 1, "CDPIPopup", sink);
   }
   {
-    CDPILockPopup p(ctx);
+    CDPILockPopup p(gui, ctx.Dpi);
     Shoot(p, 1, "CDPILockPopup", sink);
   }
   {
-    CMultimediaPopup p(ctx);
+    CMultimediaPopup p(gui);
     Shoot(p, 1, "CMultimediaPopup", sink);
   }
   {
-    COfficePopup p(ctx);
+    COfficePopup p(gui);
     Shoot(p, 1, "COfficePopup", sink);
   }
   {
-    CWindowsManagePopup p(ctx);
+    CWindowsManagePopup p(gui);
     Shoot(p, 1, "CWindowsManagePopup", sink);
   }
   {
-    CProfilePopup p(ctx);
+    CProfilePopup p(gui);
     Shoot(p, 1, "CProfilePopup", sink);
   }
   {
-    CProfileRKeyPopup p(ctx);
+    CProfileRKeyPopup p(gui);
     Shoot(p, 1, "CProfileRKeyPopup", sink);
   }
   {
     std::array<std::u16string, 5> names;
     for (int i = 0; i < 3; ++i) names[static_cast<std::size_t>(i)] = ctx.Profiles[i].ProfileName();
-    CComboProfilePopup p(ctx, names, 0);
+    CComboProfilePopup p(gui, names, 0);
     Shoot(p, 2, "CComboProfilePopup", sink);
   }
   {
-    CComboPollingRatePopup p(ctx);
+    CComboPollingRatePopup p(gui);
     Shoot(p, 1, "CComboPollingRatePopup", sink);
   }
   {
-    CComboLightingPopup p(ctx);
+    CComboLightingPopup p(gui);
     Shoot(p, 1, "CComboLightingPopup", sink);
   }
   for (int form : {0, 2, 1}) {
-    CMacroListPopup p(ctx, form);
+    CMacroListPopup p(gui, form);
     Shoot(p, 1, QString("CMacroListPopup-form%1").arg(form), sink);
   }
   {
-    CComboActionInsertPopup p(ctx);
+    CComboActionInsertPopup p(gui);
     Shoot(p, 1, "CComboActionInsertPopup", sink);
   }
 }

@@ -2,18 +2,18 @@
 
 #include <QKeyEvent>
 
-#include "session/AppContext.h"
+#include "lang/LanguageEntries.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
 
-CAttentionDlg::CAttentionDlg(AppContext& ctx, std::u16string title, std::u16string message, QWidget* parent)
-    : CSecondaryDlg(ctx, parent, 319, 102, u"skins\\Frame_warning.bmp"),
+CAttentionDlg::CAttentionDlg(GuiState& gui, std::u16string title, std::u16string message, QWidget* parent)
+    : CSecondaryDlg(gui, parent, 319, 102, u"skins\\Frame_warning.bmp"),
       title_(std::move(title)), message_(std::move(message)) {}
 
 void CAttentionDlg::InitUI(const CRect&) {
   AddCloseButton(300, 4, 315, 19);
-  AddTextButton(kIdOk, 240, 70, 309, 90, 4);
+  AddTextButton(kIdOk, 240, 70, 309, 90, kTextOk);
   // The title line stays empty: the box shows only its message.
   AddText(kIdTitle, 21, 11, 175, 31, u"", 0x00FE9252, DT_LEFT);
   // A message too long for one line wraps around the band's middle instead of being cut.

@@ -10,7 +10,7 @@ class CAttentionDlg : public CSecondaryDlg {
  public:
   static constexpr unsigned kIdMessage = 2013;
 
-  CAttentionDlg(AppContext& ctx, std::u16string title, std::u16string message, QWidget* parent = nullptr);
+  CAttentionDlg(GuiState& gui, std::u16string title, std::u16string message, QWidget* parent = nullptr);
 
   void InitUI(const CRect& client) override;
   LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;

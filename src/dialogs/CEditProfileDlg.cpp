@@ -1,19 +1,15 @@
 #include "dialogs/CEditProfileDlg.h"
 
-#include <QLineEdit>
-
-#include "session/AppContext.h"
+#include "lang/LanguageEntries.h"
 
 namespace corvane {
 
-namespace {
-constexpr int kTextEditTitle = 144;
-}  // namespace
+CEditProfileDlg::CEditProfileDlg(GuiState& gui, SettingPair& nameSetting, QWidget* parent)
+    : CProfileNameDlg(gui, parent), name_(nameSetting) {}
 
-CEditProfileDlg::CEditProfileDlg(AppContext& ctx, SettingPair& nameSetting, QWidget* parent)
-    : CProfileNameDlg(ctx, parent), name_(nameSetting) {}
-
-void CEditProfileDlg::InitUI(const CRect&) { AddNameControls(kTextEditTitle, 220, {11, 40, 306, 62}, name_.Value); }
+void CEditProfileDlg::InitUI(const CRect&) {
+  AddNameControls(kTextEditProfileTitle, 220, {11, 40, 306, 62}, name_.Value);
+}
 
 void CEditProfileDlg::StoreName(const std::u16string& name) { name_.Value = name; }
 

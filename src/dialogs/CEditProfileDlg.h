@@ -8,7 +8,7 @@ class CEditProfileDlg : public CProfileNameDlg {
   Q_OBJECT
 
  public:
-  CEditProfileDlg(AppContext& ctx, SettingPair& nameSetting, QWidget* parent = nullptr);
+  CEditProfileDlg(GuiState& gui, SettingPair& nameSetting, QWidget* parent = nullptr);
   void InitUI(const CRect& client) override;
 
  protected:

@@ -2,19 +2,20 @@
 
 #include <QKeyEvent>
 
-#include "session/AppContext.h"
+#include "lang/LanguageEntries.h"
+#include "skin/GuiState.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
 
-CFirmwareResetDlg::CFirmwareResetDlg(AppContext& ctx, QWidget* parent)
-    : CSecondaryDlg(ctx, parent, 429, 140, u"skins\\Frame_common.bmp") {}
+CFirmwareResetDlg::CFirmwareResetDlg(GuiState& gui, QWidget* parent)
+    : CSecondaryDlg(gui, parent, 429, 140, u"skins\\Frame_common.bmp") {}
 
 void CFirmwareResetDlg::InitUI(const CRect&) {
   AddCloseButton(405, 4, 420, 19);
-  AddTextButton(kIdOk, 260, 110, 329, 130, 4);
-  AddTextButton(kIdCancel, 350, 110, 419, 130, 5);
-  AddText(kIdText, 0, 60, 429, 108, Context().Language.Text(140), kTextGrey,
+  AddTextButton(kIdOk, 260, 110, 329, 130, kTextOk);
+  AddTextButton(kIdCancel, 350, 110, 419, 130, kTextCancel);
+  AddText(kIdText, 0, 60, 429, 108, Gui().Language.Text(kTextResetConfirm), kTextGrey,
           DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL);
 }
 

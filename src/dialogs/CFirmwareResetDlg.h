@@ -10,7 +10,7 @@ class CFirmwareResetDlg : public CSecondaryDlg {
  public:
   static constexpr unsigned kIdText = 3001;
 
-  explicit CFirmwareResetDlg(AppContext& ctx, QWidget* parent = nullptr);
+  explicit CFirmwareResetDlg(GuiState& gui, QWidget* parent = nullptr);
 
   void InitUI(const CRect& client) override;
   LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;

@@ -3,25 +3,21 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "session/AppContext.h"
-#include "base/TextUtil.h"
+#include "lang/LanguageEntries.h"
+#include "skin/GuiState.h"
 #include "skin/MessageMap.h"
 
 namespace corvane {
 
-namespace {
-constexpr int kTextOk = 4, kTextCancel = 5, kTextEmptyName = 147;
-}  // namespace
-
-CProfileNameDlg::CProfileNameDlg(AppContext& ctx, QWidget* parent)
-    : CSecondaryDlg(ctx, parent, 429, 140, u"skins\\Frame_common.bmp") {}
+CProfileNameDlg::CProfileNameDlg(GuiState& gui, QWidget* parent)
+    : CSecondaryDlg(gui, parent, 429, 140, u"skins\\Frame_common.bmp") {}
 
 void CProfileNameDlg::AddNameControls(int titleEntry, int titleRight, const CRect& edit,
                                       const std::u16string& name) {
   AddCloseButton(405, 4, 420, 19);
   AddTextButton(kIdOk, 260, 110, 329, 130, kTextOk);
   AddTextButton(kIdCancel, 350, 110, 419, 130, kTextCancel);
-  AddText(kIdTitle, 10, 5, titleRight, 23, Context().Language.Text(titleEntry), kTextGrey, DT_LEFT);
+  AddText(kIdTitle, 10, 5, titleRight, 23, Gui().Language.Text(titleEntry), kTextGrey, DT_LEFT);
   AddEdit(edit.left, edit.top, edit.right, edit.bottom, name);
 }
 
@@ -30,7 +26,7 @@ std::u16string CProfileNameDlg::TypedName() const { return Edit() ? Edit()->text
 void CProfileNameDlg::RunOk() {
   const std::u16string name = TypedName();
   if (name.empty()) {
-    ShowAttention(kTextEmptyName);
+    ShowAttention(kTextNameEmpty);
     return;
   }
   StoreName(name);

@@ -11,7 +11,7 @@ class CProfileNameDlg : public CSecondaryDlg {
   Q_OBJECT
 
  public:
-  CProfileNameDlg(AppContext& ctx, QWidget* parent);
+  CProfileNameDlg(GuiState& gui, QWidget* parent);
 
   LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;
   // The OK action: stores a non-empty name and ends with IDOK; an empty one is refused

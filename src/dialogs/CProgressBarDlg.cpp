@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "session/AppContext.h"
 #include "skin/CStaticText.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinScaling.h"
 
@@ -17,17 +17,17 @@ namespace {
 constexpr int kBarTop = 66, kBarHeight = 12, kDesignWidth = 429, kDesignHeight = 140;
 }  // namespace
 
-CProgressBarDlg::CProgressBarDlg(AppContext& ctx, std::u16string title, std::u16string message, QWidget* parent)
-    : CSecondaryDlg(ctx, parent, kDesignWidth, kDesignHeight, u""), title_(std::move(title)),
+CProgressBarDlg::CProgressBarDlg(GuiState& gui, std::u16string title, std::u16string message, QWidget* parent)
+    : CSecondaryDlg(gui, parent, kDesignWidth, kDesignHeight, u""), title_(std::move(title)),
       message_(std::move(message)) {
   SetRegisters(false);
-  background_.Load(SkinFilePath(ctx, u"skins\\Frame_progress_nr.bmp"));
-  bar_.Load(SkinFilePath(ctx, u"skins\\Frame_progress_ov.bmp"));
+  background_.Load(SkinFilePath(gui, u"skins\\Frame_progress_nr.bmp"));
+  bar_.Load(SkinFilePath(gui, u"skins\\Frame_progress_ov.bmp"));
 }
 
 void CProgressBarDlg::InitUI(const CRect&) {
   auto* title = AddText(kIdTitle, 10, 3, 164, 23, title_, 0x00BEBEBE, DT_LEFT);
-  title->SetFont(Scaled(Context().SkinScale, 18), Context().Font.UiFontFace);
+  title->SetFont(Scaled(Gui().SkinScale, 18), Gui().Font.UiFontFace);
 }
 
 bool CProgressBarDlg::OnInitDialog() {
@@ -38,7 +38,7 @@ bool CProgressBarDlg::OnInitDialog() {
 }
 
 void CProgressBarDlg::DrawDialog(QPainter& dc, const CRect& client) {
-  const float s = Context().SkinScale;
+  const float s = Gui().SkinScale;
   dc.fillRect(client.ToQRect(), ColorOf(BackgroundColor()));
   background_.Draw(dc, QRectF(0, 0, kDesignWidth * s, kDesignHeight * s), QRectF(0, 0, kDesignWidth, kDesignHeight));
   const int w = std::clamp(progress_, 0, 100) * kDesignWidth / 100;
@@ -50,7 +50,7 @@ void CProgressBarDlg::DrawDialog(QPainter& dc, const CRect& client) {
 void CProgressBarDlg::OnTimer(int id) {
   if (id == kStepTimer) {
     progress_ = std::min(100, progress_ + 2);
-    const float s = Context().SkinScale;
+    const float s = Gui().SkinScale;
     update(QRect(0, Scaled(s, kBarTop), width(), Scaled(s, kBarHeight) + 2));
     if (progress_ >= 100) {
       KillTimer(kStepTimer);

@@ -19,7 +19,7 @@ class CProgressBarDlg : public CSecondaryDlg {
   static constexpr int kStepMs = 10;
   static constexpr int kCloseMs = 20;
 
-  CProgressBarDlg(AppContext& ctx, std::u16string title, std::u16string message, QWidget* parent = nullptr);
+  CProgressBarDlg(GuiState& gui, std::u16string title, std::u16string message, QWidget* parent = nullptr);
 
   bool OnInitDialog() override;
   void InitUI(const CRect& client) override;

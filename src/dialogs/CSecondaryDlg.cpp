@@ -4,19 +4,19 @@
 #include <QPainter>
 
 #include "dialogs/CAttentionDlg.h"
-#include "session/AppContext.h"
 #include "skin/CImageButton.h"
 #include "skin/CStaticText.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFonts.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {
 
-CSecondaryDlg::CSecondaryDlg(AppContext& ctx, QWidget* parent, int designWidth, int designHeight,
+CSecondaryDlg::CSecondaryDlg(GuiState& gui, QWidget* parent, int designWidth, int designHeight,
                              std::u16string_view frame)
-    : CDlgBase(ctx, parent, Scaled(ctx.SkinScale, designWidth), Scaled(ctx.SkinScale, designHeight)),
-      designWidth_(designWidth), designHeight_(designHeight), frame_(LoadOpaqueBitmap(SkinFilePath(ctx, frame))) {}
+    : CDlgBase(gui, parent, Scaled(gui.SkinScale, designWidth), Scaled(gui.SkinScale, designHeight)),
+      designWidth_(designWidth), designHeight_(designHeight), frame_(LoadOpaqueBitmap(SkinFilePath(gui, frame))) {}
 
 bool CSecondaryDlg::OnInitDialog() {
   CDlgBase::OnInitDialog();
@@ -30,7 +30,7 @@ void CSecondaryDlg::DrawDialog(QPainter& dc, const CRect& client) {
 }
 
 CRect CSecondaryDlg::Design(int left, int top, int right, int bottom) const {
-  return ScaledRect(Context().SkinScale, ClientRect(), left, top, right, bottom);
+  return ScaledRect(Gui().SkinScale, ClientRect(), left, top, right, bottom);
 }
 
 CImageButton* CSecondaryDlg::AddCloseButton(int left, int top, int right, int bottom) {
@@ -42,7 +42,7 @@ CImageButton* CSecondaryDlg::AddCloseButton(int left, int top, int right, int bo
 
 CImageButton* CSecondaryDlg::AddTextButton(unsigned id, int left, int top, int right, int bottom, int captionEntry) {
   auto b = std::make_unique<CImageButton>(this, id, Design(left, top, right, bottom),
-                                          Context().Language.Text(captionEntry), DT_CENTER);
+                                          Gui().Language.Text(captionEntry), DT_CENTER);
   b->LoadNormalImage(u"skins\\button2_nr.png");
   b->LoadHoverImage(u"skins\\button2_ov.png");
   return AddControl(0, std::move(b));
@@ -58,7 +58,7 @@ QLineEdit* CSecondaryDlg::AddEdit(int left, int top, int right, int bottom, cons
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("edit2017"));
   edit_->setGeometry(Design(left, top, right, bottom).ToQRect());
-  edit_->setFont(MakeEditFont(Context()));
+  edit_->setFont(MakeEditFont(Gui()));
   edit_->setAlignment(Qt::AlignCenter);
   edit_->setFrame(false);
   edit_->setStyleSheet(QStringLiteral("QLineEdit { color: black; background: white; border: none; }"));
@@ -77,7 +77,7 @@ LRESULT CSecondaryDlg::OnCloseOrCancel(WPARAM, LPARAM code) {
 }
 
 void CSecondaryDlg::ShowAttention(int entry) {
-  CAttentionDlg box(Context(), u"", Context().Language.Text(entry), this);
+  CAttentionDlg box(Gui(), u"", Gui().Language.Text(entry), this);
   box.DoModal();
 }
 

@@ -21,7 +21,7 @@ class CSecondaryDlg : public CDlgBase {
   Q_OBJECT
 
  public:
-  CSecondaryDlg(AppContext& ctx, QWidget* parent, int designWidth, int designHeight, std::u16string_view frame);
+  CSecondaryDlg(GuiState& gui, QWidget* parent, int designWidth, int designHeight, std::u16string_view frame);
 
   void DrawDialog(QPainter& dc, const CRect& client) override;
   bool OnInitDialog() override;

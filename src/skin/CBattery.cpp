@@ -16,11 +16,11 @@ constexpr int kFillHeight = 50;
 CBattery::CBattery(ControlHost* parent, unsigned, CRect rect, std::u16string text, bool visible, bool shown)
     : CControlBase(parent, kBatteryId, rect, std::move(text), visible, shown, true) {}
 
-bool CBattery::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Ctx(), n)); }
-bool CBattery::LoadEmptyImage(std::u16string_view n) { return empty_.Load(SkinFilePath(Ctx(), n)); }
-bool CBattery::LoadChargingFillImage(std::u16string_view n) { return chargingFill_.Load(SkinFilePath(Ctx(), n)); }
+bool CBattery::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Gui(), n)); }
+bool CBattery::LoadEmptyImage(std::u16string_view n) { return empty_.Load(SkinFilePath(Gui(), n)); }
+bool CBattery::LoadChargingFillImage(std::u16string_view n) { return chargingFill_.Load(SkinFilePath(Gui(), n)); }
 bool CBattery::LoadChargingSymbolImage(std::u16string_view n) {
-  return chargingSymbol_.Load(SkinFilePath(Ctx(), n));
+  return chargingSymbol_.Load(SkinFilePath(Gui(), n));
 }
 
 int CBattery::FillTop(int level) const {

@@ -10,9 +10,9 @@ CCheckButton::CCheckButton(ControlHost* parent, unsigned id, CRect rect, std::u1
                            bool visible, bool shown, bool disabled)
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled), format_(textFormat) {}
 
-bool CCheckButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
-bool CCheckButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
-bool CCheckButton::LoadCheckedImage(std::u16string_view n) { return checkedImage_.Load(SkinFilePath(Ctx(), n)); }
+bool CCheckButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Gui(), n)); }
+bool CCheckButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Gui(), n)); }
+bool CCheckButton::LoadCheckedImage(std::u16string_view n) { return checkedImage_.Load(SkinFilePath(Gui(), n)); }
 
 void CCheckButton::SetCaptions(std::u16string unchecked, std::u16string checked) {
   uncheckedCaption_ = std::move(unchecked);

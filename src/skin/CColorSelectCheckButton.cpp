@@ -11,9 +11,9 @@ CColorSelectCheckButton::CColorSelectCheckButton(ControlHost* parent, unsigned i
                                                  CRect swatch, bool visible, bool shown, bool disabled)
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled), swatch_(swatch) {}
 
-bool CColorSelectCheckButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
+bool CColorSelectCheckButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Gui(), n)); }
 bool CColorSelectCheckButton::LoadCheckedImage(std::u16string_view n) {
-  return checkedImage_.Load(SkinFilePath(Ctx(), n));
+  return checkedImage_.Load(SkinFilePath(Gui(), n));
 }
 
 void CColorSelectCheckButton::Draw(QPainter& dc, CRect) {

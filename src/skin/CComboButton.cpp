@@ -12,9 +12,9 @@ CComboButton::CComboButton(ControlHost* parent, unsigned notifyMessage, unsigned
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled),
       notifyMessage_(notifyMessage), format_(textFormat), valueText_(std::move(valueText)) {}
 
-bool CComboButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
-bool CComboButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
-bool CComboButton::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Ctx(), n)); }
+bool CComboButton::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Gui(), n)); }
+bool CComboButton::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Gui(), n)); }
+bool CComboButton::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Gui(), n)); }
 
 void CComboButton::Draw(QPainter& dc, CRect) {
   COLORREF colour;

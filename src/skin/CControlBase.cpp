@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFonts.h"
 
 namespace corvane {
@@ -12,7 +12,7 @@ CControlBase::CControlBase(ControlHost* parent, unsigned id, CRect rect, std::u1
                            bool shown, bool disabled)
     : parent_(parent), id_(id), rect_(rect), visible_(visible), shown_(shown), disabled_(disabled),
       text_(std::move(text)) {
-  font_ = parent_ ? MakeControlFont(parent_->Context().Font) : MakeControlFont(UiFont{});
+  font_ = parent_ ? MakeControlFont(parent_->Gui().Font) : MakeControlFont(UiFont{});
 }
 
 void CControlBase::SetText(const std::u16string& text) {
@@ -23,7 +23,7 @@ void CControlBase::SetText(const std::u16string& text) {
 
 void CControlBase::SetFont(int height, const std::u16string& face) { font_ = MakeGdiFont(face, height); }
 
-float CControlBase::Scale() const { return parent_ ? parent_->Context().SkinScale : 1.0f; }
+float CControlBase::Scale() const { return parent_ ? parent_->Gui().SkinScale : 1.0f; }
 
 LRESULT CControlBase::SendTo(unsigned msg, LPARAM code, WPARAM wParam) {
   return parent_ ? parent_->SendMessage(msg, wParam, code) : 0;

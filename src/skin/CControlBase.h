@@ -57,7 +57,7 @@ class CControlBase {
   ControlHost* Parent() const { return parent_; }
 
  protected:
-  AppContext& Ctx() const { return parent_->Context(); }
+  GuiState& Gui() const { return parent_->Gui(); }
   float Scale() const;
   LRESULT Notify(LPARAM code, WPARAM wParam = 0) { return SendTo(id_, code, wParam); }
   LRESULT SendTo(unsigned msg, LPARAM code, WPARAM wParam = 0);

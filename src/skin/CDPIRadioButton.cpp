@@ -2,8 +2,8 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
 #include "skin/DrawTextW.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinScaling.h"
 
@@ -21,7 +21,7 @@ CDPIRadioButton::CDPIRadioButton(ControlHost* parent, unsigned id, CRect rect, s
 
 bool CDPIRadioButton::Selected() const {
   const int k = Level();
-  return k >= 0 && k < 8 && (Ctx().DpiRadioSelection >> k & 1u);
+  return k >= 0 && k < 8 && (Gui().DpiRadioSelection >> k & 1u);
 }
 
 void CDPIRadioButton::Draw(QPainter& dc, CRect clip) {
@@ -35,7 +35,7 @@ void CDPIRadioButton::Draw(QPainter& dc, CRect clip) {
 }
 
 void CDPIRadioButton::Select() {
-  if (Level() >= 0 && Level() < 8) Ctx().DpiRadioSelection = SelectDpiLevels(Ctx().DpiRadioSelection, Level());
+  if (Level() >= 0 && Level() < 8) Gui().DpiRadioSelection = SelectDpiLevels(Gui().DpiRadioSelection, Level());
 }
 
 }  // namespace corvane

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "session/AppContext.h"
 #include "skin/CWndPopup.h"
+#include "skin/GuiState.h"
 #include "skin/OpenPopupTable.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFonts.h"
@@ -27,8 +27,8 @@ constexpr IdRange kFullRedrawIds[] = {{2040, 2040}, {2049, 2053}, {3001, 3004}, 
 
 }  // namespace
 
-CDlgBase::CDlgBase(AppContext& ctx, QWidget* parent, int width, int height)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ctx_(ctx), width_(width), height_(height) {
+CDlgBase::CDlgBase(GuiState& gui, QWidget* parent, int width, int height)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), gui_(gui), width_(width), height_(height) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -53,7 +53,7 @@ void CDlgBase::InvalidateRect(const CRect& rect) {
 
 bool CDlgBase::OnInitDialog() {
   setWindowTitle(QStringLiteral("Corvane"));
-  setFont(MakeDialogFont(ctx_));
+  setFont(MakeDialogFont(gui_));
   setFixedSize(width_, height_);
   InitUI(ClientRect());
   // Centre over the owner, or on the screen's work area.
@@ -93,13 +93,13 @@ void CDlgBase::done(int r) {
 }
 
 void CDlgBase::RegisterInOpenPopupTable() {
-  if (!registered_) registered_ = RegisterOpenPopup(ctx_, this);
+  if (!registered_) registered_ = RegisterOpenPopup(gui_, this);
 }
 
 void CDlgBase::Unregister() {
   if (!registered_) return;
   registered_ = false;
-  UnregisterOpenPopup(ctx_, this);
+  UnregisterOpenPopup(gui_, this);
 }
 
 CControlBase* CDlgBase::FindControl(unsigned id) const {
@@ -157,7 +157,7 @@ void CDlgBase::SetBackground(const QImage& bitmap) {
   copy.fill(Qt::black);
   QPainter p(&copy);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const float s = ctx_.SkinScale;
+  const float s = gui_.SkinScale;
   p.drawImage(QRectF(0, 0, 1127 * s, 740 * s), rgb, QRectF(0, 0, 1127, 740));
   p.end();
   backgroundCopy_ = copy;
@@ -172,7 +172,7 @@ void CDlgBase::DrawFrameBackground(QPainter& dc, const CRect& client, const QIma
     dc.drawPixmap(0, 0, backgroundCopy_, 0, 0, w, h);
   }
   if (!frame.isNull()) {
-    const float s = ctx_.SkinScale;
+    const float s = gui_.SkinScale;
     dc.save();
     dc.setRenderHint(QPainter::SmoothPixmapTransform);
     dc.drawImage(QRectF(0, 0, designWidth * s, designHeight * s), frame, QRectF(frame.rect()));

@@ -37,12 +37,12 @@ class CDlgBase : public QDialog, public ControlHost {
   static constexpr COLORREF kDefaultBackgroundColor = 0x00EFE2BA;
 
   // width and height in device pixels (the main window's default is twice 1127 x 740).
-  explicit CDlgBase(AppContext& ctx, QWidget* parent = nullptr, int width = 2254, int height = 1480);
+  explicit CDlgBase(GuiState& gui, QWidget* parent = nullptr, int width = 2254, int height = 1480);
   ~CDlgBase() override;
 
   // ControlHost.
-  AppContext& Context() override { return ctx_; }
-  const AppContext& Context() const { return ctx_; }
+  GuiState& Gui() override { return gui_; }
+  const GuiState& Gui() const { return gui_; }
   LRESULT SendMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;
   void InvalidateRect(const CRect& rect) override;
 
@@ -98,7 +98,7 @@ class CDlgBase : public QDialog, public ControlHost {
   bool TimerActive(int id) const;
   virtual void OnTimer(int) {}
 
-  // Registers the window in the program's table of open secondary windows.
+  // Registers the window in the table of open secondary windows.
   void RegisterInOpenPopupTable();
 
   // The routing state, for owners and checks.
@@ -141,7 +141,7 @@ class CDlgBase : public QDialog, public ControlHost {
   bool IsFullRedrawId(unsigned id) const;
   void Unregister();
 
-  AppContext& ctx_;
+  GuiState& gui_;
   int width_, height_;
   COLORREF backgroundColor_ = kDefaultBackgroundColor;
   QSize backgroundSize_{100, 100};

@@ -10,8 +10,8 @@ CImageButton::CImageButton(ControlHost* parent, unsigned id, CRect rect, std::u1
                            unsigned textFormat, bool visible, bool shown, bool disabled)
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled), format_(textFormat) {}
 
-bool CImageButton::LoadNormalImage(std::u16string_view skinName) { return normal_.Load(SkinFilePath(Ctx(), skinName)); }
-bool CImageButton::LoadHoverImage(std::u16string_view skinName) { return hover_.Load(SkinFilePath(Ctx(), skinName)); }
+bool CImageButton::LoadNormalImage(std::u16string_view skinName) { return normal_.Load(SkinFilePath(Gui(), skinName)); }
+bool CImageButton::LoadHoverImage(std::u16string_view skinName) { return hover_.Load(SkinFilePath(Gui(), skinName)); }
 
 void CImageButton::Draw(QPainter& dc, CRect) {
   // Without a normal picture the button is not drawn at all, caption included.

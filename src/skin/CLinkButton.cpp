@@ -10,7 +10,7 @@ CLinkButton::CLinkButton(ControlHost* parent, unsigned, CRect rect, std::u16stri
                          bool visible, bool shown, bool disabled)
     : CControlBase(parent, kLinkButtonId, rect, std::move(text), visible, shown, disabled), format_(textFormat) {}
 
-bool CLinkButton::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Ctx(), n)); }
+bool CLinkButton::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Gui(), n)); }
 
 void CLinkButton::Draw(QPainter& dc, CRect) {
   if (strip_.HasSlot()) {

@@ -35,7 +35,7 @@ CPowerManageButton::CPowerManageButton(ControlHost* parent, unsigned, CRect rect
 
 bool CPowerManageButton::LoadLevelImage(int level, std::u16string_view n) {
   if (level < 1 || level > 8) return false;
-  return levels_[static_cast<std::size_t>(level - 1)].Load(SkinFilePath(Ctx(), n));
+  return levels_[static_cast<std::size_t>(level - 1)].Load(SkinFilePath(Gui(), n));
 }
 
 int CPowerManageButton::SectorAt(int x, int y) const {

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 
 namespace corvane {
@@ -44,9 +44,9 @@ CRadioButton::CRadioButton(ControlHost* parent, unsigned id, CRect rect, std::u1
 
 bool CRadioButton::Selected() const {
   const auto b = RadioBitOf(id_);
-  return b && (Ctx().RadioSelection >> b->bit & 1u);
+  return b && (Gui().RadioSelection >> b->bit & 1u);
 }
 
-void CRadioButton::Select() { Ctx().RadioSelection = SelectRadio(Ctx().RadioSelection, id_); }
+void CRadioButton::Select() { Gui().RadioSelection = SelectRadio(Gui().RadioSelection, id_); }
 
 }  // namespace corvane

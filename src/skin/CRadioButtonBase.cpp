@@ -6,9 +6,9 @@
 
 namespace corvane {
 
-bool CRadioButtonBase::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Ctx(), n)); }
-bool CRadioButtonBase::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Ctx(), n)); }
-bool CRadioButtonBase::LoadSelectedImage(std::u16string_view n) { return selected_.Load(SkinFilePath(Ctx(), n)); }
+bool CRadioButtonBase::LoadNormalImage(std::u16string_view n) { return normal_.Load(SkinFilePath(Gui(), n)); }
+bool CRadioButtonBase::LoadHoverImage(std::u16string_view n) { return hover_.Load(SkinFilePath(Gui(), n)); }
+bool CRadioButtonBase::LoadSelectedImage(std::u16string_view n) { return selected_.Load(SkinFilePath(Gui(), n)); }
 
 void CRadioButtonBase::Draw(QPainter& dc, CRect) {
   const int frame = Selected() ? 2 : state_;

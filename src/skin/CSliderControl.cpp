@@ -35,7 +35,7 @@ CSliderControl::CSliderControl(ControlHost* parent, unsigned id, CRect rect, std
   thumb_ = ThumbRectOf(0);
 }
 
-bool CSliderControl::LoadThumbImage(std::u16string_view n) { return thumb_img_.Load(SkinFilePath(Ctx(), n)); }
+bool CSliderControl::LoadThumbImage(std::u16string_view n) { return thumb_img_.Load(SkinFilePath(Gui(), n)); }
 
 CRect CSliderControl::ThumbRectOf(int stop) const {
   const int pos = stops_.empty() ? rect_.left + leftMargin_ : stops_[static_cast<std::size_t>(stop)];

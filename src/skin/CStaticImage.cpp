@@ -12,7 +12,7 @@ CStaticImage::CStaticImage(ControlHost* parent, unsigned id, CRect rect, std::u1
 
 bool CStaticImage::LoadStripImage(std::u16string_view n, int frameCount) {
   frames_ = frameCount > 0 ? frameCount : 1;
-  return strip_.Load(SkinFilePath(Ctx(), n));
+  return strip_.Load(SkinFilePath(Gui(), n));
 }
 
 void CStaticImage::Draw(QPainter& dc, CRect) { strip_.DrawFrame(dc, rect_.ToQRectF(), state_, frames_); }

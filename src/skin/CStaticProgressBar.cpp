@@ -12,8 +12,8 @@ CStaticProgressBar::CStaticProgressBar(ControlHost* parent, unsigned, CRect rect
                                        bool shown)
     : CControlBase(parent, kStaticProgressBarId, rect, std::move(text), visible, shown, true) {}
 
-bool CStaticProgressBar::LoadBackgroundImage(std::u16string_view n) { return background_.Load(SkinFilePath(Ctx(), n)); }
-bool CStaticProgressBar::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Ctx(), n)); }
+bool CStaticProgressBar::LoadBackgroundImage(std::u16string_view n) { return background_.Load(SkinFilePath(Gui(), n)); }
+bool CStaticProgressBar::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Gui(), n)); }
 
 void CStaticProgressBar::Draw(QPainter& dc, CRect) {
   background_.Draw(dc, rect_.ToQRectF());

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFiles.h"
 
 namespace corvane {
@@ -32,15 +32,15 @@ CTabControl::CTabControl(ControlHost* parent, unsigned id, CRect rect, std::u16s
                          bool visible, bool shown, bool disabled)
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled), format_(textFormat) {}
 
-bool CTabControl::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Ctx(), n)); }
-bool CTabControl::LoadNormalImage(std::u16string_view n) { return images_[0].Load(SkinFilePath(Ctx(), n)); }
-bool CTabControl::LoadHoverImage(std::u16string_view n) { return images_[1].Load(SkinFilePath(Ctx(), n)); }
-bool CTabControl::LoadSelectedImage(std::u16string_view n) { return images_[2].Load(SkinFilePath(Ctx(), n)); }
-bool CTabControl::LoadSelectedHoverImage(std::u16string_view n) { return images_[3].Load(SkinFilePath(Ctx(), n)); }
+bool CTabControl::LoadStripImage(std::u16string_view n) { return strip_.Load(SkinFilePath(Gui(), n)); }
+bool CTabControl::LoadNormalImage(std::u16string_view n) { return images_[0].Load(SkinFilePath(Gui(), n)); }
+bool CTabControl::LoadHoverImage(std::u16string_view n) { return images_[1].Load(SkinFilePath(Gui(), n)); }
+bool CTabControl::LoadSelectedImage(std::u16string_view n) { return images_[2].Load(SkinFilePath(Gui(), n)); }
+bool CTabControl::LoadSelectedHoverImage(std::u16string_view n) { return images_[3].Load(SkinFilePath(Gui(), n)); }
 
 int CTabControl::Frame() const {
-  if (const auto page = PageTabPage(id_); page && *page == Ctx().PageTabIndex) return 2;
-  if (const auto page = ProfileTabPage(id_); page && *page == Ctx().ProfileTabIndex) return state_ != 0 ? 3 : 2;
+  if (const auto page = PageTabPage(id_); page && *page == Gui().PageTabIndex) return 2;
+  if (const auto page = ProfileTabPage(id_); page && *page == Gui().ProfileTabIndex) return state_ != 0 ? 3 : 2;
   return state_;
 }
 
@@ -61,8 +61,8 @@ bool CTabControl::OnLButtonDown(unsigned, int x, int y) { return ButtonLButtonDo
 
 bool CTabControl::OnLButtonUp(unsigned, int x, int y) {
   return ButtonLButtonUp(x, y, [this] {
-    if (const auto p = ProfileTabPage(id_)) Ctx().ProfileTabIndex = *p;
-    else if (const auto q = PageTabPage(id_)) Ctx().PageTabIndex = *q;
+    if (const auto p = ProfileTabPage(id_)) Gui().ProfileTabIndex = *p;
+    else if (const auto q = PageTabPage(id_)) Gui().PageTabIndex = *q;
   });
 }
 

@@ -1,15 +1,15 @@
 #include "skin/CTablePopup.h"
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
-CTablePopup::CTablePopup(AppContext& ctx, int kind, int designWidth, std::span<const PopupTableEntry> table,
+CTablePopup::CTablePopup(GuiState& gui, int kind, int designWidth, std::span<const PopupTableEntry> table,
                          const Images& images)
-    : CImagePopup(ctx, kind, designWidth, 22, images), table_(table) {}
+    : CImagePopup(gui, kind, designWidth, 22, images), table_(table) {}
 
 void CTablePopup::InitItems() {
-  for (const auto& e : table_) AddItem(e.code, Ctx().Language.Text(e.captionEntry));
+  for (const auto& e : table_) AddItem(e.code, Gui().Language.Text(e.captionEntry));
 }
 
 const PopupTableEntry* CTablePopup::EntryOf(int code) const {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "skin/CWndPopup.h"
+#include "skin/CImagePopup.h"
 
 namespace corvane {
 
@@ -17,7 +17,7 @@ struct PopupTableEntry {
 
 class CTablePopup : public CImagePopup {
  public:
-  CTablePopup(AppContext& ctx, int kind, int designWidth, std::span<const PopupTableEntry> table,
+  CTablePopup(GuiState& gui, int kind, int designWidth, std::span<const PopupTableEntry> table,
               const Images& images);
 
   void InitItems() override;

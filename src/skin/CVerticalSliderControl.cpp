@@ -19,8 +19,8 @@ CVerticalBarBase::CVerticalBarBase(ControlHost* parent, unsigned id, CRect rect,
     : CControlBase(parent, id, rect, std::move(text), visible, shown, disabled),
       stopCount_(stopCount), topMargin_(topMargin), bottomMargin_(bottomMargin) {}
 
-bool CVerticalBarBase::LoadEmptyImage(std::u16string_view n) { return empty_.Load(SkinFilePath(Ctx(), n)); }
-bool CVerticalBarBase::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Ctx(), n)); }
+bool CVerticalBarBase::LoadEmptyImage(std::u16string_view n) { return empty_.Load(SkinFilePath(Gui(), n)); }
+bool CVerticalBarBase::LoadFillImage(std::u16string_view n) { return fill_.Load(SkinFilePath(Gui(), n)); }
 
 void CVerticalBarBase::Draw(QPainter& dc, CRect) {
   const float s = Scale();

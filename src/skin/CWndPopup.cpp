@@ -6,10 +6,9 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "session/AppContext.h"
 #include "skin/CDlgBase.h"
 #include "skin/DrawTextW.h"
-#include "skin/SkinFiles.h"
+#include "skin/GuiState.h"
 #include "skin/SkinFonts.h"
 
 namespace corvane {
@@ -33,9 +32,9 @@ unsigned CWndPopup::DismissalMessage(int kind) {
   return 0;
 }
 
-CWndPopup::CWndPopup(AppContext& ctx, int kind, int designWidth, int rowHeight)
+CWndPopup::CWndPopup(GuiState& gui, int kind, int designWidth, int rowHeight)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      ctx_(ctx), kind_(kind), designWidth_(designWidth), rowHeight_(rowHeight), font_(MakeControlFont(ctx.Font)) {
+      gui_(gui), kind_(kind), designWidth_(designWidth), rowHeight_(rowHeight), font_(MakeControlFont(gui.Font)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -44,7 +43,7 @@ CWndPopup::CWndPopup(AppContext& ctx, int kind, int designWidth, int rowHeight)
 
 CWndPopup::~CWndPopup() = default;
 
-float CWndPopup::Scale() const { return ctx_.SkinScale; }
+float CWndPopup::Scale() const { return gui_.SkinScale; }
 
 bool CWndPopup::Create(CDlgBase* parent, const QRect& screenRect, unsigned selectionMessage, WPARAM ownerId) {
   parent_ = parent;
@@ -222,30 +221,6 @@ void CWndPopup::closeEvent(QCloseEvent* e) {
 bool CWndPopup::event(QEvent* e) {
   if (e->type() == QEvent::WindowDeactivate) OnDeactivate();
   return QWidget::event(e);
-}
-
-CImagePopup::CImagePopup(AppContext& ctx, int kind, int designWidth, int rowHeight, const Images& images)
-    : CWndPopup(ctx, kind, designWidth, rowHeight) {
-  normal_.Load(SkinFilePath(ctx, images.normal));
-  hover_.Load(SkinFilePath(ctx, images.hover));
-  submenuNormal_.Load(SkinFilePath(ctx, images.submenuNormal));
-  submenuHover_.Load(SkinFilePath(ctx, images.submenuHover));
-}
-
-void CImagePopup::DrawItems(QPainter& dc, const CRect& client) {
-  dc.setFont(PopupFont());
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    const PopupItem& item = items_[i];
-    if (item.separator) {
-      dc.fillRect(item.rect.ToQRect(), ColorOf(kAccent));
-      continue;
-    }
-    const bool hot = static_cast<int>(i) == hot_;
-    const SkinImage& img = hot ? (item.submenu ? submenuHover_ : hover_) : (item.submenu ? submenuNormal_ : normal_);
-    img.Draw(dc, item.rect.ToQRectF());
-    DrawCaption(dc, item, hot ? kTextWhite : kTextGrey, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_WORD_ELLIPSIS);
-  }
-  DrawItemIcons(dc, client);
 }
 
 }  // namespace corvane

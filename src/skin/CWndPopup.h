@@ -19,7 +19,7 @@
 
 namespace corvane {
 
-struct AppContext;
+struct GuiState;
 class CDlgBase;
 
 struct PopupSelection {
@@ -44,7 +44,7 @@ class CWndPopup : public QWidget {
 
  public:
   // kind decides the dismissal message; designWidth and rowHeight the layout (W and H).
-  CWndPopup(AppContext& ctx, int kind, int designWidth, int rowHeight);
+  CWndPopup(GuiState& gui, int kind, int designWidth, int rowHeight);
   ~CWndPopup() override;
 
   // Creates the window owned by parent at the top-left of screenRect; the items are laid
@@ -101,7 +101,7 @@ class CWndPopup : public QWidget {
     return false;
   }
   void DrawCaption(QPainter& dc, const PopupItem& item, COLORREF colour, unsigned format) const;
-  AppContext& Ctx() const { return ctx_; }
+  GuiState& Gui() const { return gui_; }
   float Scale() const;
   const QFont& PopupFont() const { return font_; }
 
@@ -113,7 +113,7 @@ class CWndPopup : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
 
-  AppContext& ctx_;
+  GuiState& gui_;
   std::vector<PopupItem> items_;
   int hot_ = -1;
   PopupSelection selection_;
@@ -134,24 +134,6 @@ class CWndPopup : public QWidget {
   bool tracking_ = false;
   bool buttonHeld_ = false;
   bool closing_ = false;
-};
-
-// The popups drawn from four item pictures (normal, hover, submenu normal, submenu
-// hover): grey captions, the hot item white on its hover picture, accent separators.
-class CImagePopup : public CWndPopup {
- public:
-  struct Images {
-    std::u16string normal = u"skins\\menu_nr.png";
-    std::u16string hover = u"skins\\menu_ov.png";
-    std::u16string submenuNormal = u"skins\\menusub_nr.png";
-    std::u16string submenuHover = u"skins\\menusub_ov.png";
-  };
-
-  CImagePopup(AppContext& ctx, int kind, int designWidth, int rowHeight, const Images& images);
-  void DrawItems(QPainter& dc, const CRect& client) override;
-
- private:
-  SkinImage normal_, hover_, submenuNormal_, submenuHover_;
 };
 
 }  // namespace corvane

@@ -4,12 +4,12 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
-bool RegisterOpenPopup(AppContext& ctx, QWidget* window) {
-  for (auto& slot : ctx.OpenPopupTable) {
+bool RegisterOpenPopup(GuiState& gui, QWidget* window) {
+  for (auto& slot : gui.OpenPopupTable) {
     if (!slot) {
       slot = window;
       return true;
@@ -18,8 +18,8 @@ bool RegisterOpenPopup(AppContext& ctx, QWidget* window) {
   return false;
 }
 
-void UnregisterOpenPopup(AppContext& ctx, QWidget* window) {
-  auto& t = ctx.OpenPopupTable;
+void UnregisterOpenPopup(GuiState& gui, QWidget* window) {
+  auto& t = gui.OpenPopupTable;
   for (std::size_t i = 0; i < t.size(); ++i) {
     if (t[i] != window) continue;
     for (std::size_t j = i; j + 1 < t.size(); ++j) t[j] = t[j + 1];
@@ -28,12 +28,12 @@ void UnregisterOpenPopup(AppContext& ctx, QWidget* window) {
   }
 }
 
-void CloseOpenPopups(AppContext& ctx) {
+void CloseOpenPopups(GuiState& gui) {
   // Closing a window unregisters it and shifts the table, so work from a copy.
-  const auto windows = ctx.OpenPopupTable;
-  for (void* w : windows) {
+  const auto windows = gui.OpenPopupTable;
+  for (QWidget* w : windows) {
     if (!w) continue;
-    QPointer<QWidget> window(static_cast<QWidget*>(w));
+    QPointer<QWidget> window(w);
     QMetaObject::invokeMethod(
         window, [window] { if (window) window->close(); }, Qt::QueuedConnection);
   }

@@ -5,13 +5,13 @@ class QWidget;
 
 namespace corvane {
 
-struct AppContext;
+struct GuiState;
 
 // Puts the window into the first free entry; false when all ten are taken.
-bool RegisterOpenPopup(AppContext& ctx, QWidget* window);
+bool RegisterOpenPopup(GuiState& gui, QWidget* window);
 // Clears the window's entry; the later entries move down by one.
-void UnregisterOpenPopup(AppContext& ctx, QWidget* window);
+void UnregisterOpenPopup(GuiState& gui, QWidget* window);
 // Asks every registered window to close.
-void CloseOpenPopups(AppContext& ctx);
+void CloseOpenPopups(GuiState& gui);
 
 }  // namespace corvane

@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "session/AppContext.h"
 #include "base/TextUtil.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
-std::filesystem::path SkinFilePath(const AppContext& ctx, std::u16string_view name) {
+std::filesystem::path SkinFilePath(const GuiState& gui, std::u16string_view name) {
   std::u16string rel(name);
   for (auto& c : rel)
     if (c == u'\\') c = u'/';
-  return ctx.ExeFolder / std::filesystem::path(Utf8(rel));
+  return gui.ExeFolder / std::filesystem::path(Utf8(rel));
 }
 
 QString ResourceImagePath(int resourceId) { return QString(":/corvane/res/%1.png").arg(resourceId); }

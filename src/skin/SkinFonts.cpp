@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "session/AppContext.h"
+#include "skin/GuiState.h"
 
 namespace corvane {
 
@@ -41,14 +41,14 @@ QFont MakeGdiFont(const std::u16string& face, int height, int weight) {
 
 QFont MakeControlFont(const UiFont& font) { return MakeGdiFont(font.UiFontFace, font.UiFontHeight); }
 
-QFont MakeDialogFont(const AppContext& ctx) {
-  const int logPixelsY = static_cast<int>(96 * ctx.DpiFactor);
-  return MakeGdiFont(ctx.Font.UiFontFace, (-10 * logPixelsY) / 72, 600);
+QFont MakeDialogFont(const GuiState& gui) {
+  const int logPixelsY = static_cast<int>(96 * gui.DpiFactor);
+  return MakeGdiFont(gui.Font.UiFontFace, (-10 * logPixelsY) / 72, 600);
 }
 
-QFont MakeEditFont(const AppContext& ctx) {
-  const double factor = ctx.DpiFactor > 0 ? ctx.DpiFactor : 1.0;
-  const int tenths = static_cast<int>(ctx.SkinScale * 100 / factor);
+QFont MakeEditFont(const GuiState& gui) {
+  const double factor = gui.DpiFactor > 0 ? gui.DpiFactor : 1.0;
+  const int tenths = static_cast<int>(gui.SkinScale * 100 / factor);
   // CreatePointFont: em height = tenths * LOGPIXELSY / 720.
   const int px = static_cast<int>(std::lround(tenths * 96.0 * factor / 720.0));
   return MakeGdiFont(u"Tahoma", -std::max(1, px));

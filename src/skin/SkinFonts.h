@@ -10,7 +10,7 @@
 
 namespace corvane {
 
-struct AppContext;
+struct GuiState;
 
 // Registers the substitutes for the two interface faces; safe to call again.
 void InstallFontSubstitutes();
@@ -24,10 +24,10 @@ QFont MakeGdiFont(const std::u16string& face, int height, int weight = 0);
 QFont MakeControlFont(const UiFont& font);
 
 // The dialog font: UiFontFace, weight 600, 10 points at the screen's vertical DPI.
-QFont MakeDialogFont(const AppContext& ctx);
+QFont MakeDialogFont(const GuiState& gui);
 
 // The edit-box font of the secondary dialogs: "Tahoma" at int(SkinScale * 100 / DpiFactor)
 // tenths of a point, so it grows with the skin but not with the desktop's DPI setting.
-QFont MakeEditFont(const AppContext& ctx);
+QFont MakeEditFont(const GuiState& gui);
 
 }  // namespace corvane

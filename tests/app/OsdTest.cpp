@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "app/COSDDialog.h"
+#include "session/AppContext.h"
 #include "settings/ConfigTable.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::testing {
 namespace {
@@ -28,7 +29,7 @@ TEST(OsdTest, LongerNumbersStartFurtherLeftByFace) {
 }
 
 TEST(OsdTest, LinesComeFromTheCurrentProfile) {
-  auto ctx = MakeContext();
+  auto ctx = std::make_unique<AppContext>();
   ctx->Config.ConfigDefaults();
   ctx->Config.SetCurrentProfile(2);
   BuildDpiStepTables(ctx->Dpi);
@@ -50,9 +51,10 @@ TEST(OsdTest, LinesComeFromTheCurrentProfile) {
 }
 
 TEST(OsdTest, UpdatesKeepOneWindowAndTheSixthTickRemovesIt) {
-  auto ctx = MakeContext();
-  TestDialog owner(*ctx);
-  COSDController osd(*ctx, owner);
+  LanguageTable language;
+  auto gui = MakeGuiState(language);
+  TestDialog owner(*gui);
+  COSDController osd(*gui, owner);
   osd.ShowOsd(u"DPI-1", u"800", u"1000Hz");
   COSDDialog* first = osd.Display();
   ASSERT_NE(first, nullptr);

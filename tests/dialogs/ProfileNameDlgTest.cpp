@@ -12,7 +12,8 @@
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
-#include "skin/SkinTestSupport.h"
+#include "session/AppContext.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::testing {
 namespace {
@@ -44,18 +45,20 @@ void Key(QWidget* w, int key) {
 class NameDialogsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ctx = MakeContext();
+    ctx = std::make_unique<AppContext>();
     ctx->Config.ConfigDefaults();
     ctx->Language.Texts[147] = u"Please enter a name";
+    gui = MakeGuiState(ctx->Language);
   }
   std::unique_ptr<AppContext> ctx;
+  std::unique_ptr<GuiState> gui;
 };
 
 TEST_F(NameDialogsTest, AddRefusesAnEmptyNameThenCreatesTheProfile) {
   ctx->Config.SetProfileShowCount(3);
   ProfileRecord& record = ctx->Profiles[3];
   record.SetProfileName(u"old");
-  CAddProfileDlg dlg(*ctx, record);
+  CAddProfileDlg dlg(*ctx, *gui, record);
   dlg.EnsureInitialized();
   dlg.show();
   {
@@ -80,7 +83,7 @@ TEST_F(NameDialogsTest, AddRefusesAnEmptyNameThenCreatesTheProfile) {
 TEST_F(NameDialogsTest, EditStoresTheNameOnlyOnOk) {
   SettingPair name{u"ProfileName", u"Office"};
   {
-    CEditProfileDlg dlg(*ctx, name);
+    CEditProfileDlg dlg(*gui, name);
     dlg.EnsureInitialized();
     dlg.show();
     EXPECT_EQ(dlg.Edit()->text(), "Office");
@@ -96,7 +99,7 @@ TEST_F(NameDialogsTest, EditStoresTheNameOnlyOnOk) {
     EXPECT_EQ(name.Value, u"  ") << "spaces only are accepted as typed";
   }
   {
-    CEditProfileDlg dlg(*ctx, name);
+    CEditProfileDlg dlg(*gui, name);
     dlg.EnsureInitialized();
     dlg.show();
     QTest::keyClicks(dlg.Edit(), "x");
@@ -115,7 +118,7 @@ TEST_F(NameDialogsTest, AttentionBoxEndsWithOkOrClose) {
     int result;
   };
   for (const Case c : {Case{kIdOk, IDOK}, Case{kIdClose, IDCANCEL}}) {
-    CAttentionDlg box(*ctx, u"title", u"message");
+    CAttentionDlg box(*gui, u"title", u"message");
     box.EnsureInitialized();
     box.show();
     EXPECT_EQ(box.FindControl(kIdTitle)->GetText(), u"") << "the title is not shown";
@@ -127,17 +130,17 @@ TEST_F(NameDialogsTest, AttentionBoxEndsWithOkOrClose) {
 
 TEST_F(NameDialogsTest, ResetConfirmsWithEnterIgnoresEscapeAndRegistersWhileOpen) {
   {
-    CFirmwareResetDlg dlg(*ctx);
+    CFirmwareResetDlg dlg(*gui);
     dlg.EnsureInitialized();
     dlg.show();
-    EXPECT_EQ(ctx->OpenPopupTable[0], static_cast<void*>(&dlg));
+    EXPECT_EQ(gui->OpenPopupTable[0], static_cast<void*>(&dlg));
     Key(&dlg, Qt::Key_Escape);
     EXPECT_EQ(dlg.Result(), 0);
     Key(&dlg, Qt::Key_Return);
     EXPECT_EQ(dlg.Result(), IDOK);
   }
-  EXPECT_EQ(ctx->OpenPopupTable[0], nullptr);
-  CFirmwareResetDlg dlg(*ctx);
+  EXPECT_EQ(gui->OpenPopupTable[0], nullptr);
+  CFirmwareResetDlg dlg(*gui);
   dlg.EnsureInitialized();
   dlg.show();
   Click(&dlg, Inside(dlg.FindControl(kIdClose)->GetRect()));
@@ -145,11 +148,11 @@ TEST_F(NameDialogsTest, ResetConfirmsWithEnterIgnoresEscapeAndRegistersWhileOpen
 }
 
 TEST_F(NameDialogsTest, ProgressClosesByItselfWithTheFullBar) {
-  CProgressBarDlg dlg(*ctx, u"Saving", u"");
-  EXPECT_EQ(ctx->OpenPopupTable[0], nullptr);
+  CProgressBarDlg dlg(*gui, u"Saving", u"");
+  EXPECT_EQ(gui->OpenPopupTable[0], nullptr);
   EXPECT_EQ(dlg.DoModal(), IDOK);
   EXPECT_EQ(dlg.Progress(), 100);
-  EXPECT_EQ(ctx->OpenPopupTable[0], nullptr) << "the progress dialog never registers";
+  EXPECT_EQ(gui->OpenPopupTable[0], nullptr) << "the progress dialog never registers";
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "skin/CPowerManageButton.h"
 #include "skin/CRadioButton.h"
 #include "skin/DrawTextW.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::testing {
 namespace {
@@ -38,8 +38,8 @@ TEST(RadioSelectionTest, SelectingClearsOnlyItsOwnGroup) {
 TEST_F(ButtonsTest, RadioClickSelectsInItsGroupAndNotifies) {
   auto* r = dlg->AddControl(0, std::make_unique<CRadioButton>(dlg.get(), 3035, CRect{10, 10, 30, 30}, u""));
   Click(dlg.get(), {15, 15});
-  EXPECT_EQ(ctx->RadioSelection & 0x7F, 0b0000010u);
-  EXPECT_EQ(ctx->RadioSelection & ~0x7Fu, 0x002802A0u & ~0x7Fu);
+  EXPECT_EQ(gui->RadioSelection & 0x7F, 0b0000010u);
+  EXPECT_EQ(gui->RadioSelection & ~0x7Fu, 0x002802A0u & ~0x7Fu);
   EXPECT_TRUE(r->Selected());
   EXPECT_EQ(dlg->For(3035).size(), 2u);
 }
@@ -59,9 +59,9 @@ TEST_F(ButtonsTest, DpiRadioClicksSetTheLevelMask) {
     dlg->AddControl(0, std::make_unique<CDPIRadioButton>(dlg.get(), kDpiRadioFirstId + k,
                                                          CRect{10 + 40 * k, 10, 45 + 40 * k, 40}, u""));
   Click(dlg.get(), {10 + 120 + 5, 20});  // level 3
-  EXPECT_EQ(ctx->DpiRadioSelection & 0xFF, 0x0Fu);
+  EXPECT_EQ(gui->DpiRadioSelection & 0xFF, 0x0Fu);
   Click(dlg.get(), {15, 20});  // level 0
-  EXPECT_EQ(ctx->DpiRadioSelection & 0xFF, 0x01u);
+  EXPECT_EQ(gui->DpiRadioSelection & 0xFF, 0x01u);
 }
 
 TEST_F(ButtonsTest, CheckButtonClickTogglesBeforeNotifying) {

@@ -3,12 +3,12 @@
 
 #include <QTest>
 
+#include "skin/CColorSelectCheckButton.h"
 #include "skin/CImageButton.h"
 #include "skin/CStaticText.h"
 #include "skin/CTabControl.h"
-#include "skin/CColorSelectCheckButton.h"
 #include "skin/DrawTextW.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::testing {
 namespace {
@@ -91,13 +91,13 @@ TEST_F(DlgBaseTest, PressOnBackgroundMovesTheWindowButOnAControlDoesNot) {
 }
 
 TEST_F(DlgBaseTest, RightClickOnProfileTabReportsItsIdAndKeepsTheTab) {
-  ctx->ProfileTabIndex = 4;
+  gui->ProfileTabIndex = 4;
   dlg->AddControl(0, std::make_unique<CTabControl>(dlg.get(), 2050, CRect{10, 10, 100, 40}, u"P2", DT_CENTER));
   Click(dlg.get(), {20, 20}, Qt::RightButton);
   EXPECT_EQ(dlg->For(2050), (std::vector<Message>{{2050, 2050, kNotifyRightUp}}));
-  EXPECT_EQ(ctx->ProfileTabIndex, 4);
+  EXPECT_EQ(gui->ProfileTabIndex, 4);
   Click(dlg.get(), {20, 20});
-  EXPECT_EQ(ctx->ProfileTabIndex, 1);
+  EXPECT_EQ(gui->ProfileTabIndex, 1);
 }
 
 TEST_F(DlgBaseTest, DoubleClickReachesTheHoverControl) {

@@ -3,20 +3,21 @@
 
 #include <QEvent>
 
-#include "skin/CComboActionInsertPopup.h"
-#include "skin/CComboLightingPopup.h"
-#include "skin/CComboPollingRatePopup.h"
-#include "skin/CComboPopup.h"
-#include "skin/CComboProfilePopup.h"
-#include "skin/CDPILockPopup.h"
-#include "skin/CDPIPopup.h"
-#include "skin/CMacroListPopup.h"
-#include "skin/CMultimediaPopup.h"
-#include "skin/COfficePopup.h"
-#include "skin/CProfilePopup.h"
-#include "skin/CProfileRKeyPopup.h"
-#include "skin/CWindowsManagePopup.h"
-#include "skin/SkinTestSupport.h"
+#include "session/AppContext.h"
+#include "support/SkinTestSupport.h"
+#include "widgets/CComboActionInsertPopup.h"
+#include "widgets/CComboLightingPopup.h"
+#include "widgets/CComboPollingRatePopup.h"
+#include "widgets/CComboPopup.h"
+#include "widgets/CComboProfilePopup.h"
+#include "widgets/CDPILockPopup.h"
+#include "widgets/CDPIPopup.h"
+#include "widgets/CMacroListPopup.h"
+#include "widgets/CMultimediaPopup.h"
+#include "widgets/COfficePopup.h"
+#include "widgets/CProfilePopup.h"
+#include "widgets/CProfileRKeyPopup.h"
+#include "widgets/CWindowsManagePopup.h"
 
 namespace corvane::testing {
 namespace {
@@ -26,13 +27,14 @@ constexpr WPARAM kOwner = 2060;
 class PopupTest : public ::testing::TestWithParam<float> {
  protected:
   void SetUp() override {
-    ctx = MakeContext(GetParam());
-    dlg = std::make_unique<TestDialog>(*ctx);
+    ctx = std::make_unique<AppContext>();
+    gui = MakeGuiState(ctx->Language, GetParam());
+    dlg = std::make_unique<TestDialog>(*gui);
     dlg->EnsureInitialized();
   }
   template <class P, class... A>
   P* Open(A&&... args) {
-    auto* p = new P(*ctx, std::forward<A>(args)...);
+    auto* p = new P(*gui, std::forward<A>(args)...);
     p->Create(dlg.get(), QRect(100, 100, 10, 10), kChoiceMessage, kOwner);
     return p;
   }
@@ -44,6 +46,7 @@ class PopupTest : public ::testing::TestWithParam<float> {
     Release(p, at);
   }
   std::unique_ptr<AppContext> ctx;
+  std::unique_ptr<GuiState> gui;
   std::unique_ptr<TestDialog> dlg;
 };
 
@@ -97,7 +100,7 @@ TEST_P(PopupTest, ChoicesCarryTheirValues) {
       {Open<CMacroListPopup>(0), 2, {3, 0, 0}},  // form 0: codes 1, 2, 4, 7, 8
       {Open<CMacroListPopup>(2), 4, {5, 0, 0}},  // form 2: codes 1, 2, 4, 5, 6, 7, 8
       {Open<CMacroListPopup>(1), 7, {7, 0, 0}},
-      {Open<CDPILockPopup>(), 0, {0x50, DpiLockCode(ctx->Dpi, 1), 0x00}},
+      {Open<CDPILockPopup>(ctx->Dpi), 0, {0x50, DpiLockCode(ctx->Dpi, 1), 0x00}},
   };
   for (const auto& c : cases) {
     dlg->choices.clear();

@@ -7,12 +7,13 @@
 #include "dialogs/CAttentionDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "session/AppContext.h"
 #include "skin/CControlBase.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinScaling.h"
 #include <QLineEdit>
 
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
 
 namespace corvane::testing {
 namespace {
@@ -35,21 +36,22 @@ TEST(SkinScaleTest, ScaledRectTruncatesEachEdge) {
 
 TEST(SkinScaleTest, DialogsAndTheirControlsScale) {
   for (float s : {1.0f, 1.5f, 2.0f}) {
-    auto ctx = MakeContext(s);
-    CAttentionDlg attention(*ctx, u"", u"m");
+    auto ctx = std::make_unique<AppContext>();
+    auto gui = MakeGuiState(ctx->Language, s);
+    CAttentionDlg attention(*gui, u"", u"m");
     attention.EnsureInitialized();
     EXPECT_EQ(attention.size(), QSize(static_cast<int>(319 * s), static_cast<int>(102 * s)));
     EXPECT_EQ(attention.FindControl(kIdClose)->GetRect(), ScaledRect(s, 0, 0, 300, 4, 315, 19));
     EXPECT_EQ(attention.FindControl(kIdOk)->GetRect(), ScaledRect(s, 0, 0, 240, 70, 309, 90));
 
     ProfileRecord record;
-    CAddProfileDlg add(*ctx, record);
+    CAddProfileDlg add(*ctx, *gui, record);
     add.EnsureInitialized();
     EXPECT_EQ(add.size(), QSize(static_cast<int>(429 * s), static_cast<int>(140 * s)));
     EXPECT_EQ(add.FindControl(kIdClose)->GetRect(), ScaledRect(s, 0, 0, 405, 4, 420, 19));
     EXPECT_EQ(CRect::FromQRect(add.Edit()->geometry()), ScaledRect(s, 0, 0, 15, 65, 415, 87));
 
-    CProgressBarDlg progress(*ctx, u"t", u"m");
+    CProgressBarDlg progress(*gui, u"t", u"m");
     progress.EnsureInitialized();
     progress.KillTimer(CProgressBarDlg::kStepTimer);
     EXPECT_EQ(progress.FindControl(kIdTitle)->GetRect(), ScaledRect(s, 0, 0, 10, 3, 164, 23));
@@ -57,7 +59,8 @@ TEST(SkinScaleTest, DialogsAndTheirControlsScale) {
 }
 
 TEST(SkinFilesTest, EveryNamedSkinFileIsGenerated) {
-  auto ctx = MakeContext();
+  LanguageTable language;
+  auto gui = MakeGuiState(language);
   std::vector<std::u16string> names = {
       u"1000hz_dn.png", u"1000hz_nr.png", u"125hz_dn.png", u"125hz_nr.png", u"250hz_dn.png", u"250hz_nr.png",
       u"500hz_dn.png", u"500hz_nr.png", u"Frame_DPI.bmp", u"Frame_DPI_Sync.bmp", u"Frame_Lighting_Setting.bmp",
@@ -87,10 +90,10 @@ TEST(SkinFilesTest, EveryNamedSkinFileIsGenerated) {
   ASSERT_EQ(names.size(), 118u);
   for (const auto& n : names) {
     QImage img;
-    EXPECT_TRUE(img.load(QString::fromStdString(SkinFilePath(*ctx, u"skins\\" + n).string())))
+    EXPECT_TRUE(img.load(QString::fromStdString(SkinFilePath(*gui, u"skins\\" + n).string())))
         << QString::fromStdU16String(n).toStdString();
   }
-  QImage frame(QString::fromStdString(SkinFilePath(*ctx, u"skins\\Frame_common.bmp").string()));
+  QImage frame(QString::fromStdString(SkinFilePath(*gui, u"skins\\Frame_common.bmp").string()));
   EXPECT_EQ(frame.size(), QSize(429, 140));
   for (int id : {128, 364, 287, 187, 188}) EXPECT_FALSE(QImage(ResourceImagePath(id)).isNull()) << id;
   EXPECT_EQ(QImage(ResourceImagePath(364)).size(), QSize(1127, 740));
@@ -98,9 +101,10 @@ TEST(SkinFilesTest, EveryNamedSkinFileIsGenerated) {
 }
 
 TEST(SkinFilesTest, MissingSkinsDrawNothingAndBreakNothing) {
-  auto ctx = MakeContext();
-  ctx->ExeFolder = "/nonexistent-corvane";
-  CFirmwareResetDlg dlg(*ctx);
+  LanguageTable language;
+  auto gui = MakeGuiState(language);
+  gui->ExeFolder = "/nonexistent-corvane";
+  CFirmwareResetDlg dlg(*gui);
   dlg.EnsureInitialized();
   const QImage shot = dlg.grab().toImage();
   EXPECT_FALSE(shot.isNull());

@@ -4,11 +4,11 @@
 #include "macros/MacroLibrary.h"
 #include "macros/MacroTreeRows.h"
 #include "skin/CBattery.h"
-#include "skin/CEditShowList.h"
 #include "skin/CSliderControl.h"
 #include "skin/CVScrollBar.h"
 #include "skin/CVerticalSliderControl.h"
-#include "skin/SkinTestSupport.h"
+#include "support/SkinTestSupport.h"
+#include "widgets/CEditShowList.h"
 
 namespace corvane::testing {
 namespace {
@@ -105,7 +105,7 @@ TEST_F(ValueControlsTest, BatteryShowsAtLeastOneFillRow) {
 }
 
 TEST_F(ValueControlsTest, MacroTreeHidesClosedChildrenAndDoubleClickOpens) {
-  MacroLibrary& lib = ctx->Macros;
+  MacroLibrary lib;
   MacroLocation sel = MacroLocation::None();
   ASSERT_EQ(lib.AddFolder(u"F", sel), MacroNodeChange::kDone);
   const MacroLocation folder = sel;
@@ -114,7 +114,7 @@ TEST_F(ValueControlsTest, MacroTreeHidesClosedChildrenAndDoubleClickOpens) {
   ASSERT_EQ(lib.AddMacro(u"top", sel), MacroNodeChange::kDone);
   lib.NodeAt(folder)->MacroItemFolderIsOpen = 0;
 
-  auto* list = dlg->AddControl(0, std::make_unique<CEditShowList>(dlg.get(), 1, CRect{10, 10, 200, 110}, u""));
+  auto* list = dlg->AddControl(0, std::make_unique<CEditShowList>(dlg.get(), lib, 1, CRect{10, 10, 200, 110}, u""));
   EXPECT_EQ(list->RowCount(), 2);
   // Double click on the folder's name (right of its picture): it opens, code 10.
   Move(dlg.get(), {150, 15});
