@@ -48,7 +48,7 @@ add_dependencies(corvane_skin skins)
 
 # tests/skin/GuiTestMain.cpp provides main() with the QApplication every GUI test needs.
 set(GUI_TEST_SOURCES "")
-foreach(folder skin dialogs app)
+foreach(folder skin widgets dialogs app)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
   list(APPEND GUI_TEST_SOURCES ${sources})
 endforeach()

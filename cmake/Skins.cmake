@@ -1,6 +1,6 @@
 # Skin pictures and the program's own images, drawn at build time by tools/skingen.
 # The skins land in <build>/skins beside the executables; the five resource pictures are
-# compiled into corvane_gui as Qt resources (":/corvane/res/<id>.png").
+# written to <build>/generated/res, and cmake/Gui.cmake compiles them into the toolkit.
 file(GLOB SKINGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/skingen/*.cpp)
 add_executable(skingen ${SKINGEN_SOURCES})
 target_link_libraries(skingen PRIVATE Qt6::Gui)
@@ -23,12 +23,3 @@ add_custom_command(
   COMMENT "Drawing the skin files"
   VERBATIM)
 add_custom_target(skins ALL DEPENDS ${SKIN_STAMP})
-
-if(TARGET corvane_gui)
-  set_source_files_properties(${SKIN_RES_PATHS} PROPERTIES GENERATED TRUE)
-  qt_add_resources(corvane_gui "corvane_images"
-    PREFIX "/corvane/res"
-    BASE ${SKIN_RES_DIR}
-    FILES ${SKIN_RES_PATHS})
-  add_dependencies(corvane_gui skins)
-endif()
