@@ -17,7 +17,7 @@ corvane_library(corvane_skin skin
 
 # The popups and lists whose items are this program's functions, profiles and macros.
 corvane_library(corvane_widgets widgets
-  SOURCES CComboActionInsertPopup.cpp CComboLightingPopup.cpp CComboPollingRatePopup.cpp CComboPopup.cpp
+  SOURCES ButtonMenuRows.cpp CComboActionInsertPopup.cpp CComboLightingPopup.cpp CComboPollingRatePopup.cpp CComboPopup.cpp
           CComboProfilePopup.cpp CDPILockPopup.cpp CDPIPopup.cpp CEditShowList.cpp CImageShowList.cpp
           CMacroListPopup.cpp CMultimediaPopup.cpp COfficePopup.cpp CProfilePopup.cpp
           CProfileRKeyPopup.cpp CWindowsManagePopup.cpp

@@ -13,8 +13,8 @@ class CComboPopup : public CImagePopup {
   static constexpr unsigned kHoverDpi = 1040, kHoverMultimedia = 1043, kHoverOffice = 1160,
                             kHoverWindows = 1157, kHoverDpiLock = 1154, kHoverPlain = 1033;
   // Items that open a dialog.
-  static constexpr unsigned kOpenFireKey = 1062, kOpenShortcut = 1065, kOpenQuickLaunch = 1035,
-                            kOpenMacro = 1037;
+  static constexpr unsigned kOpenFireKey = 1062, kOpenMacroPicker = 1065, kOpenKeyCombination = 1035,
+                            kOpenQuickLaunch = 1037;
 
   explicit CComboPopup(GuiState& gui, const Images& images = Images());
 
