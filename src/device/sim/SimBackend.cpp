@@ -149,6 +149,11 @@ void SimBackend::AdvanceClock(std::uint32_t ms) {
   shared_->Run([ms](SimDevice& d) { return d.AdvanceClock(ms), 0; });
 }
 
+std::uint64_t SimBackend::Now() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->device.Now();
+}
+
 bool SimBackend::SaveState() {
   if (options_.stateFile.empty()) return false;
   return SaveSimState(options_.stateFile, State());

@@ -44,6 +44,12 @@ class SimBackend final : public HidBackend {
 
   // Virtual time: the program's pause service advances it in simulate mode.
   void AdvanceClock(std::uint32_t ms);
+  // Virtual milliseconds since the devices were created, however they were advanced.
+  std::uint64_t Now() const;
+
+  // The roles the devices were simulated with (present at start; a role that is
+  // unplugged stays one of them).
+  const std::vector<DeviceRole>& Roles() const { return options_.roles; }
 
   // How the state file was found at construction.
   SimStateLoad StateLoad() const { return stateLoad_; }

@@ -202,6 +202,32 @@ TEST(SimBackendTest, RestartReenumeratesTheCableMouseOnVirtualTime) {
   EXPECT_TRUE(sim.Open("sim:wired:feature"));
 }
 
+// The simulator window moves the clock only by what the program's own pauses have not
+// already moved it; both must show in Now.
+TEST(SimBackendTest, NowCountsTimeHoweverItWasAdvanced) {
+  struct CountingPause final : Pause {
+    std::uint32_t slept = 0;
+    void Sleep(std::uint32_t ms) override { slept += ms; }
+  };
+  SimBackend sim(Roles({DeviceRole::Wired}));
+  EXPECT_EQ(sim.Now(), 0u);
+  sim.AdvanceClock(40);
+  CountingPause inner;
+  SimClockPause pause(sim, &inner);
+  pause.Sleep(2000);
+  EXPECT_EQ(inner.slept, 2000u);
+  EXPECT_EQ(sim.Now(), 2040u);
+  sim.AdvanceClock(0xFFFFFFFFu);  // more than one 32-bit step in total
+  EXPECT_EQ(sim.Now(), 2040u + 0xFFFFFFFFull);
+}
+
+TEST(SimBackendTest, SimulatedRolesStayListedWhileUnplugged) {
+  SimBackend sim(Roles({DeviceRole::Receiver, DeviceRole::Bluetooth}));
+  sim.Unplug(DeviceRole::Receiver);
+  EXPECT_EQ(sim.Roles(), (std::vector<DeviceRole>{DeviceRole::Receiver, DeviceRole::Bluetooth}));
+  EXPECT_FALSE(sim.Present(DeviceRole::Receiver));
+}
+
 TEST(SimBackendTest, PollHotplugWithoutWatchOrEventsReturnsFalse) {
   SimBackend sim(Roles({DeviceRole::Wired}));
   HotplugEvent e{};
