@@ -31,6 +31,7 @@ corvane_library(corvane_dialogs dialogs
 corvane_library(corvane_app app
   SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp
           GalleryDialogs.cpp GalleryPopups.cpp
+          SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
   LINKS corvane_dialogs)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
