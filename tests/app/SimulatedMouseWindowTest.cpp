@@ -16,6 +16,8 @@
 #include <QSpinBox>
 
 #include "app/SimulatedMouseWindow.h"
+#include "session/DeviceSession.h"
+#include "settings/ConfigTable.h"
 #include "support/HexBytes.h"
 
 namespace corvane {
@@ -107,6 +109,15 @@ TEST(SimulatedMouseWindowTest, EachControlMakesTheMouseReport) {
        {"07 01 02 01 25 00 01 00 00 50 00 01 01 FF 00 00 02"}, "battery", "37 %, not charging"},
       {"BatteryEmpty", wired, [](Fixture& f) { f.Get<QSlider>(W::kBattery)->setValue(0); }, DeviceRole::Wired,
        {"07 01 02 01 00 00 01 00 00 50 00 01 01 FF 00 00 02"}, "battery", "0 %, not charging"},
+      // A drag reports once, where the handle is let go.
+      {"BatteryDrag", wired,
+       [](Fixture& f) {
+         auto* slider = f.Get<QSlider>(W::kBattery);
+         slider->setSliderDown(true);
+         for (int v = 90; v >= 40; v -= 10) slider->setSliderPosition(v);
+         slider->setSliderDown(false);
+       },
+       DeviceRole::Wired, {"07 01 02 01 28 00 01 00 00 50 00 01 01 FF 00 00 02"}, "battery", "40 %, not charging"},
       {"Charging", wired, [](Fixture& f) { f.Get<QComboBox>(W::kCharge)->setCurrentIndex(1); }, DeviceRole::Wired,
        {"07 01 02 01 64 01 01 00 00 50 00 01 01 FF 00 00 02"}, "battery", "100 %, charging"},
       {"Full", wired, [](Fixture& f) { f.Get<QComboBox>(W::kCharge)->setCurrentIndex(2); }, DeviceRole::Wired,
@@ -207,28 +218,30 @@ TEST(SimulatedMouseWindowTest, OnlyTheSimulatedConnectionsHaveControls) {
 // What changes on the devices by other means (the program, a firmware restart, pairing,
 // a state file) shows in the controls, and setting the controls to it sends nothing.
 TEST(SimulatedMouseWindowTest, ControlsFollowTheDevicesWithoutActingAgain) {
-  Fixture f({DeviceRole::Wired, DeviceRole::Receiver});
+  Fixture f({DeviceRole::Wired, DeviceRole::Receiver, DeviceRole::Bluetooth});
+  auto cable = f.Input(DeviceRole::Wired);
   auto receiver = f.Input(DeviceRole::Receiver);
   f.sim.SetBattery(20);
   f.sim.SetCharging(2);
   f.sim.SetSensorLetter(0x4E);
   f.sim.SetMouseLinked(false);
-  f.sim.Unplug(DeviceRole::Wired);
-  const std::size_t sent = Drain(*receiver).size();
-  EXPECT_EQ(sent, 1u);  // the cable took the status reports; the receiver its link drop
+  f.sim.Unplug(DeviceRole::Bluetooth);
+  EXPECT_EQ(Drain(*cable).size(), 3u);
+  EXPECT_EQ(Drain(*receiver), std::vector<std::string>{Report("07")});
 
   f.window.Refresh();
+  EXPECT_TRUE(Drain(*cable).empty());
   EXPECT_TRUE(Drain(*receiver).empty());
   EXPECT_EQ(f.Get<QSlider>(SimulatedMouseWindow::kBattery)->value(), 20);
   EXPECT_EQ(f.Get<QComboBox>(SimulatedMouseWindow::kCharge)->currentIndex(), 2);
   EXPECT_EQ(f.Get<QComboBox>(SimulatedMouseWindow::kSensor)->currentData().toInt(), 0x4E);
   EXPECT_FALSE(f.Get<QCheckBox>(SimulatedMouseWindow::kLinked)->isChecked());
-  EXPECT_FALSE(f.Plug(DeviceRole::Wired)->isChecked());
+  EXPECT_FALSE(f.Plug(DeviceRole::Bluetooth)->isChecked());
   EXPECT_TRUE(f.Plug(DeviceRole::Receiver)->isChecked());
   EXPECT_EQ(f.State("battery"), "20 %, full");
   EXPECT_EQ(f.State("sensor"), "N (0x3335)");
   EXPECT_EQ(f.State("link"), "not linked");
-  EXPECT_EQ(f.State("connected"), "receiver");
+  EXPECT_EQ(f.State("connected"), "cable, receiver");
 }
 
 // A letter the window does not list (from an older state file) selects nothing, and
@@ -277,6 +290,28 @@ TEST(SimulatedMouseWindowTest, TimedDeviceBehaviourProgressesOnTheClock) {
   EXPECT_TRUE(f.sim.Present(DeviceRole::Wired));
   EXPECT_TRUE(f.Plug(DeviceRole::Wired)->isChecked());
   EXPECT_EQ(f.State("clock"), "3.00 s");
+}
+
+TEST(SimulatedMouseWindowTest, OpensOnlyForASimulatedSession) {
+  ConfigTable config;
+  config.ConfigDefaults();
+  std::string error;
+  DeviceSessionOptions simulated;
+  simulated.simulate = std::vector<DeviceRole>{DeviceRole::Receiver};
+  auto session = DeviceSession::Open(simulated, config, error);
+  ASSERT_TRUE(session) << error;
+  auto window = ShowSimulatedMouseWindow(*session);
+  ASSERT_TRUE(window);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), "Simulated mouse");
+  EXPECT_TRUE(window->Clock().Running());
+  EXPECT_NE(window->findChild<QCheckBox*>("plug.receiver"), nullptr);
+
+  DeviceSessionOptions hardware;
+  hardware.noWait = true;
+  auto real = DeviceSession::Open(hardware, config, error);
+  ASSERT_TRUE(real) << error;
+  EXPECT_EQ(ShowSimulatedMouseWindow(*real), nullptr);
 }
 
 }  // namespace
