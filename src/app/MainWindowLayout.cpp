@@ -56,89 +56,89 @@ constexpr ControlSpec kDpiSection[] = {
 };
 
 constexpr ControlSpec kLightingSection[] = {
-    {.id = 3610, .kind = ControlKind::Label, .rect = {4, 2, 104, 26}, .text = 260},
+    {.id = 3610, .kind = ControlKind::Label, .rect = {12, 2, 104, 26}, .text = 260},
     {.id = kLightingMode, .kind = ControlKind::Combo, .rect = {110, 2, 290, 26}, .param = kLightingModeMessage},
-    {.id = 3611, .kind = ControlKind::Label, .rect = {4, 32, 104, 56}, .text = 261},
+    {.id = 3611, .kind = ControlKind::Label, .rect = {12, 32, 104, 56}, .text = 261},
     {.id = 3612, .kind = ControlKind::Track, .rect = {118, 41, 360, 47}},
     {.id = kLightingSpeed, .kind = ControlKind::Slider, .rect = {110, 36, 368, 52}, .param = 5},
     {.id = kLightingSpeedLabel, .kind = ControlKind::Value, .rect = {374, 32, 423, 56}},
-    {.id = 3613, .kind = ControlKind::Label, .rect = {4, 62, 104, 86}, .text = 262},
+    {.id = 3613, .kind = ControlKind::Label, .rect = {12, 62, 104, 86}, .text = 262},
     {.id = 3614, .kind = ControlKind::Track, .rect = {118, 71, 360, 77}},
     {.id = kLightingBrightness, .kind = ControlKind::Slider, .rect = {110, 66, 368, 82}, .param = 4},
     {.id = kLightingBrightnessLabel, .kind = ControlKind::Value, .rect = {374, 62, 423, 86}},
-    {.id = 3615, .kind = ControlKind::Label, .rect = {4, 92, 104, 116}, .text = 263},
+    {.id = 3615, .kind = ControlKind::Label, .rect = {12, 92, 104, 116}, .text = 263},
     {.id = kLightingForward, .kind = ControlKind::Radio, .rect = {110, 96, 126, 112}},
     {.id = 3616, .kind = ControlKind::Label, .rect = {132, 92, 250, 116}, .text = 264},
     {.id = kLightingReverse, .kind = ControlKind::Radio, .rect = {256, 96, 272, 112}},
     {.id = 3617, .kind = ControlKind::Label, .rect = {278, 92, 419, 116}, .text = 265},
-    {.id = 3618, .kind = ControlKind::Label, .rect = {4, 122, 104, 146}, .text = 268},
+    {.id = 3618, .kind = ControlKind::Label, .rect = {12, 122, 104, 146}, .text = 268},
     {.id = kLightingSlotFirst, .kind = ControlKind::SwatchCheck, .rect = {110, 120, 138, 148}, .count = 8, .dx = 32},
 };
 
 constexpr ControlSpec kPointerSection[] = {
-    {.id = 3620, .kind = ControlKind::Label, .rect = {4, 2, 150, 26}, .text = 270},
+    {.id = 3620, .kind = ControlKind::Label, .rect = {12, 2, 150, 26}, .text = 270},
     {.id = 3621, .kind = ControlKind::Track, .rect = {164, 11, 360, 17}},
     {.id = kPointerSpeed, .kind = ControlKind::Slider, .rect = {156, 6, 368, 22}, .param = 20},
     {.id = kPointerSpeedLabel, .kind = ControlKind::Value, .rect = {374, 2, 423, 26}},
-    {.id = 3622, .kind = ControlKind::Label, .rect = {4, 32, 150, 56}, .text = 271},
+    {.id = 3622, .kind = ControlKind::Label, .rect = {12, 32, 150, 56}, .text = 271},
     {.id = 3623, .kind = ControlKind::Track, .rect = {164, 41, 360, 47}},
     {.id = kDoubleClickSpeed, .kind = ControlKind::Slider, .rect = {156, 36, 368, 52}, .param = 11},
     {.id = kDoubleClickLabel, .kind = ControlKind::Value, .rect = {374, 32, 423, 56}},
-    {.id = 3624, .kind = ControlKind::Label, .rect = {4, 62, 150, 86}, .text = 272},
+    {.id = 3624, .kind = ControlKind::Label, .rect = {12, 62, 150, 86}, .text = 272},
     {.id = 3625, .kind = ControlKind::Track, .rect = {164, 71, 360, 77}},
     {.id = kScrollSpeed, .kind = ControlKind::Slider, .rect = {156, 66, 368, 82}, .param = 10},
     {.id = kScrollSpeedLabel, .kind = ControlKind::Value, .rect = {374, 62, 423, 86}},
-    {.id = kScrollLines, .kind = ControlKind::Radio, .rect = {4, 96, 20, 112}},
-    {.id = 3626, .kind = ControlKind::Label, .rect = {26, 92, 206, 116}, .text = 275},
+    {.id = kScrollLines, .kind = ControlKind::Radio, .rect = {12, 96, 28, 112}},
+    {.id = 3626, .kind = ControlKind::Label, .rect = {34, 92, 206, 116}, .text = 275},
     {.id = kScrollPage, .kind = ControlKind::Radio, .rect = {212, 96, 228, 112}},
     {.id = 3627, .kind = ControlKind::Label, .rect = {234, 92, 419, 116}, .text = 276},
-    {.id = kAcceleration, .kind = ControlKind::CheckBox, .rect = {4, 126, 20, 142}},
-    {.id = 3628, .kind = ControlKind::Label, .rect = {26, 122, 419, 146}, .text = 274},
+    {.id = kAcceleration, .kind = ControlKind::CheckBox, .rect = {12, 126, 28, 142}},
+    {.id = 3628, .kind = ControlKind::Label, .rect = {34, 122, 419, 146}, .text = 274},
 };
 
 // The seven plain rates in two rows; the picture group and the drop-down of the
 // four-rate mice are kept but not shown in this layout.
 constexpr ControlSpec kPollingSection[] = {
-    {.id = kPollingRadioFirst, .kind = ControlKind::Radio, .rect = {4, 6, 20, 22}, .count = 4, .dx = 104},
-    {.id = 3630, .kind = ControlKind::PollingLabel, .rect = {26, 2, 104, 26}, .count = 4, .dx = 104},
-    {.id = kPollingRadioFirst + 4, .kind = ControlKind::Radio, .rect = {4, 34, 20, 50}, .count = 3, .dx = 104},
-    {.id = 3634, .kind = ControlKind::PollingLabel, .rect = {26, 30, 104, 54}, .count = 3, .dx = 104, .param = 4},
-    {.id = kPollingImageFirst, .kind = ControlKind::ImageRadio, .rect = {4, 60, 68, 84}, .count = 4, .dx = 70,
+    {.id = kPollingRadioFirst, .kind = ControlKind::Radio, .rect = {12, 6, 28, 22}, .count = 4, .dx = 104},
+    {.id = 3630, .kind = ControlKind::PollingLabel, .rect = {34, 2, 104, 26}, .count = 4, .dx = 104},
+    {.id = kPollingRadioFirst + 4, .kind = ControlKind::Radio, .rect = {12, 34, 28, 50}, .count = 3, .dx = 104},
+    {.id = 3634, .kind = ControlKind::PollingLabel, .rect = {34, 30, 104, 54}, .count = 3, .dx = 104, .param = 4},
+    {.id = kPollingImageFirst, .kind = ControlKind::ImageRadio, .rect = {12, 60, 76, 84}, .count = 4, .dx = 70,
      .shown = false},
     {.id = kPollingCombo, .kind = ControlKind::Combo, .rect = {290, 60, 419, 84}, .param = kPollingComboMessage,
      .shown = false},
 };
 
 constexpr ControlSpec kLiftOffSection[] = {
-    {.id = kLiftLow, .kind = ControlKind::Radio, .rect = {4, 6, 20, 22}},
-    {.id = 3640, .kind = ControlKind::Label, .rect = {26, 2, 206, 26}, .text = 284},
+    {.id = kLiftLow, .kind = ControlKind::Radio, .rect = {12, 6, 28, 22}},
+    {.id = 3640, .kind = ControlKind::Label, .rect = {34, 2, 206, 26}, .text = 284},
     {.id = kLiftHigh, .kind = ControlKind::Radio, .rect = {212, 6, 228, 22}},
     {.id = 3641, .kind = ControlKind::Label, .rect = {234, 2, 419, 26}, .text = 285},
 };
 
 constexpr ControlSpec kDebounceSection[] = {
-    {.id = 3642, .kind = ControlKind::Label, .rect = {4, 2, 150, 26}, .text = 131},
+    {.id = 3642, .kind = ControlKind::Label, .rect = {12, 2, 150, 26}, .text = 131},
     {.id = 3643, .kind = ControlKind::Track, .rect = {164, 11, 360, 17}},
     {.id = kDebounceSlider, .kind = ControlKind::Slider, .rect = {156, 6, 368, 22}, .param = 31},
     {.id = kDebounceLabel, .kind = ControlKind::Value, .rect = {374, 2, 423, 26}},
 };
 
 constexpr ControlSpec kSensorSection[] = {
-    {.id = kAngleSnap, .kind = ControlKind::CheckBox, .rect = {4, 6, 20, 22}},
-    {.id = 3644, .kind = ControlKind::Label, .rect = {26, 2, 140, 26}, .text = 286},
-    {.id = kMotionSync, .kind = ControlKind::CheckBox, .rect = {146, 6, 162, 22}},
-    {.id = 3645, .kind = ControlKind::Label, .rect = {168, 2, 280, 26}, .text = 287},
-    {.id = kRippleControl, .kind = ControlKind::CheckBox, .rect = {286, 6, 302, 22}},
-    {.id = 3646, .kind = ControlKind::Label, .rect = {308, 2, 419, 26}, .text = 288},
+    {.id = kAngleSnap, .kind = ControlKind::CheckBox, .rect = {12, 6, 28, 22}},
+    {.id = 3644, .kind = ControlKind::Label, .rect = {34, 2, 152, 26}, .text = 286},
+    {.id = kMotionSync, .kind = ControlKind::CheckBox, .rect = {156, 6, 172, 22}},
+    {.id = 3645, .kind = ControlKind::Label, .rect = {178, 2, 290, 26}, .text = 287},
+    {.id = kRippleControl, .kind = ControlKind::CheckBox, .rect = {296, 6, 312, 22}},
+    {.id = 3646, .kind = ControlKind::Label, .rect = {318, 2, 423, 26}, .text = 288},
 };
 
 constexpr ControlSpec kPairingSection[] = {
-    {.id = kPairing, .kind = ControlKind::Button, .rect = {4, 2, 184, 28}, .text = 12, .nr = u"skins\\button1_nr.png",
+    {.id = kPairing, .kind = ControlKind::Button, .rect = {12, 2, 192, 28}, .text = 12, .nr = u"skins\\button1_nr.png",
      .ov = u"skins\\button1_ov.png", .format = DT_CENTER},
 };
 
 constexpr ControlSpec kFirmwareSection[] = {
-    {.id = kFirmware, .kind = ControlKind::Button, .rect = {4, 2, 184, 28}, .text = 13,
+    {.id = kFirmware, .kind = ControlKind::Button, .rect = {12, 2, 192, 28}, .text = 13,
      .nr = u"skins\\button1_nr.png", .ov = u"skins\\button1_ov.png", .format = DT_CENTER},
 };
 
