@@ -13,7 +13,10 @@ struct AppContext;
 struct GuiState;
 
 // Creates every control of the main window on dlg, at design coordinates relative to
-// client's top-left corner (the toolkit scales them by gui.SkinScale).
+// client's top-left corner (the toolkit scales them by gui.SkinScale). Group 0 holds the
+// controls that are always there and the section headers, group 1 + i the controls of
+// section i. The sections and tabs are placed later from the window's own origin, which
+// is the client's corner of every CDlgBase.
 void CreateMainWindowControls(CDlgBase& dlg, AppContext& app, GuiState& gui, const CRect& client);
 
 // Sets the profile tabs and every control from the configuration and the current profile.
