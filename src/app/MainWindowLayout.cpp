@@ -1,29 +1,11 @@
 #include "app/MainWindowLayout.h"
 
-#include <memory>
 #include <span>
-#include <string>
 
 #include "app/MainWindowControls.h"
 #include "app/MainWindowIds.h"
-#include "session/AppContext.h"
-#include "settings/PollingRateTable.h"
-#include "skin/CBattery.h"
 #include "skin/CCheckButton.h"
-#include "skin/CColorSelectButton.h"
-#include "skin/CColorSelectCheckButton.h"
-#include "skin/CComboButton.h"
-#include "skin/CDPIRadioButton.h"
 #include "skin/CDlgBase.h"
-#include "skin/CImageButton.h"
-#include "skin/CLinkButton.h"
-#include "skin/CPowerManageButton.h"
-#include "skin/CRadioButton.h"
-#include "skin/CSliderControl.h"
-#include "skin/CStaticImage.h"
-#include "skin/CStaticText.h"
-#include "skin/CTabControl.h"
-#include "skin/CVerticalSliderControl.h"
 #include "skin/DrawTextW.h"
 #include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
