@@ -30,7 +30,8 @@ corvane_library(corvane_dialogs dialogs
 
 corvane_library(corvane_app app
   SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp
-          GalleryDialogs.cpp GalleryPopups.cpp
+          GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp MainWindowControls.cpp
+          MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp ShowCurrentProfile.cpp
           SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
   LINKS corvane_dialogs)
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/GalleryContext.h"
+#include "app/MainWindowGallery.h"
 #include "skin/SkinFonts.h"
 
 namespace corvane {
@@ -39,6 +40,7 @@ int RenderGallery(const std::filesystem::path& dir) {
       RenderControlPages(ctx->App, ctx->Gui, sink);
       RenderPopups(ctx->App, ctx->Gui, sink);
       RenderDialogs(ctx->App, ctx->Gui, sink);
+      RenderMainWindowPages(ctx->App, ctx->Gui, sink, dir, QString("-scale%1-%2").arg(scale.text, language));
     }
   }
   return failed ? -1 : written;

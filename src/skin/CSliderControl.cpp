@@ -47,6 +47,12 @@ void CSliderControl::SetCurrentStop(int stop) {
   thumb_ = ThumbRectOf(current_);
 }
 
+void CSliderControl::SetRect(int left, int top, int right, int bottom) {
+  CControlBase::SetRect(left, top, right, bottom);
+  stops_ = SliderStopPositions(left, right, stopCount_, leftMargin_, rightMargin_);
+  thumb_ = ThumbRectOf(current_);
+}
+
 void CSliderControl::Draw(QPainter& dc, CRect) {
   if (!thumb_img_.IsDrawable()) return;
   const float s = Scale();

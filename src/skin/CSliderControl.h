@@ -20,6 +20,8 @@ class CSliderControl : public CControlBase {
   bool LoadThumbImage(std::u16string_view skinName);
   // The owner moves the thumb when the value changed elsewhere.
   void SetCurrentStop(int stop);
+  // A moved slider keeps its stop: the stops and the thumb move with the rectangle.
+  void SetRect(int left, int top, int right, int bottom) override;
   int CurrentStop() const { return current_; }
   const std::vector<int>& Stops() const { return stops_; }
   CRect ThumbRect() const { return thumb_; }
