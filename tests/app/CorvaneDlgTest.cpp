@@ -3,17 +3,21 @@
 // it swallows, status reports reaching the on-screen display, and the last device leaving.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "app/COSDDialog.h"
 #include "lang/LanguageEntries.h"
+#include "platform/ShutdownSignals.h"
 #include "session/ApplyToDevice.h"
 #include "session/StatusDecoder.h"
 #include "base/UnicodeTextFile.h"
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
+#include "skin/CBattery.h"
 #include "skin/CStaticText.h"
 #include "skin/SkinScaling.h"
 #include "support/TempDataFolder.h"
@@ -138,6 +142,24 @@ TEST(MainWindowSaveTest, PendingSaveIsWrittenOnEveryWayOut) {
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_EQ(SavedName(data, 0), u"Unsaved change");
     EXPECT_EQ(dlg->Upload().ConfigSavePending, 0);
+  }
+}
+
+TEST(MainWindowSaveTest, TerminationSignalsEndThroughTheSave) {
+  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signalNumber);
+    TempDataFolder data;
+    auto dlg = OpenMainWindow(data);
+    dlg->show();
+    ShutdownSignals stop;
+    ASSERT_TRUE(stop.Installed());
+    QObject::connect(&stop, &ShutdownSignals::Requested, dlg.get(), [&dlg](int) { dlg->EndProgram(); });
+    dlg->App().Profiles[0].SetProfileName(u"Changed a moment ago");
+    dlg->Upload().ConfigSavePending = 1;
+    ASSERT_EQ(raise(signalNumber), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->ShutDown(), 3000);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(SavedName(data, 0), u"Changed a moment ago");
   }
 }
 
@@ -340,6 +362,54 @@ TEST(MainWindowDeviceTest, OneOfTwoDevicesLeavingKeepsTheProgram) {
   EXPECT_FALSE(dlg->Session()->Link().Role(DeviceRole::Wired).Present);
   EXPECT_TRUE(dlg->Session()->Link().Role(DeviceRole::Receiver).Present);
   dlg->Shutdown();
+}
+
+TEST(MainWindowBatteryTest, Timer110ShowsTheLevelAndStepsTheAnimation) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  // The battery gauge and its text belong to the full layout; put them in.
+  auto* battery = dlg->AddControl(0, std::make_unique<CBattery>(dlg.get(), kBatteryId, CRect{0, 0, 30, 60}, u""));
+  auto* text = dlg->AddControl(
+      0, std::make_unique<CStaticText>(dlg.get(), kIdBatteryText, CRect{0, 60, 60, 80}, u"", 0x00B4B4B4, 0, true, false));
+  StatusValues& values = dlg->Decoder()->Values();
+  values.BatteryLevel = 64;
+  values.ChargeState = CBattery::kCharging;
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(battery->Level(), 64);
+  EXPECT_EQ(battery->Mode(), CBattery::kCharging);
+  EXPECT_EQ(text->GetText(), u"64%");
+  EXPECT_TRUE(text->Shown());
+  values.BatteryLevel = 150;  // not a level: shown as empty
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(battery->Level(), 0);
+  EXPECT_EQ(text->GetText(), u"0%");
+  // While the window may not be shown, the display is left alone.
+  dlg->Upload().Activated = 0;
+  values.BatteryLevel = 80;
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(text->GetText(), u"0%");
+  dlg->Shutdown();
+}
+
+TEST(MainWindowTrayTest, OtherInstanceAsksTheMouseWhenTheWindowMayNotBeShown) {
+  struct Case {
+    const char* roles;
+    int activatedAfter;
+    bool visibleAfter;
+  };
+  const Case cases[] = {{"wired", 1, true}, {"", 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.roles);
+    TempDataFolder data;
+    WriteConfigWithStartupMode(data, 2);
+    auto dlg = OpenMainWindow(data, c.roles);
+    dlg->Upload().Activated = 0;
+    dlg->hide();
+    dlg->OnMessage(kMsgOtherInstance, 0, 0);
+    EXPECT_EQ(dlg->Activated(), c.activatedAfter);
+    EXPECT_EQ(dlg->isVisible(), c.visibleAfter);
+    dlg->Shutdown();
+  }
 }
 
 TEST(MainWindowTrayTest, HidingWithoutATrayMinimises) {
