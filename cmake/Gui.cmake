@@ -1,7 +1,7 @@
 # Qt 6 GUI, in layers above the core (see cmake/Layers.cmake): the skinned toolkit, this
 # program's popups and lists, the secondary dialogs, the main window with the gallery,
 # then the corvane executable and the GUI tests.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
 set(CMAKE_AUTOMOC ON)
 
 # Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
@@ -28,12 +28,19 @@ corvane_library(corvane_dialogs dialogs
           CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp
   LINKS corvane_widgets)
 
+# Operating-system services that need Qt: one running instance per user, termination
+# signals delivered to the event loop.
+corvane_library(corvane_platform_qt platform
+  SOURCES SingleInstance.cpp ShutdownSignals.cpp
+  LINKS Qt6::Network Qt6::Core)
+
 corvane_library(corvane_app app
-  SOURCES COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp GalleryContext.cpp GalleryControls.cpp
-          GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp MainWindowControls.cpp
-          MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp ShowCurrentProfile.cpp
-          SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
-  LINKS corvane_dialogs)
+  SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
+          CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
+          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
+          MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
+          ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
+  LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(corvane PRIVATE corvane_app)
@@ -56,6 +63,8 @@ foreach(folder skin widgets dialogs app)
 endforeach()
 add_executable(corvane_gui_tests ${GUI_TEST_SOURCES})
 target_link_libraries(corvane_gui_tests PRIVATE corvane_app corvane_test_support Qt6::Test)
-add_dependencies(corvane_gui_tests skins)
+add_dependencies(corvane_gui_tests skins corvane)
+# The program itself is started by tests/app/CorvaneProgramTest.cpp (under Xvfb).
+target_compile_definitions(corvane_gui_tests PRIVATE CORVANE_PATH="$<TARGET_FILE:corvane>")
 gtest_discover_tests(corvane_gui_tests DISCOVERY_TIMEOUT 60
   PROPERTIES LABELS gui ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

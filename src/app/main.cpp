@@ -1,25 +1,18 @@
-// The Corvane GUI. For now it renders the review gallery of the skinned toolkit:
-//   corvane --gallery DIR
+// The Corvane program: the main window over the user's settings and the mouse.
+//   corvane [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE] [--no-wait]
+//   corvane --gallery DIR     renders the review gallery of the skinned toolkit
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 
+#include "app/CCorvaneApp.h"
 #include "app/Gallery.h"
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr, "usage: corvane --gallery DIR\n");
-  return 2;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 3 || std::strcmp(argv[1], "--gallery") != 0) return Usage();
-  const std::string dir = argv[2];
+int RunGallery(int argc, char** argv, const std::string& dir) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const int written = corvane::RenderGallery(dir);
@@ -29,4 +22,32 @@ int main(int argc, char** argv) {
   }
   std::printf("%d pictures written to %s\n", written, dir.c_str());
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  const auto line = corvane::ParseCorvaneCommandLine(args, error);
+  if (!line) {
+    std::fprintf(stderr, "corvane: %s\n", error.c_str());
+    return 2;
+  }
+  if (line->GalleryDir) return RunGallery(argc, argv, *line->GalleryDir);
+  auto options = corvane::DialogOptionsOf(*line, error);
+  if (!options) {
+    std::fprintf(stderr, "corvane: %s\n", error.c_str());
+    return 2;
+  }
+  if (!corvane::DisplayAvailable()) {
+    std::fprintf(stderr,
+                 "corvane: no display; run it in an X11 or Wayland session (or under xvfb-run), or use corvanectl\n");
+    return 1;
+  }
+  options->Device.warn = [](const std::string& message) { std::fprintf(stderr, "corvane: %s\n", message.c_str()); };
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  corvane::CCorvaneApp program(std::move(*options));
+  return program.InitInstance();
 }

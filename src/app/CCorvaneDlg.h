@@ -1,0 +1,190 @@
+#pragma once
+// The main window: it owns the program's state for the whole run (settings, language,
+// macros), the window's own state, the device session with its status readers, the tray
+// icon and the timers that drive uploads, saving, the connection indicator, the battery
+// display and the on-screen display. The controls' handlers live beside it.
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include <QPointer>
+#include <QRect>
+
+#include "device/DeviceUploadState.h"
+#include "device/StatusReaders.h"
+#include "session/AppContext.h"
+#include "session/DeviceSession.h"
+#include "skin/CDlgBase.h"
+#include "skin/GuiState.h"
+
+class QSocketNotifier;
+class QSystemTrayIcon;
+class QMenu;
+
+namespace corvane {
+
+class COSDController;
+class StatusDecoder;
+struct ApplyResult;
+namespace cli {
+class XdgLauncher;
+}
+
+// How the window is to be started: where the settings live and how the mouse is reached.
+struct CorvaneDlgOptions {
+  std::filesystem::path DataFolder;  // empty: the user's data folder
+  DeviceSessionOptions Device;
+};
+
+// Window ids, messages and timers.
+constexpr unsigned kIdCloseButton = 2001;
+constexpr unsigned kIdHideButton = 2002;
+constexpr unsigned kIdHideButton2 = 2048;
+constexpr unsigned kIdTrayShow = 2075;
+constexpr unsigned kIdTrayExit = 2076;
+constexpr unsigned kIdConnectionWarning = 3024;
+constexpr unsigned kIdBatteryText = 3405;
+constexpr unsigned kMsgOtherInstance = 2999;
+constexpr unsigned kMsgShowOsd = 1067;
+constexpr int kMainIconId = 128;
+constexpr int kMainBackgroundId = 364;
+constexpr int kMainDesignWidth = 1127;
+constexpr int kMainDesignHeight = 740;
+
+enum MainTimer : int {
+  kTimerLeftClickRestored = 20,
+  kTimerApply = 30,
+  kTimerKeepHidden = 40,
+  kTimerOsd = 50,
+  kTimerProfileAction = 60,
+  kTimerSave = 70,
+  kTimerConnection = 80,
+  kTimerBattery = 110,
+  kTimerBluetoothLeft = 120,
+};
+
+enum class ProfileAction : int { Import = 0, Export = 1, Edit = 2, Delete = 3, Add = 4, Limit = 5 };
+
+// The window's rectangle in the screen's available area: 1127 x 740 design pixels times
+// the scale, centred, but never left of or above the area's corner.
+QRect MainWindowPlacement(const QRect& available, float skinScale);
+
+// StartupMode of config.ini's NeedPassword: 0 normal, 1 minimised and waiting for the
+// mouse, anything else hidden and waiting.
+enum class StartupMode { Normal, Minimised, Hidden };
+StartupMode StartupModeOf(int needPassword);
+
+class CCorvaneDlg : public CDlgBase {
+  Q_OBJECT
+
+ public:
+  // Five letters typed twice show the support contact.
+  static constexpr char kSupportSequence[] = "CRVNECRVNE";
+
+  explicit CCorvaneDlg(CorvaneDlgOptions options, QWidget* parent = nullptr);
+  ~CCorvaneDlg() override;
+
+  AppContext& App() { return state_->App; }
+  DeviceUploadState& Upload() { return upload_; }
+  DeviceSession* Session() { return session_.get(); }
+  StatusDecoder* Decoder() { return decoder_.get(); }
+  COSDController& Osd() { return *osd_; }
+  QSystemTrayIcon* Tray() const { return tray_; }
+  StartupMode Mode() const { return startupMode_; }
+  int Activated() const { return upload_.Activated; }
+  int ShownByLink() const { return shownByLink_; }
+  int LinkUp() const;
+  int ConnIndicatorState() const;
+  int KeySequenceState() const { return keySequenceState_; }
+  bool ShutDown() const { return shutDown_; }
+
+  bool OnInitDialog() override;
+  void InitUI(const CRect& client) override;
+  void DrawDialog(QPainter& dc, const CRect& client) override;
+  LRESULT OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) override;
+  void OnTimer(int id) override;
+
+  // The profile menu's choice, run by timer 60 once the menu has closed.
+  void RequestProfileAction(ProfileAction action, int profile);
+  // Asks for an upload of what is dirty (timer 30, 20 ms).
+  void ScheduleApply();
+
+  // Closes every secondary window and ends the program (close button, tray exit,
+  // termination signal, last device gone). The pending save is written first.
+  void EndProgram();
+  // The shutdown work: the pending save, reader threads stopped and joined, device
+  // handles closed, tray icon removed. Runs once; later calls do nothing.
+  void Shutdown();
+
+  // Tray double click, tray item 2075 and message 2999.
+  void OnShowRequest();
+  // A valid link-state reply arrived (LinkUp already follows it).
+  void OnLinkStateReply();
+  // Hides the window to the tray, or minimises it where there is no tray.
+  void HideToTray();
+
+  // Device arrival or removal.
+  void OnDeviceChange(HotplugEvent event);
+  // Decodes what the status readers have queued.
+  void DrainStatusReports();
+
+ protected:
+  bool PreTranslateKey(QKeyEvent* event) override;
+  void done(int r) override;
+
+ private:
+  struct State {
+    AppContext App;
+    GuiState Gui{App.Language};
+  };
+  CCorvaneDlg(std::unique_ptr<State> state, CorvaneDlgOptions options, QWidget* parent, QSize size);
+
+  // Initialisation steps.
+  void ResetStateValues();
+  void InstallTrayIcon();
+  void ApplyStartupMode();
+  void OpenDevice();
+  void StartHotplugWatch();
+  void ProcessScan(const ScanOutcome& scan);
+
+  // Timers.
+  void OnApplyTimer();
+  void ShowApplyResult(const ApplyResult& result);
+  void OnConnectionTimer();
+  void OnBatteryTimer();
+  void OnBluetoothLeftTimer();
+  void OnSaveTimer();
+  void RunProfileAction();
+  void SaveAndShow();
+  void RefreshView();
+
+  // Attention windows.
+  void ShowAttention(int text);
+  void ShowAttentionText(const std::u16string& message);
+  void ShowModelessAttention(int text);
+
+  void OnTrayMenuExit();
+  void PollHotplug();
+
+  std::unique_ptr<State> state_;
+  CorvaneDlgOptions options_;
+  DeviceUploadState upload_;
+  std::unique_ptr<DeviceSession> session_;
+  StatusReportQueue queue_;
+  std::unique_ptr<StatusReaders> readers_;
+  std::unique_ptr<cli::XdgLauncher> launcher_;
+  std::unique_ptr<StatusDecoder> decoder_;
+  std::unique_ptr<COSDController> osd_;
+  QSystemTrayIcon* tray_ = nullptr;
+  QMenu* trayMenu_ = nullptr;
+  QSocketNotifier* hotplugNotifier_ = nullptr;
+  StartupMode startupMode_ = StartupMode::Normal;
+  int shownByLink_ = 0;
+  int batteryAnimation_ = 0;
+  int keySequenceState_ = 0;
+  ProfileAction pendingProfileAction_ = ProfileAction::Import;
+  int pendingProfileIndex_ = 0;
+  bool shutDown_ = false;
+};
+
+}  // namespace corvane

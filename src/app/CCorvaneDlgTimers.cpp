@@ -1,0 +1,149 @@
+// The main window's timers: the upload and its outcome, keeping the window hidden until
+// it may be shown, the on-screen display's countdown, the deferred save, the connection
+// indicator, the battery display and the rescan after Bluetooth left.
+#include <cstdio>
+
+#include "app/CCorvaneDlg.h"
+#include "app/COSDDialog.h"
+#include "app/MainWindowLayout.h"
+#include "base/TextUtil.h"
+#include "dialogs/CProgressBarDlg.h"
+#include "lang/LanguageEntries.h"
+#include "session/ApplyToDevice.h"
+#include "session/ConfigSave.h"
+#include "session/StatusDecoder.h"
+#include "skin/CBattery.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kApplyDelayMs = 20;
+constexpr int kSaveDelayMs = 10000;
+constexpr int kBatteryAnimationStep = 25;
+constexpr int kConnMouseAway = 1;  // only the receiver is present and its mouse is not linked
+
+}  // namespace
+
+void CCorvaneDlg::OnTimer(int id) {
+  if (shutDown_) return;
+  switch (id) {
+    case kTimerLeftClickRestored:
+      KillTimer(id);
+      ShowAttention(kTextLeftClickRestored);
+      break;
+    case kTimerApply:
+      KillTimer(id);
+      OnApplyTimer();
+      break;
+    case kTimerKeepHidden:
+      if (!upload_.Activated && isVisible()) hide();
+      break;
+    case kTimerOsd:
+      osd_->OnTimer50();
+      break;
+    case kTimerProfileAction:
+      KillTimer(id);
+      RunProfileAction();
+      break;
+    case kTimerSave:
+      KillTimer(id);
+      OnSaveTimer();
+      break;
+    case kTimerConnection:
+      KillTimer(id);
+      OnConnectionTimer();
+      break;
+    case kTimerBattery:
+      OnBatteryTimer();
+      break;
+    case kTimerBluetoothLeft:
+      KillTimer(id);
+      OnBluetoothLeftTimer();
+      break;
+    default:
+      break;
+  }
+}
+
+void CCorvaneDlg::ScheduleApply() { SetTimer(kTimerApply, kApplyDelayMs); }
+
+void CCorvaneDlg::OnApplyTimer() {
+  if (!session_) {
+    ShowAttention(kTextDeviceNotConnected);
+    return;
+  }
+  const ApplyResult result = ApplyToDevice(App(), session_->Link(), upload_);
+  ShowApplyResult(result);
+}
+
+void CCorvaneDlg::ShowApplyResult(const ApplyResult& result) {
+  if (result.ScheduleSave) SetTimer(kTimerSave, kSaveDelayMs);
+  if (result.RefreshView) ShowCurrentProfile(*this, App(), Gui());
+  if (result.AttentionText != 0) ShowAttention(result.AttentionText);
+  if (result.ShowProgress) {
+    CProgressBarDlg progress(Gui(), u"", App().Language.Text(result.ProgressText), isVisible() ? this : nullptr);
+    progress.DoModal();
+  }
+  // What the mouse did not take is not held by it; the user learns so, and the group
+  // is sent again with the next upload.
+  if (!result.Report.Clean()) {
+    std::string line = result.Report.DeviceGone ? std::string("the mouse was disconnected during the upload")
+                                                : DescribeProblem(result.Report.Problems.front());
+    ShowAttentionText(U16(line));
+  }
+}
+
+void CCorvaneDlg::OnSaveTimer() { RunPendingConfigSave(App(), upload_); }
+
+void CCorvaneDlg::OnConnectionTimer() {
+  if (!session_ || !decoder_) {
+    ShowModelessAttention(kTextNoDeviceFound);
+    return;
+  }
+  DeviceLink& link = session_->Link();
+  int a = 0;
+  if (link.Role(DeviceRole::Wired).FeatureHandle || link.Role(DeviceRole::Bluetooth).FeatureHandle) {
+    a = 0;
+  } else if (!link.Role(DeviceRole::Receiver).FeatureHandle) {
+    ShowModelessAttention(kTextNoDeviceFound);
+    return;
+  } else {
+    a = link.LinkUp == 0 ? kConnMouseAway : 0;
+  }
+  if (decoder_->ConnIndicatorState == a + 1) return;
+  decoder_->ConnIndicatorState = a + 1;
+  if (CControlBase* warning = FindControl(kIdConnectionWarning)) {
+    warning->SetShow(a == kConnMouseAway);
+    InvalidateRect(warning->GetRect());
+  }
+}
+
+void CCorvaneDlg::OnBatteryTimer() {
+  if (!upload_.Activated || !decoder_) return;
+  StatusValues& values = decoder_->Values();
+  if (values.BatteryLevel > 100) values.BatteryLevel = 0;
+  const int level = values.BatteryLevel;
+  if (auto* battery = dynamic_cast<CBattery*>(FindControl(kBatteryId))) {
+    batteryAnimation_ += kBatteryAnimationStep;
+    if (batteryAnimation_ > 100) batteryAnimation_ = kBatteryAnimationStep;
+    battery->SetChargingLevel(static_cast<std::uint8_t>(batteryAnimation_));
+    battery->SetLevel(static_cast<std::uint8_t>(level));
+    battery->SetMode(values.ChargeState);
+    InvalidateRect(battery->GetRect());
+  }
+  if (CControlBase* text = FindControl(kIdBatteryText)) {
+    char percent[8];
+    std::snprintf(percent, sizeof percent, "%d%%", level);
+    text->SetText(U16(percent));
+    text->SetShow(true);
+    InvalidateRect(text->GetRect());
+  }
+}
+
+void CCorvaneDlg::OnBluetoothLeftTimer() {
+  if (!session_) return;
+  ProcessScan(session_->Link().OnBluetoothLeftTimer());
+}
+
+}  // namespace corvane

@@ -1,0 +1,41 @@
+#pragma once
+// One running program per user: the first start listens on a local socket named from the
+// program's instance key and the user id; a later start connects, hands the first one a
+// message number and ends. A socket left behind by a program that crashed is taken over.
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace corvane {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Role { First, Second, Failed };
+
+  // key: the instance key shared by every start of the program.
+  explicit SingleInstance(const QString& key, QObject* parent = nullptr);
+  ~SingleInstance() override;
+
+  // The socket name for key and the current user.
+  static QString SocketName(const QString& key);
+
+  // First: this start now owns the name and reports later starts' messages.
+  // Second: another start owns it and has been sent message.
+  // Failed: neither (the name cannot be listened on); the caller runs on alone.
+  Role Claim(int message, int connectTimeoutMs = 1000);
+
+ signals:
+  // A later start sent this message number.
+  void MessageReceived(int message);
+
+ private:
+  void OnNewConnection();
+
+  QString name_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace corvane

@@ -1,0 +1,433 @@
+// The main window's controller: scale and placement, start-up modes, saving on the way
+// out and from timer 70, the connection indicator, the deferred profile actions, the keys
+// it swallows, status reports reaching the on-screen display, and the last device leaving.
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/COSDDialog.h"
+#include "lang/LanguageEntries.h"
+#include "platform/ShutdownSignals.h"
+#include "session/ApplyToDevice.h"
+#include "session/StatusDecoder.h"
+#include "base/UnicodeTextFile.h"
+#include "settings/ConfigTable.h"
+#include "settings/ProfileFile.h"
+#include "skin/CBattery.h"
+#include "skin/CStaticText.h"
+#include "skin/SkinScaling.h"
+#include "support/TempDataFolder.h"
+#include "MainWindowFixture.h"
+
+namespace corvane::testing {
+namespace {
+
+TEST(MainWindowGeometryTest, ScaleFollowsTheAvailableArea) {
+  struct Case {
+    int w, h;
+    float scale;
+  };
+  const Case cases[] = {{2560, 1600, 1.5f}, {2560, 1601, 2.0f}, {1920, 1200, 1.0f}, {1920, 1201, 1.5f},
+                        {1801, 1201, 1.5f}, {1800, 1400, 1.0f}, {2401, 1601, 2.0f}, {2400, 1601, 1.5f},
+                        {1366, 768, 1.0f}};
+  for (const auto& c : cases) EXPECT_EQ(ChooseSkinScale(c.w, c.h), c.scale) << c.w << "x" << c.h;
+}
+
+TEST(MainWindowGeometryTest, CentredButNeverAboveOrLeftOfTheArea) {
+  struct Case {
+    QRect area;
+    float scale;
+    QRect window;
+  };
+  const Case cases[] = {
+      {QRect(0, 0, 1920, 1040), 1.0f, QRect(396, 150, 1127, 740)},
+      {QRect(0, 0, 2560, 1600), 1.5f, QRect(435, 245, 1690, 1110)},
+      {QRect(0, 0, 800, 600), 1.0f, QRect(0, 0, 1127, 740)},        // larger than the screen
+      {QRect(0, 0, 1200, 600), 1.0f, QRect(36, 0, 1127, 740)},       // only too high
+      {QRect(100, 30, 1920, 1040), 1.0f, QRect(496, 180, 1127, 740)},  // panel on the left and top
+      {QRect(100, 30, 1000, 500), 2.0f, QRect(100, 30, 2254, 1480)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MainWindowPlacement(c.area, c.scale), c.window) << c.area.width();
+}
+
+TEST(MainWindowStartTest, StartupModeOfNeedPassword) {
+  EXPECT_EQ(StartupModeOf(0), StartupMode::Normal);
+  EXPECT_EQ(StartupModeOf(1), StartupMode::Minimised);
+  EXPECT_EQ(StartupModeOf(2), StartupMode::Hidden);
+  EXPECT_EQ(StartupModeOf(-1), StartupMode::Hidden);
+}
+
+TEST(MainWindowStartTest, StartsAsNeedPasswordSays) {
+  struct Case {
+    int needPassword;
+    const char* roles;
+    int activated;
+    int linkUp;
+    int shownByLink;
+    bool minimised;
+    bool visibleAfterTimer40;
+  };
+  const Case cases[] = {
+      {0, "", 1, 1, 0, false, true},        // normal: shown at once, link taken as up
+      {1, "", 0, 0, 0, true, false},        // minimised, then hidden until the mouse answers
+      {2, "", 0, 0, 0, false, false},       // hidden until the mouse answers
+      {2, "wired", 1, 1, 1, false, true},   // the mouse answered the link-state query
+      {1, "receiver", 1, 1, 1, false, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.needPassword) + " " + c.roles);
+    TempDataFolder data;
+    WriteConfigWithStartupMode(data, c.needPassword);
+    auto dlg = OpenMainWindow(data, c.roles);
+    EXPECT_EQ(dlg->Activated(), c.activated);
+    EXPECT_EQ(dlg->LinkUp(), c.linkUp);
+    EXPECT_EQ(dlg->ShownByLink(), c.shownByLink);
+    EXPECT_EQ(dlg->isMinimized(), c.minimised);
+    dlg->show();
+    dlg->OnTimer(kTimerKeepHidden);
+    EXPECT_EQ(dlg->isVisible(), c.visibleAfterTimer40);
+    dlg->Shutdown();
+  }
+}
+
+TEST(MainWindowStartTest, WindowIsTheDesignSizeWithItsTitleAndTimers) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  // The offscreen screen is small: scale 1.
+  EXPECT_EQ(dlg->size(), QSize(1127, 740));
+  EXPECT_GE(dlg->pos().x(), 0);
+  EXPECT_GE(dlg->pos().y(), 0);
+  EXPECT_EQ(dlg->windowTitle().toStdU16String(), dlg->App().Language.Text(kTextMainTitle));
+  EXPECT_TRUE(dlg->TimerActive(kTimerKeepHidden));
+  EXPECT_TRUE(dlg->TimerActive(kTimerConnection));
+  EXPECT_TRUE(dlg->TimerActive(kTimerBattery));  // a device is present
+  EXPECT_TRUE(data.Exists("config/config.ini"));
+  dlg->show();
+  const QImage picture = dlg->grab().toImage();
+  EXPECT_EQ(picture.size(), QSize(1127, 740));
+  picture.save(QString::fromStdString(::testing::TempDir() + "corvane-main-window.png"));
+}
+
+// The current profile's file, as the save writes it.
+std::u16string SavedName(const TempDataFolder& data, int p) {
+  SettingsStore settings;
+  settings.DataFolder = data.Root();
+  settings.Config.ConfigDefaults();
+  UnicodeTextReader reader;
+  ProfileRecord record;
+  if (!reader.Open(ProfileSlotPath(settings, p)) || !ParseProfileFile(reader, record)) return u"";
+  return record.ProfileName();
+}
+
+TEST(MainWindowSaveTest, PendingSaveIsWrittenOnEveryWayOut) {
+  const std::function<void(CCorvaneDlg&)> ways[] = {
+      [](CCorvaneDlg& d) { d.OnMessage(kIdCloseButton, 0, kNotifyClick); },
+      [](CCorvaneDlg& d) { d.EndProgram(); },
+      [](CCorvaneDlg& d) { d.reject(); },  // the window manager's close
+  };
+  for (std::size_t i = 0; i < std::size(ways); ++i) {
+    SCOPED_TRACE(i);
+    TempDataFolder data;
+    auto dlg = OpenMainWindow(data);
+    dlg->show();
+    dlg->App().Profiles[0].SetProfileName(u"Unsaved change");
+    dlg->Upload().ConfigSavePending = 1;
+    ASSERT_NE(SavedName(data, 0), u"Unsaved change");
+    ways[i](*dlg);
+    EXPECT_TRUE(dlg->ShutDown());
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(SavedName(data, 0), u"Unsaved change");
+    EXPECT_EQ(dlg->Upload().ConfigSavePending, 0);
+  }
+}
+
+TEST(MainWindowSaveTest, TerminationSignalsEndThroughTheSave) {
+  for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signalNumber);
+    TempDataFolder data;
+    auto dlg = OpenMainWindow(data);
+    dlg->show();
+    ShutdownSignals stop;
+    ASSERT_TRUE(stop.Installed());
+    QObject::connect(&stop, &ShutdownSignals::Requested, dlg.get(), [&dlg](int) { dlg->EndProgram(); });
+    dlg->App().Profiles[0].SetProfileName(u"Changed a moment ago");
+    dlg->Upload().ConfigSavePending = 1;
+    ASSERT_EQ(raise(signalNumber), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(dlg->ShutDown(), 3000);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(SavedName(data, 0), u"Changed a moment ago");
+  }
+}
+
+TEST(MainWindowSaveTest, Timer70WritesThePendingSave) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  dlg->App().Profiles[0].SetProfileName(u"Ten seconds later");
+  dlg->Upload().ConfigSavePending = 1;
+  dlg->SetTimer(kTimerSave, 10000);
+  dlg->OnTimer(kTimerSave);
+  EXPECT_FALSE(dlg->TimerActive(kTimerSave));
+  EXPECT_EQ(dlg->Upload().ConfigSavePending, 0);
+  EXPECT_EQ(SavedName(data, 0), u"Ten seconds later");
+  dlg->Shutdown();
+}
+
+TEST(MainWindowSaveTest, ApplyArmsTheSaveTimer) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  ModalAnswerer answer;  // the progress dialog
+  ProfileRecord& profile = CurrentProfile(dlg->App());
+  profile.XYSettingX[1] = static_cast<std::uint16_t>(profile.XYSettingX[1] + 1);
+  dlg->Upload().Dirty.PerformanceDirty = 1;
+  dlg->OnTimer(kTimerApply);
+  EXPECT_TRUE(dlg->TimerActive(kTimerSave));
+  EXPECT_EQ(dlg->Upload().ConfigSavePending, 1);
+  EXPECT_EQ(answer.others, std::vector<std::string>{"corvane::CProgressBarDlg"});
+  EXPECT_TRUE(answer.messages.empty());
+  dlg->Shutdown();
+}
+
+TEST(MainWindowConnectionTest, IndicatorFollowsTheConnections) {
+  struct Case {
+    const char* roles;
+    bool mouseLinked;
+    int state;  // 0: no device, the attention window instead
+    bool warningShown;
+  };
+  const Case cases[] = {
+      {"wired", true, 1, false},
+      {"bluetooth", true, 1, false},
+      {"receiver", true, 1, false},
+      {"receiver", false, 2, true},
+      {"", true, 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.roles) + (c.mouseLinked ? " linked" : " away"));
+    TempDataFolder data;
+    auto dlg = OpenMainWindow(data, c.roles);
+    if (!c.mouseLinked) dlg->Session()->Link().LinkUp = 0;
+    dlg->OnTimer(kTimerConnection);
+    EXPECT_FALSE(dlg->TimerActive(kTimerConnection));
+    EXPECT_EQ(dlg->ConnIndicatorState(), c.state);
+    auto* warning = dlg->FindControl(kIdConnectionWarning);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->Shown(), c.warningShown);
+    const auto attentions = ModelessAttentions(dlg->Gui());
+    if (c.state == 0) {
+      ASSERT_EQ(attentions.size(), 1u);
+      EXPECT_EQ(attentions[0], dlg->App().Language.Text(kTextNoDeviceFound));
+      dlg->OnTimer(kTimerConnection);  // once per firing
+      EXPECT_EQ(ModelessAttentions(dlg->Gui()).size(), 2u);
+    } else {
+      EXPECT_TRUE(attentions.empty());
+    }
+    dlg->EndProgram();
+    QTest::qWait(20);  // the queued closes of the attention windows
+    EXPECT_TRUE(ModelessAttentions(dlg->Gui()).empty());
+  }
+}
+
+TEST(MainWindowProfileActionTest, DeleteRefusesTheCurrentProfile) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  ConfigTable& config = dlg->App().Config;
+  const int current = config.CurrentProfileSlot();
+  const int countBefore = config.GetProfileShowCount();
+  ModalAnswerer answer;
+  dlg->RequestProfileAction(ProfileAction::Delete, current);
+  EXPECT_TRUE(dlg->TimerActive(kTimerProfileAction));
+  dlg->OnTimer(kTimerProfileAction);
+  EXPECT_FALSE(dlg->TimerActive(kTimerProfileAction));
+  ASSERT_EQ(answer.messages.size(), 1u);
+  EXPECT_EQ(answer.messages[0], dlg->App().Language.Text(kTextCannotDeleteCurrent));
+  EXPECT_EQ(config.GetProfileShowCount(), countBefore);
+  dlg->Shutdown();
+}
+
+TEST(MainWindowProfileActionTest, DeleteHidesAnotherProfileAndSaves) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  ConfigTable& config = dlg->App().Config;
+  ASSERT_GE(config.GetProfileShowCount(), 2);
+  const int other = config.GetProfileShowList(1);
+  ASSERT_NE(other, config.CurrentProfileSlot());
+  const int countBefore = config.GetProfileShowCount();
+  dlg->RequestProfileAction(ProfileAction::Delete, other);
+  dlg->OnTimer(kTimerProfileAction);
+  EXPECT_EQ(config.GetProfileShowCount(), countBefore - 1);
+  EXPECT_EQ(config.GetProfileShowList(4), other);
+  // Saved at once: a fresh load sees the shorter list.
+  SettingsStore reloaded;
+  reloaded.DataFolder = data.Root();
+  LanguageTable language;
+  LoadConfig(reloaded, language);
+  EXPECT_EQ(reloaded.Config.GetProfileShowCount(), countBefore - 1);
+  dlg->Shutdown();
+}
+
+TEST(MainWindowProfileActionTest, SixthProfileIsRefusedAndAddWithFiveShownDoesNothing) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  ConfigTable& config = dlg->App().Config;
+  while (config.GetProfileShowCount() < kProfileShowPositions) config.ShowNextProfile();
+  ModalAnswerer answer;
+  dlg->RequestProfileAction(ProfileAction::Limit, 0);
+  dlg->OnTimer(kTimerProfileAction);
+  ASSERT_EQ(answer.messages.size(), 1u);
+  EXPECT_EQ(answer.messages[0], dlg->App().Language.Text(kTextProfileLimit));
+  dlg->RequestProfileAction(ProfileAction::Add, 0);
+  dlg->OnTimer(kTimerProfileAction);
+  EXPECT_EQ(answer.messages.size(), 1u);
+  EXPECT_TRUE(answer.others.empty());
+  EXPECT_EQ(config.GetProfileShowCount(), kProfileShowPositions);
+  dlg->Shutdown();
+}
+
+void Key(QWidget* w, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(w, &press);
+}
+
+TEST(MainWindowKeyTest, EnterAndEscapeDoNothing) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  dlg->show();
+  Key(dlg.get(), Qt::Key_C, "c");
+  EXPECT_EQ(dlg->KeySequenceState(), 1);
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    Key(dlg.get(), key);
+    EXPECT_TRUE(dlg->isVisible()) << key;
+    EXPECT_EQ(dlg->Result(), 0) << key;
+    EXPECT_FALSE(dlg->ShutDown()) << key;
+    EXPECT_EQ(dlg->KeySequenceState(), 0) << key;
+  }
+  dlg->Shutdown();
+}
+
+TEST(MainWindowKeyTest, TheTenKeySequenceShowsTheSupportContact) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  dlg->show();
+  ModalAnswerer answer;
+  const std::string sequence = CCorvaneDlg::kSupportSequence;
+  // A wrong key part way starts the sequence again.
+  for (const char c : std::string("CRVX")) Key(dlg.get(), c);
+  EXPECT_EQ(dlg->KeySequenceState(), 0);
+  for (std::size_t i = 0; i + 1 < sequence.size(); ++i) Key(dlg.get(), sequence[i]);
+  EXPECT_TRUE(answer.messages.empty());
+  Key(dlg.get(), sequence.back());
+  ASSERT_EQ(answer.messages.size(), 1u);
+  EXPECT_NE(answer.messages[0].find(u"support"), std::u16string::npos);
+  EXPECT_EQ(dlg->KeySequenceState(), 0);
+  dlg->Shutdown();
+}
+
+TEST(MainWindowDeviceTest, DpiButtonOnTheMouseShowsTheOnScreenDisplay) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  ASSERT_NE(dlg->Session()->Sim(), nullptr);
+  // Whatever level the mouse reports now differs from the last one seen.
+  dlg->Decoder()->Values().LastDeviceDpiLevel = -1;
+  dlg->Session()->Sim()->PressDpiButton();
+  QTRY_VERIFY_WITH_TIMEOUT(dlg->Osd().Display() != nullptr, 3000);
+  EXPECT_TRUE(dlg->TimerActive(kTimerOsd));
+  EXPECT_EQ(dlg->Osd().Display()->Lines(), BuildOsdLines(dlg->App()));
+  // The reported level is saved within ten seconds.
+  EXPECT_TRUE(dlg->TimerActive(kTimerSave));
+  dlg->Shutdown();
+}
+
+TEST(MainWindowDeviceTest, LastDeviceLeavingEndsTheProgramAfterTheSave) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data, "wired");
+  dlg->show();
+  dlg->App().Profiles[0].SetProfileName(u"Saved before the end");
+  dlg->Upload().ConfigSavePending = 1;
+  dlg->Session()->Sim()->Unplug(DeviceRole::Wired);
+  QTRY_VERIFY_WITH_TIMEOUT(dlg->ShutDown(), 3000);
+  EXPECT_FALSE(dlg->isVisible());
+  EXPECT_EQ(SavedName(data, 0), u"Saved before the end");
+}
+
+TEST(MainWindowDeviceTest, OneOfTwoDevicesLeavingKeepsTheProgram) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data, "wired,receiver");
+  dlg->Session()->Sim()->Unplug(DeviceRole::Wired);
+  QTest::qWait(100);
+  EXPECT_FALSE(dlg->ShutDown());
+  EXPECT_FALSE(dlg->Session()->Link().Role(DeviceRole::Wired).Present);
+  EXPECT_TRUE(dlg->Session()->Link().Role(DeviceRole::Receiver).Present);
+  dlg->Shutdown();
+}
+
+TEST(MainWindowBatteryTest, Timer110ShowsTheLevelAndStepsTheAnimation) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  // The battery gauge and its text belong to the full layout; put them in.
+  auto* battery = dlg->AddControl(0, std::make_unique<CBattery>(dlg.get(), kBatteryId, CRect{0, 0, 30, 60}, u""));
+  auto* text = dlg->AddControl(
+      0, std::make_unique<CStaticText>(dlg.get(), kIdBatteryText, CRect{0, 60, 60, 80}, u"", 0x00B4B4B4, 0, true, false));
+  StatusValues& values = dlg->Decoder()->Values();
+  values.BatteryLevel = 64;
+  values.ChargeState = CBattery::kCharging;
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(battery->Level(), 64);
+  EXPECT_EQ(battery->Mode(), CBattery::kCharging);
+  EXPECT_EQ(text->GetText(), u"64%");
+  EXPECT_TRUE(text->Shown());
+  values.BatteryLevel = 150;  // not a level: shown as empty
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(battery->Level(), 0);
+  EXPECT_EQ(text->GetText(), u"0%");
+  // While the window may not be shown, the display is left alone.
+  dlg->Upload().Activated = 0;
+  values.BatteryLevel = 80;
+  dlg->OnTimer(kTimerBattery);
+  EXPECT_EQ(text->GetText(), u"0%");
+  dlg->Shutdown();
+}
+
+TEST(MainWindowTrayTest, OtherInstanceAsksTheMouseWhenTheWindowMayNotBeShown) {
+  struct Case {
+    const char* roles;
+    int activatedAfter;
+    bool visibleAfter;
+  };
+  const Case cases[] = {{"wired", 1, true}, {"", 0, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.roles);
+    TempDataFolder data;
+    WriteConfigWithStartupMode(data, 2);
+    auto dlg = OpenMainWindow(data, c.roles);
+    dlg->Upload().Activated = 0;
+    dlg->hide();
+    dlg->OnMessage(kMsgOtherInstance, 0, 0);
+    EXPECT_EQ(dlg->Activated(), c.activatedAfter);
+    EXPECT_EQ(dlg->isVisible(), c.visibleAfter);
+    dlg->Shutdown();
+  }
+}
+
+TEST(MainWindowTrayTest, HidingWithoutATrayMinimises) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  dlg->show();
+  dlg->OnMessage(kIdHideButton, 0, kNotifyClick);
+  if (dlg->Tray()) {
+    EXPECT_FALSE(dlg->isVisible());
+  } else {
+    EXPECT_TRUE(dlg->isMinimized());
+  }
+  // Message 2999 with the window allowed and the link up brings it back.
+  dlg->OnMessage(kMsgOtherInstance, 0, 0);
+  EXPECT_TRUE(dlg->isVisible());
+  EXPECT_FALSE(dlg->isMinimized());
+  dlg->Shutdown();
+}
+
+}  // namespace
+}  // namespace corvane::testing

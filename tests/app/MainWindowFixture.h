@@ -1,0 +1,75 @@
+#pragma once
+// A main window over a fresh data folder and the simulated mouse (pauses recorded, not
+// slept), and a watcher that answers the modal windows it opens.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include "app/CCorvaneDlg.h"
+#include "base/TextUtil.h"
+#include "dialogs/CAttentionDlg.h"
+#include "settings/ConfigTable.h"
+#include "support/TempDataFolder.h"
+
+namespace corvane::testing {
+
+// config.ini with the defaults and NeedPassword set, as the program would have written it.
+inline void WriteConfigWithStartupMode(const TempDataFolder& data, int needPassword) {
+  SettingsStore settings;
+  settings.DataFolder = data.Root();
+  settings.Config.ConfigDefaults();
+  settings.Config.Pairs[kConfigNeedPassword].Value = FormatDecimal(needPassword);
+  std::filesystem::create_directories(data.Path("config"));
+  ASSERT_TRUE(SaveConfig(settings));
+}
+
+// Opens the window on the simulated roles ("" = no device at all).
+inline std::unique_ptr<CCorvaneDlg> OpenMainWindow(const TempDataFolder& data, const std::string& roles = "wired") {
+  CorvaneDlgOptions options;
+  options.DataFolder = data.Root();
+  options.Device.simulate = ParseSimulatedRoles(roles);
+  options.Device.noWait = true;
+  auto dlg = std::make_unique<CCorvaneDlg>(std::move(options));
+  dlg->EnsureInitialized();
+  return dlg;
+}
+
+// Answers every modal window that opens while it lives: records an attention window's
+// message and closes whatever it finds.
+class ModalAnswerer {
+ public:
+  ModalAnswerer() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return;
+      if (auto* box = qobject_cast<CAttentionDlg*>(modal)) messages.push_back(box->Message());
+      else others.push_back(modal->metaObject()->className());
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+      else modal->close();
+    });
+    timer_.start();
+  }
+  std::vector<std::u16string> messages;
+  std::vector<std::string> others;
+
+ private:
+  QTimer timer_;
+};
+
+// The attention windows open without blocking (registered in the open-window table).
+inline std::vector<std::u16string> ModelessAttentions(GuiState& gui) {
+  std::vector<std::u16string> out;
+  for (QWidget* w : gui.OpenPopupTable)
+    if (auto* box = qobject_cast<CAttentionDlg*>(w)) out.push_back(box->Message());
+  return out;
+}
+
+}  // namespace corvane::testing
