@@ -148,11 +148,11 @@ void CCorvaneDlg::ApplyStartupMode() {
 LRESULT CCorvaneDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
   if (OnSectionHeader(*this, App(), Gui(), msg)) return 0;
   switch (msg) {
-    case kIdCloseButton:
+    case mainwnd::kClose:
       if (lParam == kNotifyClick) EndProgram();
       return 0;
-    case kIdHideButton:
-    case kIdHideButton2:
+    case mainwnd::kMinimise:
+    case mainwnd::kHide:
       if (lParam == kNotifyClick) HideToTray();
       return 0;
     case kMsgOtherInstance:

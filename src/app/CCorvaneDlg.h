@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QRect>
 
+#include "app/MainWindowIds.h"
+#include "app/MainWindowLayout.h"
 #include "device/DeviceUploadState.h"
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
@@ -37,19 +39,12 @@ struct CorvaneDlgOptions {
 };
 
 // Window ids, messages and timers.
-constexpr unsigned kIdCloseButton = 2001;
-constexpr unsigned kIdHideButton = 2002;
-constexpr unsigned kIdHideButton2 = 2048;
 constexpr unsigned kIdTrayShow = 2075;
 constexpr unsigned kIdTrayExit = 2076;
-constexpr unsigned kIdConnectionWarning = 3024;
-constexpr unsigned kIdBatteryText = 3405;
 constexpr unsigned kMsgOtherInstance = 2999;
 constexpr unsigned kMsgShowOsd = 1067;
 constexpr int kMainIconId = 128;
 constexpr int kMainBackgroundId = 364;
-constexpr int kMainDesignWidth = 1127;
-constexpr int kMainDesignHeight = 740;
 
 enum MainTimer : int {
   kTimerLeftClickRestored = 20,

@@ -113,7 +113,7 @@ void CCorvaneDlg::OnConnectionTimer() {
   }
   if (decoder_->ConnIndicatorState == a + 1) return;
   decoder_->ConnIndicatorState = a + 1;
-  if (CControlBase* warning = FindControl(kIdConnectionWarning)) {
+  if (CControlBase* warning = FindControl(mainwnd::kLinkWarning)) {
     warning->SetShow(a == kConnMouseAway);
     InvalidateRect(warning->GetRect());
   }
@@ -124,7 +124,7 @@ void CCorvaneDlg::OnBatteryTimer() {
   StatusValues& values = decoder_->Values();
   if (values.BatteryLevel > 100) values.BatteryLevel = 0;
   const int level = values.BatteryLevel;
-  if (auto* battery = dynamic_cast<CBattery*>(FindControl(kBatteryId))) {
+  if (auto* battery = dynamic_cast<CBattery*>(FindControl(mainwnd::kBattery))) {
     batteryAnimation_ += kBatteryAnimationStep;
     if (batteryAnimation_ > 100) batteryAnimation_ = kBatteryAnimationStep;
     battery->SetChargingLevel(static_cast<std::uint8_t>(batteryAnimation_));
@@ -132,7 +132,7 @@ void CCorvaneDlg::OnBatteryTimer() {
     battery->SetMode(values.ChargeState);
     InvalidateRect(battery->GetRect());
   }
-  if (CControlBase* text = FindControl(kIdBatteryText)) {
+  if (CControlBase* text = FindControl(mainwnd::kBatteryText)) {
     char percent[8];
     std::snprintf(percent, sizeof percent, "%d%%", level);
     text->SetText(U16(percent));

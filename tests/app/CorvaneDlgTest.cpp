@@ -125,7 +125,7 @@ std::u16string SavedName(const TempDataFolder& data, int p) {
 
 TEST(MainWindowSaveTest, PendingSaveIsWrittenOnEveryWayOut) {
   const std::function<void(CCorvaneDlg&)> ways[] = {
-      [](CCorvaneDlg& d) { d.OnMessage(kIdCloseButton, 0, kNotifyClick); },
+      [](CCorvaneDlg& d) { d.OnMessage(mainwnd::kClose, 0, kNotifyClick); },
       [](CCorvaneDlg& d) { d.EndProgram(); },
       [](CCorvaneDlg& d) { d.reject(); },  // the window manager's close
   };
@@ -213,7 +213,7 @@ TEST(MainWindowConnectionTest, IndicatorFollowsTheConnections) {
     dlg->OnTimer(kTimerConnection);
     EXPECT_FALSE(dlg->TimerActive(kTimerConnection));
     EXPECT_EQ(dlg->ConnIndicatorState(), c.state);
-    auto* warning = dlg->FindControl(kIdConnectionWarning);
+    auto* warning = dlg->FindControl(mainwnd::kLinkWarning);
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->Shown(), c.warningShown);
     const auto attentions = ModelessAttentions(dlg->Gui());
@@ -370,7 +370,7 @@ TEST(MainWindowBatteryTest, Timer110ShowsTheLevelAndStepsTheAnimation) {
   // The battery gauge and its text belong to the full layout; put them in.
   auto* battery = dlg->AddControl(0, std::make_unique<CBattery>(dlg.get(), kBatteryId, CRect{0, 0, 30, 60}, u""));
   auto* text = dlg->AddControl(
-      0, std::make_unique<CStaticText>(dlg.get(), kIdBatteryText, CRect{0, 60, 60, 80}, u"", 0x00B4B4B4, 0, true, false));
+      0, std::make_unique<CStaticText>(dlg.get(), mainwnd::kBatteryText, CRect{0, 60, 60, 80}, u"", 0x00B4B4B4, 0, true, false));
   StatusValues& values = dlg->Decoder()->Values();
   values.BatteryLevel = 64;
   values.ChargeState = CBattery::kCharging;
@@ -416,7 +416,7 @@ TEST(MainWindowTrayTest, HidingWithoutATrayMinimises) {
   TempDataFolder data;
   auto dlg = OpenMainWindow(data);
   dlg->show();
-  dlg->OnMessage(kIdHideButton, 0, kNotifyClick);
+  dlg->OnMessage(mainwnd::kMinimise, 0, kNotifyClick);
   if (dlg->Tray()) {
     EXPECT_FALSE(dlg->isVisible());
   } else {
