@@ -47,7 +47,10 @@ void RenderFirmwareDialog(AppContext& ctx, GuiState& gui, DeviceSession& session
     dlg.EnsureInitialized();
     dlg.KillTimer(CCheckFWDlg::kCheckTimer);
     const std::uint32_t imageChecksum = dlg.Images().ApplicationHeader.CS();
-    if (st.deviceChecksum) dlg.ShowDeviceChecksum(DeviceChecksumText(st.status == kTextFwUpToDate ? imageChecksum : 0x5A0C31E7));
+    // An older application until the mouse reports the carried one.
+    constexpr std::uint32_t kOlderChecksum = 0x5A0C31E7;
+    if (st.deviceChecksum)
+      dlg.ShowDeviceChecksum(DeviceChecksumText(st.status == kTextFwUpToDate ? imageChecksum : kOlderChecksum));
     if (st.status) {
       std::u16string text = lang.Text(st.status);
       if (st.countedStep) text = CountedText(text, st.countedStep, 1419);
