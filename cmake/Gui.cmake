@@ -24,8 +24,9 @@ corvane_library(corvane_widgets widgets
   LINKS corvane_skin corvane_session)
 
 corvane_library(corvane_dialogs dialogs
-  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
-          CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp
+  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
+          CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
+          FirmwareDialogWorker.cpp PairingDialog.cpp
   LINKS corvane_widgets)
 
 # Operating-system services that need Qt: one running instance per user, termination

@@ -3,11 +3,15 @@
 #include "app/Gallery.h"
 #include "dialogs/CAddProfileDlg.h"
 #include "dialogs/CAttentionDlg.h"
+#include "dialogs/CCheckFWDlg.h"
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
+#include "dialogs/CParingDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "device/FirmwareTexts.h"
 #include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
+#include "session/DeviceSession.h"
 #include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
 
@@ -18,6 +22,60 @@ namespace {
 QImage Shoot(CDlgBase& dlg) {
   dlg.EnsureInitialized();
   return dlg.grab().toImage();
+}
+
+// The firmware dialog in the stages of an update, its texts set as the update sets them
+// (the check itself is not started: timer 1 is stopped before it fires).
+void RenderFirmwareDialog(AppContext& ctx, GuiState& gui, DeviceSession& session, const GallerySink& sink) {
+  const LanguageTable& lang = ctx.Language;
+  struct Stage {
+    const char* name;
+    int status;          // language text of the status line; 0: empty
+    int countedStep;     // with the loader's "(step/steps)"; 0: none
+    int percentTenths;   // progress in tenths of a percent; -1: before the start
+    bool deviceChecksum;
+  };
+  const Stage stages[] = {
+      {"start", 0, 0, -1, false},
+      {"loader", kTextFwLoaderProgress, 517, 0, true},
+      {"writing", kTextFwWriting, 0, 423, true},
+      {"done", kTextFwUpToDate, 0, 1000, true},
+      {"failed", kTextWiredMouseNeeded, 0, 614, true},
+  };
+  for (const Stage& st : stages) {
+    CCheckFWDlg dlg(gui, session);
+    dlg.EnsureInitialized();
+    dlg.KillTimer(CCheckFWDlg::kCheckTimer);
+    const std::uint32_t imageChecksum = dlg.Images().ApplicationHeader.CS();
+    // An older application until the mouse reports the carried one.
+    constexpr std::uint32_t kOlderChecksum = 0x5A0C31E7;
+    if (st.deviceChecksum)
+      dlg.ShowDeviceChecksum(DeviceChecksumText(st.status == kTextFwUpToDate ? imageChecksum : kOlderChecksum));
+    if (st.status) {
+      std::u16string text = lang.Text(st.status);
+      if (st.countedStep) text = CountedText(text, st.countedStep, 1419);
+      dlg.ShowStatus(text);
+    }
+    if (st.percentTenths >= 0) dlg.ShowProgress(st.percentTenths, 1000, ProgressText(st.percentTenths, 1000, true));
+    sink(QString("dialog-CCheckFWDlg-%1").arg(st.name), Shoot(dlg));
+  }
+}
+
+// The pairing dialog before the start, waiting, paired and failed.
+void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySink& sink) {
+  const struct {
+    const char* name;
+    int text;
+  } stages[] = {{"start", kTextPairingHint},
+                {"waiting", kTextPairingPhase0 + 1},
+                {"paired", kTextPairingSucceeded},
+                {"failed", kTextPairingFailed}};
+  for (const auto& st : stages) {
+    CParingDlg dlg(gui, session);
+    dlg.EnsureInitialized();
+    dlg.ShowStatus(st.text);
+    sink(QString("dialog-CParingDlg-%1").arg(st.name), Shoot(dlg));
+  }
 }
 
 }  // namespace
@@ -44,6 +102,18 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
     CFirmwareResetDlg dlg(gui);
     sink("dialog-CFirmwareResetDlg", Shoot(dlg));
+  }
+  {
+    // A simulated cable mouse and receiver stand behind the device dialogs; nothing is
+    // sent to them.
+    DeviceSessionOptions options;
+    options.simulate = std::vector<DeviceRole>{DeviceRole::Wired, DeviceRole::Receiver};
+    options.noWait = true;
+    std::string error;
+    if (auto session = DeviceSession::Open(options, ctx.Config, error)) {
+      RenderFirmwareDialog(ctx, gui, *session, sink);
+      RenderPairingDialog(gui, *session, sink);
+    }
   }
   for (int progress : {0, 50, 100}) {
     CProgressBarDlg dlg(gui, ctx.Language.Text(kTextMainTitle), u"");
