@@ -14,6 +14,9 @@
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 
+#include "app/SimulatedMouseWindow.h"
+#include "dialogs/FirmwareDialog.h"
+#include "dialogs/PairingDialog.h"
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/DataFolder.h"
@@ -155,6 +158,12 @@ LRESULT CCorvaneDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case mainwnd::kHide:
       if (lParam == kNotifyClick) HideToTray();
       return 0;
+    case mainwnd::kFirmware:
+      if (lParam == kNotifyClick) OpenFirmwareDialog();
+      return 0;
+    case mainwnd::kPairing:
+      if (lParam == kNotifyClick && session_) RunPairingDialog(this, Gui(), *session_);
+      return 0;
     case kMsgOtherInstance:
       OnShowRequest();
       return 0;
@@ -227,6 +236,7 @@ void CCorvaneDlg::Shutdown() {
   osd_.reset();
   decoder_.reset();
   readers_.reset();
+  simWindow_.reset();
   session_.reset();
   if (tray_) {
     tray_->hide();

@@ -26,6 +26,7 @@ class QMenu;
 namespace corvane {
 
 class COSDController;
+class SimulatedMouseWindow;
 class StatusDecoder;
 struct ApplyResult;
 namespace cli {
@@ -120,6 +121,8 @@ class CCorvaneDlg : public CDlgBase {
 
   // Device arrival or removal.
   void OnDeviceChange(HotplugEvent event);
+  // Control 2055: the firmware dialog, then the restarted mouse taken up again.
+  void OpenFirmwareDialog();
   // Decodes what the status readers have queued.
   void DrainStatusReports();
 
@@ -165,6 +168,9 @@ class CCorvaneDlg : public CDlgBase {
   CorvaneDlgOptions options_;
   DeviceUploadState upload_;
   std::unique_ptr<DeviceSession> session_;
+  // With the simulated mouse: the window that presses its buttons (kept as long as the
+  // session, which it works on).
+  std::unique_ptr<SimulatedMouseWindow> simWindow_;
   StatusReportQueue queue_;
   std::unique_ptr<StatusReaders> readers_;
   std::unique_ptr<cli::XdgLauncher> launcher_;

@@ -7,6 +7,8 @@
 #include <QSocketNotifier>
 
 #include "app/CCorvaneDlg.h"
+#include "app/SimulatedMouseWindow.h"
+#include "dialogs/FirmwareDialog.h"
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "device/FeatureTransport.h"
@@ -46,9 +48,22 @@ void CCorvaneDlg::OpenDevice() {
         self.data(), [self] { if (self) self->DrainStatusReports(); }, Qt::QueuedConnection);
   });
   StartHotplugWatch();
+  simWindow_ = ShowSimulatedMouseWindow(*session_);
   RebuildDeviceShadow(App(), upload_);
   ProcessScan(session_->FirstScan());
   if (link.AnyPresent) ShowCurrentProfile(*this, App(), Gui());
+}
+
+void CCorvaneDlg::OpenFirmwareDialog() {
+  if (!session_) return;
+  const FirmwareDialogEnd end = RunFirmwareDialog(this, Gui(), *session_);
+  // The mouse restarted on its new firmware: its cable handle belongs to the mouse before
+  // the restart, so the link is scanned again and the cable's interface reopened.
+  if (end.result && end.result->updateSucceeded && !shutDown_) {
+    ProcessScan(session_->Link().ScanDevices());
+    session_->Link().OpenFeatureInterface(DeviceRole::Wired);
+    ShowCurrentProfile(*this, App(), Gui());
+  }
 }
 
 void CCorvaneDlg::StartHotplugWatch() {

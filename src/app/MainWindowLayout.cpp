@@ -143,7 +143,7 @@ constexpr ControlSpec kFixedControls[] = {
     {.id = 3600, .kind = ControlKind::Picture, .rect = {16, 4, 196, 44}, .nr = u"skins\\Logo pic.png"},
     {.id = 3601, .kind = ControlKind::Label, .rect = {212, 12, 452, 36}, .text = 3, .colour = kTextWhite},
     {.id = kLinkWarning, .kind = ControlKind::Label, .rect = {460, 12, 820, 36}, .text = 290,
-     .colour = 0x002896F0, .visible = false},
+     .colour = 0x002896F0, .shown = false},
     {.id = kLogo, .kind = ControlKind::Link, .rect = {828, 12, 1032, 36}, .text = 19, .format = DT_RIGHT},
     {.id = kHide, .kind = ControlKind::Button, .rect = {1048, 16, 1064, 32}, .nr = u"skins\\down_nr.png",
      .ov = u"skins\\down_ov.png"},
@@ -187,7 +187,7 @@ constexpr ControlSpec kFixedControls[] = {
     {.id = kSpareComboFirst, .kind = ControlKind::Combo, .rect = {212, 310, 356, 334}, .count = 2, .dx = 316,
      .param = kButtonComboMessage, .visible = false},
     {.id = kBattery, .kind = ControlKind::Battery, .rect = {644, 60, 672, 124}},
-    {.id = kBatteryText, .kind = ControlKind::Value, .rect = {580, 80, 638, 104}, .visible = false},
+    {.id = kBatteryText, .kind = ControlKind::Value, .rect = {580, 80, 638, 104}, .shown = false},
 
     // Power saving, under the mouse.
     {.id = 3603, .kind = ControlKind::Label, .rect = {212, 392, 672, 416}, .text = 135, .colour = kTextWhite},

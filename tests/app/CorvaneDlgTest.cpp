@@ -367,10 +367,10 @@ TEST(MainWindowDeviceTest, OneOfTwoDevicesLeavingKeepsTheProgram) {
 TEST(MainWindowBatteryTest, Timer110ShowsTheLevelAndStepsTheAnimation) {
   TempDataFolder data;
   auto dlg = OpenMainWindow(data);
-  // The battery gauge and its text belong to the full layout; put them in.
-  auto* battery = dlg->AddControl(0, std::make_unique<CBattery>(dlg.get(), kBatteryId, CRect{0, 0, 30, 60}, u""));
-  auto* text = dlg->AddControl(
-      0, std::make_unique<CStaticText>(dlg.get(), mainwnd::kBatteryText, CRect{0, 60, 60, 80}, u"", 0x00B4B4B4, 0, true, false));
+  auto* battery = dynamic_cast<CBattery*>(dlg->FindControl(mainwnd::kBattery));
+  CControlBase* text = dlg->FindControl(mainwnd::kBatteryText);
+  ASSERT_NE(battery, nullptr);
+  ASSERT_NE(text, nullptr);
   StatusValues& values = dlg->Decoder()->Values();
   values.BatteryLevel = 64;
   values.ChargeState = CBattery::kCharging;

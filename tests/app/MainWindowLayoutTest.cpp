@@ -154,8 +154,8 @@ TEST_F(MainWindowLayoutTest, EveryReachablePageFitsWithoutOverlapsOrClippedCapti
                        Case{"zh", 2.0f}}) {
     MainWindowPreview& w = Open(c.language, c.scale);
     // The warning shows while the receiver has lost the mouse: it must fit as well.
-    w.FindControl(kLinkWarning)->SetVisible(true);
-    w.FindControl(kBatteryText)->SetVisible(true);
+    w.FindControl(kLinkWarning)->SetShow(true);
+    w.FindControl(kBatteryText)->SetShow(true);
     w.FindControl(kBatteryText)->SetText(u"100%");
     const auto states = ReachableSectionStates(SectionOpenStates(w));
     EXPECT_GT(states.size(), 9u);
