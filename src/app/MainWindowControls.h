@@ -57,7 +57,7 @@ class ControlFactory {
  public:
   ControlFactory(CDlgBase& dlg, AppContext& app, GuiState& gui, const CRect& client)
       : dlg_(dlg), app_(app), gui_(gui), client_(client) {}
-  // Creates the spec's controls into group, the first one at rect (design pixels).
+  // Creates the row's controls into group, the first one at rect (design pixels).
   void Create(int group, const ControlSpec& spec, const CRect& rect) const;
 
  private:
