@@ -20,7 +20,6 @@
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/DataFolder.h"
-#include "base/TextUtil.h"
 #include "dialogs/CAttentionDlg.h"
 #include "lang/LanguageEntries.h"
 #include "platform/XdgLauncher.h"
@@ -142,7 +141,7 @@ void CCorvaneDlg::ResetStateValues() {
 }
 
 void CCorvaneDlg::ApplyStartupMode() {
-  startupMode_ = StartupModeOf(static_cast<int>(ParseLong(App().Config.GetConfigText(kConfigNeedPassword, 1))));
+  startupMode_ = StartupModeOf(static_cast<int>(App().Config.ConfigNeedPassword()));
   // The device session takes LinkUp from the same setting when it opens.
   upload_.Activated = startupMode_ == StartupMode::Normal ? 1 : 0;
   if (startupMode_ == StartupMode::Minimised) showMinimized();

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "base/TextUtil.h"
 #include "device/PauseServices.h"
 #include "device/TracingBackend.h"
 #include "device/linux/HidrawBackend.h"
@@ -16,8 +15,7 @@ namespace {
 
 // NeedPassword 0 starts with the link taken as up, as the program's start does.
 int InitialLinkUp(const ConfigTable& config) {
-  const std::u16string mode = config.GetConfigText(kConfigNeedPassword, 1);
-  return ParseLong(mode) == 0 ? 1 : 0;
+  return config.ConfigNeedPassword() == 0 ? 1 : 0;
 }
 
 }  // namespace

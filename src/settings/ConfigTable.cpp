@@ -99,6 +99,7 @@ void ConfigTable::SetConfigSensor(std::uint16_t sensorId) { Pairs[kConfigSensor]
 void ConfigTable::SetConfigPreST(unsigned v) { Pairs[kConfigPreST].Value = FormatHex4(v & 0xFFFF); }
 std::uint16_t ConfigTable::ConfigSensor() const { return Hex16(Pairs[kConfigSensor].Value); }
 std::uint16_t ConfigTable::ConfigPreST() const { return Hex16(Pairs[kConfigPreST].Value); }
+long ConfigTable::ConfigNeedPassword() const { return ParseLong(GetConfigText(kConfigNeedPassword, 1)); }
 
 std::u16string ConfigTable::ProfileSlotText(int p) const {
   if (p < 0 || p >= kProfileShowPositions) return {};

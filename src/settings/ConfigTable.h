@@ -68,6 +68,9 @@ struct ConfigTable {
   // The Sensor and PreST values parsed as hexadecimal, low 16 bits.
   std::uint16_t ConfigSensor() const;
   std::uint16_t ConfigPreST() const;
+  // NeedPassword as a number: 0 normal start, 1 minimised, other values hidden until the
+  // mouse answers.
+  long ConfigNeedPassword() const;
 
   // The stored slot-file path of profile p, exactly as config.ini holds it.
   std::u16string ProfileSlotText(int p) const;
