@@ -147,33 +147,52 @@ void CCorvaneDlg::ApplyStartupMode() {
   if (startupMode_ == StartupMode::Minimised) showMinimized();
 }
 
+// The controls' handlers, one group per file. Each group answers whether the message was
+// its own; the first that takes it ends the search.
+using CommandGroup = bool (CCorvaneDlg::*)(unsigned msg, WPARAM wParam, LPARAM lParam);
+constexpr CommandGroup kCommandGroups[] = {
+    &CCorvaneDlg::OnWindowCommand,
+    // Button functions, profiles and tools.
+
+    // Settings sections.
+
+    // Macros.
+};
+
 LRESULT CCorvaneDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {
   if (OnSectionHeader(*this, App(), Gui(), msg)) return 0;
+  for (CommandGroup group : kCommandGroups) {
+    if ((this->*group)(msg, wParam, lParam)) return 0;
+  }
+  return 0;
+}
+
+bool CCorvaneDlg::OnWindowCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case mainwnd::kClose:
       if (lParam == kNotifyClick) EndProgram();
-      return 0;
+      return true;
     case mainwnd::kMinimise:
     case mainwnd::kHide:
       if (lParam == kNotifyClick) HideToTray();
-      return 0;
+      return true;
     case mainwnd::kFirmware:
       if (lParam == kNotifyClick) OpenFirmwareDialog();
-      return 0;
+      return true;
     case mainwnd::kPairing:
       if (lParam == kNotifyClick && session_) RunPairingDialog(this, Gui(), *session_);
-      return 0;
+      return true;
     case kMsgOtherInstance:
       OnShowRequest();
-      return 0;
+      return true;
     case kMsgShowOsd:
       if (wParam == 1 && osd_) {
         auto lines = BuildOsdLines(App());
         osd_->ShowOsd(std::move(lines[0]), std::move(lines[1]), std::move(lines[2]));
       }
-      return 0;
+      return true;
     default:
-      return 0;
+      return false;
   }
 }
 

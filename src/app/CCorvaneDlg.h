@@ -126,6 +126,19 @@ class CCorvaneDlg : public CDlgBase {
   // Decodes what the status readers have queued.
   void DrainStatusReports();
 
+  // Command groups (see kCommandGroups): each answers whether the message was its own.
+  // Window buttons, the other instance's message and the on-screen display.
+  bool OnWindowCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+
+  // Button functions, profiles and tools.
+
+
+  // Settings sections.
+
+
+  // Macros.
+
+
  protected:
   bool PreTranslateKey(QKeyEvent* event) override;
   void done(int r) override;
@@ -186,6 +199,15 @@ class CCorvaneDlg : public CDlgBase {
   ProfileAction pendingProfileAction_ = ProfileAction::Import;
   int pendingProfileIndex_ = 0;
   bool shutDown_ = false;
+
+  // State of the button, profile and tool commands.
+
+
+  // State of the settings sections.
+
+
+  // State of the macro commands.
+
 };
 
 }  // namespace corvane
