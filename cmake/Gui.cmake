@@ -38,7 +38,7 @@ corvane_library(corvane_platform_qt platform
 corvane_library(corvane_app app
   SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
-          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
+          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp GallerySink.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
           ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)

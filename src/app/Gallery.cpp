@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/GalleryContext.h"
@@ -27,20 +28,26 @@ int RenderGallery(const std::filesystem::path& dir) {
   for (const char* language : {"en", "zh"}) {
     for (const Scale scale : {Scale{1.0f, "1"}, Scale{1.5f, "1.5"}, Scale{2.0f, "2"}}) {
       auto ctx = MakeGalleryContext(data.path().toStdString(), language, scale.value);
-      const GallerySink sink = [&](const QString& name, const QImage& image) {
-        const QString file = QString("%1-scale%2-%3.png").arg(name, scale.text, language);
-        const auto path = dir / file.toStdString();
+      const GallerySink sink{[&](const QString& name, const QImage& image, const QByteArray& controls) {
+        const QString base = QString("%1-scale%2-%3").arg(name, scale.text, language);
+        const auto path = dir / (base + ".png").toStdString();
         if (image.isNull() || !image.save(QString::fromStdString(path.string()))) {
           std::fprintf(stderr, "corvane: cannot write %s\n", path.c_str());
           failed = true;
           return;
         }
         ++written;
-      };
+        if (controls.isEmpty()) return;
+        QFile json(QString::fromStdString((dir / (base + ".json").toStdString()).string()));
+        if (!json.open(QIODevice::WriteOnly | QIODevice::Truncate) || json.write(controls) != controls.size()) {
+          std::fprintf(stderr, "corvane: cannot write %s\n", json.fileName().toLocal8Bit().constData());
+          failed = true;
+        }
+      }};
       RenderControlPages(ctx->App, ctx->Gui, sink);
       RenderPopups(ctx->App, ctx->Gui, sink);
       RenderDialogs(ctx->App, ctx->Gui, sink);
-      RenderMainWindowPages(ctx->App, ctx->Gui, sink, dir, QString("-scale%1-%2").arg(scale.text, language));
+      RenderMainWindowPages(ctx->App, ctx->Gui, sink);
     }
   }
   return failed ? -1 : written;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -12,9 +13,23 @@ namespace corvane {
 
 struct AppContext;
 struct GuiState;
+class CDlgBase;
 
-// Receives each picture with its name (without scale, language and extension).
-using GallerySink = std::function<void(const QString& name, const QImage& image)>;
+// Receives each picture with its name (without scale, language and extension). A window's
+// picture also gets a JSON file of the same name listing its controls, for reviewers and
+// UI tests.
+struct GallerySink {
+  // controls: the JSON list, empty for pictures that are not windows.
+  std::function<void(const QString& name, const QImage& image, const QByteArray& controls)> Write;
+
+  void operator()(const QString& name, const QImage& image) const { Write(name, image, {}); }
+  // Initialises the window if needed, then writes its picture and its control list.
+  void Window(const QString& name, CDlgBase& dlg) const;
+};
+
+// The controls of a window as JSON: id, class, rectangle in window pixels, visible,
+// enabled and caption of each, in drawing order.
+QByteArray DescribeControls(const CDlgBase& dlg);
 
 void RenderControlPages(AppContext& ctx, GuiState& gui, const GallerySink& sink);
 void RenderPopups(AppContext& ctx, GuiState& gui, const GallerySink& sink);

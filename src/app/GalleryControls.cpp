@@ -291,13 +291,13 @@ void ProgressBars(GuiState& gui, const GallerySink& sink) {
   GalleryCanvas c(gui, 420, 100);
   const int values[] = {10, 50, 100};
   for (int i = 0; i < 3; ++i) {
-    const int y = 10 + i * 28;
-    auto p = std::make_unique<CStaticProgressBar>(&c, 0, c.Design(20, y, 320, y + 8), u"");
+    const int y = 8 + i * 30;
+    auto p = std::make_unique<CStaticProgressBar>(&c, 0, c.Design(20, y, 370, y + 8), u"");
     p->LoadBackgroundImage(u"skins\\progress_bar_nr.png");
     p->LoadFillImage(u"skins\\progress_bar_ov.png");
     p->SetValue(values[i]);
     c.AddControl(0, std::move(p));
-    c.AddLabel(330, y - 4, 410, y + 12, QString("%1 of 100").arg(values[i]));
+    c.AddLabel(20, y + 9, 200, y + 24, QString("%1 of 100").arg(values[i]));
   }
   sink("progressbar-CStaticProgressBar", c.Render());
 }

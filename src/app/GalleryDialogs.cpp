@@ -19,11 +19,6 @@ namespace corvane {
 
 namespace {
 
-QImage Shoot(CDlgBase& dlg) {
-  dlg.EnsureInitialized();
-  return dlg.grab().toImage();
-}
-
 // The firmware dialog in the stages of an update, its texts set as the update sets them
 // (the check itself is not started: timer 1 is stopped before it fires).
 void RenderFirmwareDialog(AppContext& ctx, GuiState& gui, DeviceSession& session, const GallerySink& sink) {
@@ -57,7 +52,7 @@ void RenderFirmwareDialog(AppContext& ctx, GuiState& gui, DeviceSession& session
       dlg.ShowStatus(text);
     }
     if (st.percentTenths >= 0) dlg.ShowProgress(st.percentTenths, 1000, ProgressText(st.percentTenths, 1000, true));
-    sink(QString("dialog-CCheckFWDlg-%1").arg(st.name), Shoot(dlg));
+    sink.Window(QString("dialog-CCheckFWDlg-%1").arg(st.name), dlg);
   }
 }
 
@@ -74,7 +69,7 @@ void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySin
     CParingDlg dlg(gui, session);
     dlg.EnsureInitialized();
     dlg.ShowStatus(st.text);
-    sink(QString("dialog-CParingDlg-%1").arg(st.name), Shoot(dlg));
+    sink.Window(QString("dialog-CParingDlg-%1").arg(st.name), dlg);
   }
 }
 
@@ -83,25 +78,25 @@ void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySin
 void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
     CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextNameEmpty));
-    sink("attention-CAttentionDlg", Shoot(dlg));
+    sink.Window("attention-CAttentionDlg", dlg);
   }
   {
     CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextAttentionTitle));
-    sink("attention-CAttentionDlg-long", Shoot(dlg));
+    sink.Window("attention-CAttentionDlg-long", dlg);
   }
   {
     ProfileRecord scratch = ctx.Profiles[0];
     CAddProfileDlg dlg(ctx, gui, scratch);
-    sink("dialog-CAddProfileDlg", Shoot(dlg));
+    sink.Window("dialog-CAddProfileDlg", dlg);
   }
   {
     SettingPair name = ctx.Profiles[1].Settings[kSettingProfileName];
     CEditProfileDlg dlg(gui, name);
-    sink("dialog-CEditProfileDlg", Shoot(dlg));
+    sink.Window("dialog-CEditProfileDlg", dlg);
   }
   {
     CFirmwareResetDlg dlg(gui);
-    sink("dialog-CFirmwareResetDlg", Shoot(dlg));
+    sink.Window("dialog-CFirmwareResetDlg", dlg);
   }
   {
     // A simulated cable mouse and receiver stand behind the device dialogs; nothing is
@@ -120,7 +115,7 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     dlg.EnsureInitialized();
     dlg.KillTimer(CProgressBarDlg::kStepTimer);
     dlg.SetProgress(progress);
-    sink(QString("progress-CProgressBarDlg-%1").arg(progress), dlg.grab().toImage());
+    sink.Window(QString("progress-CProgressBarDlg-%1").arg(progress), dlg);
   }
   struct OsdSample {
     const char16_t* l1;

@@ -34,6 +34,8 @@ namespace {
 constexpr int kTabTop = 96;
 constexpr int kTabPitch = 36;
 constexpr int kTabLeft = 16, kTabRight = 196, kTabHeight = 30;
+// The profile buttons below the tabs: two rows of two.
+constexpr int kButtonGap = 6, kButtonPitch = 30, kButtonHeight = 24;
 
 std::u16string Number(long n) { return QString::number(n).toStdU16String(); }
 
@@ -68,6 +70,21 @@ void ShowTabs(CDlgBase& dlg, const AppContext& app, GuiState& gui, int current) 
     tab->SetRect(r.left, r.top, r.right, r.bottom);
     tab->SetText(app.Profiles[slot].ProfileName());
     tab->SetVisible(true);
+  }
+  // The profile buttons follow the last tab, so fewer profiles leave no hole in the
+  // column (with five they stand where the layout puts them).
+  const struct {
+    unsigned id;
+    int row, left, right;
+  } buttons[] = {{kProfileRename, 0, 16, 102}, {kProfileImport, 0, 110, 196},
+                 {kProfileExport, 1, 16, 102}, {kProfileAdd, 1, 110, 196}};
+  const int buttonsTop = kTabTop + shown * kTabPitch + kButtonGap;
+  for (const auto& b : buttons) {
+    CControlBase* c = dlg.FindControl(b.id);
+    if (!c) continue;
+    const int top = buttonsTop + b.row * kButtonPitch;
+    const CRect r = ScaledRect(gui.SkinScale, 0, 0, b.left, top, b.right, top + kButtonHeight);
+    c->SetRect(r.left, r.top, r.right, r.bottom);
   }
   gui.ProfileTabIndex = current;
 }

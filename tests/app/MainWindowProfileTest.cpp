@@ -180,15 +180,23 @@ TEST_F(MainWindowProfileTest, TabsFollowTheShowList) {
     ctx->App.Config.SetCurrentProfile(c.current);
     ShowCurrentProfile(*window, ctx->App, ctx->Gui);
     int previousTop = -1;
+    int lastBottom = -1;
     for (int pos = 0; pos < 5; ++pos) {
       CControlBase* tab = window->FindControl(kProfileTabFirst + static_cast<unsigned>(c.list[pos]));
       EXPECT_EQ(tab->Visible(), pos < c.count) << "slot " << c.list[pos];
       if (pos >= c.count) continue;
       EXPECT_GT(tab->GetRect().top, previousTop) << "show-list order";
       previousTop = tab->GetRect().top;
+      lastBottom = tab->GetRect().bottom;
       EXPECT_EQ(tab->GetText(), ctx->App.Profiles[c.list[pos]].ProfileName());
     }
     EXPECT_EQ(ctx->Gui.ProfileTabIndex, c.current);
+    // The profile buttons stand just below the last tab: no hole when fewer are shown.
+    const CRect rename = window->FindControl(kProfileRename)->GetRect();
+    const CRect add = window->FindControl(kProfileAdd)->GetRect();
+    EXPECT_GT(rename.top, lastBottom) << c.count << " tabs";
+    EXPECT_LE(rename.top - lastBottom, 12) << c.count << " tabs";
+    EXPECT_GT(add.top, rename.bottom) << c.count << " tabs";
   }
 }
 

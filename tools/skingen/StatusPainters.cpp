@@ -61,20 +61,22 @@ QImage PaintDpiValue() {
   return img;
 }
 
+// As wide as the firmware dialog's bar (350 design pixels): the bar draws the fill's left
+// part at its own width, so a narrower picture would stop short of the end at 100 %.
 QImage PaintProgressBar(bool filled) {
-  QImage img = Canvas(300, 8);
+  QImage img = Canvas(350, 8);
   QPainter p(&img);
   Smooth(p);
   p.setPen(Qt::NoPen);
   if (filled) {
-    QLinearGradient g(0, 0, 300, 0);
+    QLinearGradient g(0, 0, 350, 0);
     g.setColorAt(0, kAccentDark);
     g.setColorAt(1, kAccent);
     p.setBrush(g);
   } else {
     p.setBrush(QColor(0x2A, 0x2A, 0x2E));
   }
-  p.drawRoundedRect(QRectF(0, 0, 300, 8), 4, 4);
+  p.drawRoundedRect(QRectF(0, 0, 350, 8), 4, 4);
   return img;
 }
 
