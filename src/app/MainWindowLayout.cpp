@@ -132,11 +132,15 @@ struct SectionSpec {
   int title;  // language entry of the header caption
   int height;  // of the open section's content
   std::span<const ControlSpec> controls;
+  // A last row that the section leaves out (with its height) while this control is not
+  // shown: the lighting effects without colour slots.
+  unsigned optionalRowId = 0;
+  int optionalRowHeight = 0;
 };
 
 // In the order of kSectionHeaders.
 const SectionSpec kSections[kSectionCount] = {
-    {120, 218, kDpiSection},     {121, 150, kLightingSection}, {122, 178, kPointerSection},
+    {120, 218, kDpiSection},     {121, 150, kLightingSection, kLightingSlotsCaption, 30}, {122, 178, kPointerSection},
     {123, 56, kPollingSection},  {130, 28, kLiftOffSection},   {131, 28, kDebounceSection},
     {132, 28, kSensorSection},   {133, 30, kPairingSection},   {134, 30, kFirmwareSection},
 };
@@ -248,7 +252,11 @@ void ApplySectionStates(CDlgBase& dlg, const SectionStates& open) {
         c->SetVisible(isOpen && spec.visible);
       }
     }
-    if (isOpen) y += section.height + kSectionGap;
+    int height = section.height;
+    if (section.optionalRowId != 0)
+      if (const CControlBase* row = dlg.FindControl(section.optionalRowId); row && !row->Shown())
+        height -= section.optionalRowHeight;
+    if (isOpen) y += height + kSectionGap;
   }
 }
 

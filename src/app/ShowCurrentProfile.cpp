@@ -120,13 +120,17 @@ void ShowLighting(CDlgBase& dlg, const AppContext& app, GuiState& gui, const Pro
   // the user can choose.
   const bool slotsShown = std::find(kPaletteLightingEffects.begin(), kPaletteLightingEffects.end(),
                                     static_cast<int>(p.Lighting1ModeValue[0])) != kPaletteLightingEffects.end();
-  if (CControlBase* caption = dlg.FindControl(kLightingSlotsCaption)) caption->SetShow(slotsShown);
+  CControlBase* caption = dlg.FindControl(kLightingSlotsCaption);
+  const bool rowChanged = caption && caption->Shown() != slotsShown;
+  if (caption) caption->SetShow(slotsShown);
   for (int j = 0; j < 8; ++j)
     if (auto* slot = Find<CColorSelectCheckButton>(dlg, kLightingSlotFirst + static_cast<unsigned>(j))) {
       slot->SetColor(p.Lighting1FixedColor[m][static_cast<std::size_t>(j)]);
       slot->SetChecked(p.Lighting1ColorSelected[m][static_cast<std::size_t>(j)] ? 1 : 0);
       slot->SetShow(slotsShown);
     }
+  // The sections below move up or down with the colour row.
+  if (rowChanged) ApplySectionStates(dlg, SectionOpenStates(dlg));
 }
 
 void ShowPolling(CDlgBase& dlg, GuiState& gui, const ProfileRecord& p) {
