@@ -198,16 +198,25 @@ TEST_F(MainWindowSettingsTest, DpiSliderSetsXOnlyAndTheValueFieldSetsBoth) {
   EXPECT_EQ(dlg->FindControl(kDpiValueFirst + 3)->GetText(), u"1600");
 }
 
-TEST_F(MainWindowSettingsTest, DpiBarsFollowTheSensorsLadder) {
-  DpiStepTables& tables = dlg->App().Dpi;
+TEST_F(MainWindowSettingsTest, DpiBarsFollowTheLadderOfASensorTheMouseReports) {
+  const DpiStepTables& tables = dlg->App().Dpi;
   const int before = tables.DpiStepCount;
-  tables.SensorId = 0x3950;
-  BuildDpiStepTables(tables);
+  dlg->Session()->Sim()->SetSensorLetter(0x30);  // the 0x3212 sensor, a shorter ladder
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tables.SensorId == 0x3212; }, 3000));
   ASSERT_NE(tables.DpiStepCount, before);
-  Show();
-  for (int k = 0; k < kDpiLevelCount; ++k)
-    EXPECT_EQ(dynamic_cast<CVerticalSliderControl*>(dlg->FindControl(kDpiSliderFirst + k))->StopCount(),
-              tables.DpiStepCount);
+  QTest::qWait(20);
+  for (unsigned k = 0; k < kDpiLevelCount; ++k) {
+    auto* bar = dynamic_cast<CVerticalSliderControl*>(dlg->FindControl(kDpiSliderFirst + k));
+    EXPECT_EQ(bar->StopCount(), tables.DpiStepCount) << k;
+    EXPECT_EQ(bar->Value(), Profile().XYSettingX[k]) << k;
+  }
+  // The top of a bar is the new ladder's last step.
+  const CRect r = dlg->FindControl(kDpiSliderFirst + 1)->GetRect();
+  const QPoint top{(r.left + r.right) / 2, r.top + 1};
+  Hover(top);
+  Press(dlg.get(), top);
+  ReleaseAt(top);
+  EXPECT_EQ(Profile().XYSettingX[1], tables.DpiStepCount - 1);
 }
 
 TEST_F(MainWindowSettingsTest, SpeedAndBrightnessGoToTheCurrentModeAndTheSharedOnes) {
