@@ -142,6 +142,9 @@ class CCorvaneDlg : public CDlgBase {
   ProfileRecord& CurrentProfile();
   // Copies the settings controls into the current profile.
   void CollectSettings();
+  // A slider released outside itself reports no release: the window commits what was
+  // dragged once the mouse button came up anywhere.
+  void OnMouseButtonUpForSliders();
 
   // Macros.
 
@@ -227,6 +230,8 @@ class CCorvaneDlg : public CDlgBase {
   void OpenDpiValueDialog(int level);
   void OpenDpiColourDialog(int level);
   void OpenLightingColourDialog(int slot);
+  unsigned draggedSlider_ = 0;
+  QObject* sliderReleaseWatch_ = nullptr;
 
   // State of the macro commands.
 

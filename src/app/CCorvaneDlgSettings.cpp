@@ -2,6 +2,8 @@
 // command asks of the window afterwards, and the polling-rate, lift-off, debounce,
 // sensor, power and pointer controls. Each control calls the same settings command as
 // corvanectl set; the DPI and lighting controls are in files of their own.
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include "app/CCorvaneDlg.h"
@@ -16,6 +18,8 @@
 #include "skin/CComboButton.h"
 #include "skin/CPowerManageButton.h"
 #include "skin/CRadioButton.h"
+#include "skin/CSliderControl.h"
+#include "skin/CVerticalSliderControl.h"
 #include "skin/CWndPopup.h"
 #include "widgets/CComboPollingRatePopup.h"
 
@@ -38,6 +42,24 @@ bool CheckedNow(const CDlgBase& dlg, unsigned id) {
 bool RadioChosen(const GuiState& gui, unsigned id) {
   const auto bit = RadioBitOf(id);
   return bit && ((gui.RadioSelection >> bit->bit) & 1u) != 0;
+}
+
+// Tells the window when a mouse button came up, after the window has handled it.
+class SliderReleaseWatch : public QObject {
+ public:
+  explicit SliderReleaseWatch(CCorvaneDlg* dlg) : QObject(dlg), dlg_(dlg) {}
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonRelease)
+      QTimer::singleShot(0, dlg_, [dlg = dlg_] { dlg->OnMouseButtonUpForSliders(); });
+    return false;
+  }
+
+ private:
+  CCorvaneDlg* dlg_;
+};
+
+bool IsSlider(const CControlBase* c) {
+  return dynamic_cast<const CSliderControl*>(c) || dynamic_cast<const CVerticalSliderControl*>(c);
 }
 
 }  // namespace
@@ -76,7 +98,26 @@ void CCorvaneDlg::CloseComboLook(unsigned comboId) {
   }
 }
 
+void CCorvaneDlg::OnMouseButtonUpForSliders() {
+  if (draggedSlider_ == 0) return;
+  const unsigned slider = draggedSlider_;
+  draggedSlider_ = 0;
+  // The slider keeps the stop it was dragged to; the release path commits it.
+  OnSettingsCommand(slider, 0, kNotifyClick);
+}
+
 bool CCorvaneDlg::OnSettingsCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
+  if ((lParam == kNotifyDrag || lParam == kNotifyClick) && IsSlider(FindControl(msg))) {
+    if (lParam == kNotifyClick) {
+      draggedSlider_ = 0;
+    } else {
+      draggedSlider_ = msg;
+      if (!sliderReleaseWatch_) {
+        sliderReleaseWatch_ = new SliderReleaseWatch(this);
+        installEventFilter(sliderReleaseWatch_);
+      }
+    }
+  }
   return OnDpiCommand(msg, wParam, lParam) || OnLightingCommand(msg, wParam, lParam) ||
          OnPollingCommand(msg, wParam, lParam) || OnSensorCommand(msg, wParam, lParam) ||
          OnPowerCommand(msg, wParam, lParam) || OnPointerCommand(msg, wParam, lParam);

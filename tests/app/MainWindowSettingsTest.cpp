@@ -104,6 +104,7 @@ class MainWindowSettingsTest : public ::testing::Test {
   }
   // Lets timer 30 run the upload.
   void WaitForApply() {
+    QTest::qWait(5);  // what the window posted to itself first
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg->TimerActive(kTimerApply); }, 2000));
     QTest::qWait(10);
   }
@@ -355,6 +356,21 @@ TEST_F(MainWindowSettingsTest, ASliderReleaseSendsWhatCorvanectlSetSends) {
     dlg.reset();
     traceFolder = &data;
   }
+}
+
+TEST_F(MainWindowSettingsTest, ASliderReleasedOutsideItselfStillSendsWhatWasDragged) {
+  OpenSections({kHeaderDebounce});
+  SentFrames();
+  DragTo(kDebounceSlider, 6);
+  const QPoint outside = StopPoint(kDebounceSlider, 6) - QPoint(0, 60);
+  Move(dlg.get(), outside, Qt::LeftButton);
+  ReleaseAt(outside);
+  WaitForApply();
+  EXPECT_EQ(Profile().SettingNumber(kSettingKeyDebounce), 6);
+  TempDataFolder cliData;
+  const UploadRun cli = RunOnSimulatedMouse(cliData, {"set", "debounce=6"});
+  ASSERT_EQ(cli.run.status, 0) << cli.run.err;
+  EXPECT_EQ(SentFrames(), cli.frames);
 }
 
 TEST_F(MainWindowSettingsTest, ABurstOfChangesIsSentOnce) {
