@@ -19,6 +19,7 @@
 #include "app/MainWindowLayout.h"
 #include "dialogs/CColorPaletteDlg.h"
 #include "dialogs/CDPIValueSettingDlg.h"
+#include "settings/DeviceDirtyFlags.h"
 #include "settings/ProfileTable.h"
 #include "skin/CCheckButton.h"
 #include "skin/CColorSelectCheckButton.h"
@@ -314,6 +315,57 @@ TEST_F(MainWindowSettingsTest, ScrollByPageDisablesTheWheelSpeed) {
   ClickAt(StopPoint(kTiltSpeed, 6));
   EXPECT_EQ(Profile().SettingNumber(kSettingTiltSpeed), 6);
   EXPECT_EQ(dlg->FindControl(kTiltSpeedLabel)->GetText(), u"7");
+}
+
+// Checks, radios and the dial: the field each one sets and the group it marks for the
+// upload, which it then schedules.
+TEST_F(MainWindowSettingsTest, EachControlSetsItsFieldAndItsDirtyGroup) {
+  const float scale = dlg->Gui().SkinScale;
+  const CRect dial = dlg->FindControl(kPowerDial)->GetRect();
+  // A point of the dial's fifth sector (design pixels from its corner: between the edge
+  // (70, 5)-(100, 14) and the apex (70, 71)).
+  const QPoint fifthSector{dial.left + static_cast<int>(80 * scale), dial.top + static_cast<int>(30 * scale)};
+  struct Case {
+    const char* what;
+    unsigned header;
+    std::function<void()> act;
+    std::function<bool(const ProfileRecord&)> stored;
+    int DeviceDirtyFlags::*flag;
+  };
+  const Case cases[] = {
+      {"angle snap", kHeaderSensor, [&] { ClickControl(kAngleSnap); },
+       [](const ProfileRecord& p) { return p.SettingNumber(kSettingAngleSnap) == 1; },
+       &DeviceDirtyFlags::SensorOptionsDirty},
+      {"ripple control", kHeaderSensor, [&] { ClickControl(kRippleControl); },
+       [](const ProfileRecord& p) { return p.SettingNumber(kSettingRippleControl) == 1; },
+       &DeviceDirtyFlags::SensorOptionsDirty},
+      {"lift-off low", kHeaderLiftOff, [&] { ClickControl(kLiftLow); },
+       [](const ProfileRecord& p) { return p.SettingNumber(kSettingLiftDetectionHeight) == 1; },
+       &DeviceDirtyFlags::PerformanceDirty},
+      {"light up on movement", kHeaderDpi, [&] { ClickControl(kMoveLighting); },
+       [](const ProfileRecord& p) { return p.GetMoveLightingOnOffMode() == 1; }, &DeviceDirtyFlags::PowerDirty},
+      {"motion wake-up off", kHeaderDpi, [&] { ClickControl(kMotionWakeup); },
+       [](const ProfileRecord& p) { return p.SettingNumber(kSettingMotionWakeup) == 0; },
+       &DeviceDirtyFlags::MotionWakeupDirty},
+      {"power dial", kHeaderDpi, [&] { ClickAt(fifthSector); },
+       [](const ProfileRecord& p) { return p.GetPowerDownTime() == 7; }, &DeviceDirtyFlags::PowerDirty},
+      {"acceleration off", kHeaderPointer, [&] { ClickControl(kAcceleration); },
+       [](const ProfileRecord& p) { return p.SettingNumber(kSettingAccelerationEnable) == 0; },
+       &DeviceDirtyFlags::PointerSettingsDirty},
+      {"reverse direction", kHeaderLighting, [&] { ClickControl(kLightingReverse); },
+       [](const ProfileRecord& p) { return p.Lighting1Direction[p.Lighting1ModeValue[0]] == 0; },
+       &DeviceDirtyFlags::PerformanceDirty},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    OpenSections({c.header});
+    dlg->Upload().Dirty.Clear();
+    dlg->KillTimer(kTimerApply);
+    c.act();
+    EXPECT_TRUE(c.stored(Profile()));
+    EXPECT_EQ(dlg->Upload().Dirty.*c.flag, 1);
+    EXPECT_TRUE(dlg->TimerActive(kTimerApply));
+  }
 }
 
 // A slider release against corvanectl set of the same value: the same frames, and
