@@ -217,6 +217,7 @@ class CCorvaneDlg : public CDlgBase {
   bool OnDpiCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
   bool OnLightingCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
   bool OnPollingCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnLiftOffAndDebounceCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
   bool OnSensorCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
   bool OnPowerCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
   bool OnPointerCommand(unsigned msg, WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,8 @@
 // The settings sections of the main window: the group's dispatch, what every settings
-// command asks of the window afterwards, and the polling-rate, lift-off, debounce,
-// sensor, power and pointer controls. Each control calls the same settings command as
-// corvanectl set; the DPI and lighting controls are in files of their own.
+// command asks of the window afterwards, a slider released outside itself, and the
+// polling-rate, lift-off, debounce, sensor, power and pointer controls. Each control
+// calls the same settings command as corvanectl set; the DPI and lighting controls are
+// in files of their own.
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -69,8 +70,10 @@ ProfileRecord& CCorvaneDlg::CurrentProfile() { return App().Profiles[App().Confi
 void CCorvaneDlg::CollectSettings() { CollectUiIntoProfile(*this, Gui(), CurrentProfile()); }
 
 void CCorvaneDlg::RunSettingsEffect(const CommandEffect& effect) {
-  if (effect.RefreshView) ShowCurrentProfile(*this, App(), Gui());
-  else update();
+  if (effect.RefreshView)
+    ShowCurrentProfile(*this, App(), Gui());
+  else
+    update();
   if (effect.ScheduleApply) ScheduleApply();
   if (effect.AttentionText != 0) ShowAttention(effect.AttentionText);
 }
@@ -119,8 +122,9 @@ bool CCorvaneDlg::OnSettingsCommand(unsigned msg, WPARAM wParam, LPARAM lParam) 
     }
   }
   return OnDpiCommand(msg, wParam, lParam) || OnLightingCommand(msg, wParam, lParam) ||
-         OnPollingCommand(msg, wParam, lParam) || OnSensorCommand(msg, wParam, lParam) ||
-         OnPowerCommand(msg, wParam, lParam) || OnPointerCommand(msg, wParam, lParam);
+         OnPollingCommand(msg, wParam, lParam) || OnLiftOffAndDebounceCommand(msg, wParam, lParam) ||
+         OnSensorCommand(msg, wParam, lParam) || OnPowerCommand(msg, wParam, lParam) ||
+         OnPointerCommand(msg, wParam, lParam);
 }
 
 bool CCorvaneDlg::OnPollingCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
@@ -151,6 +155,15 @@ bool CCorvaneDlg::OnPollingCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case kPollingDismissed:
       CloseComboLook(kPollingCombo);
       return true;
+    default:
+      return false;
+  }
+}
+
+bool CCorvaneDlg::OnLiftOffAndDebounceCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
+  ProfileRecord& p = CurrentProfile();
+  DeviceDirtyFlags& dirty = upload_.Dirty;
+  switch (msg) {
     case kLiftLow:
     case kLiftHigh:
       if (lParam != kNotifyClick) return true;
@@ -174,12 +187,20 @@ bool CCorvaneDlg::OnPollingCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
 bool CCorvaneDlg::OnSensorCommand(unsigned msg, WPARAM, LPARAM lParam) {
   SensorOption option;
   switch (msg) {
-    case kAngleSnap: option = SensorOption::AngleSnap; break;
-    case kMotionSync: option = SensorOption::MotionSync; break;
-    case kRippleControl: option = SensorOption::RippleControl; break;
-    default: return false;
+    case kAngleSnap:
+      option = SensorOption::AngleSnap;
+      break;
+    case kMotionSync:
+      option = SensorOption::MotionSync;
+      break;
+    case kRippleControl:
+      option = SensorOption::RippleControl;
+      break;
+    default:
+      return false;
   }
-  if (lParam == kNotifyClick) RunSettingsEffect(SetSensorOption(CurrentProfile(), option, CheckedNow(*this, msg), upload_.Dirty));
+  if (lParam == kNotifyClick)
+    RunSettingsEffect(SetSensorOption(CurrentProfile(), option, CheckedNow(*this, msg), upload_.Dirty));
   return true;
 }
 
@@ -259,8 +280,8 @@ bool CCorvaneDlg::OnPointerCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
     case kAcceleration:
       if (lParam != kNotifyClick) return true;
       {
-        const CommandEffect effect =
-            SetPointerSetting(p, PointerSetting::Acceleration, CheckedNow(*this, msg) ? 1 : 0, SliderCommit::Release, dirty);
+        const CommandEffect effect = SetPointerSetting(p, PointerSetting::Acceleration, CheckedNow(*this, msg) ? 1 : 0,
+                                                       SliderCommit::Release, dirty);
         CollectSettings();
         RunSettingsEffect(effect);
       }

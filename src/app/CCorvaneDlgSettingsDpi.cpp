@@ -60,7 +60,8 @@ bool CCorvaneDlg::OnDpiCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
     const int dpi = DpiOfStep(App().Dpi, report->Stop);
     if (auto* radio = dynamic_cast<CDPIRadioButton*>(FindControl(kDpiRadioFirst + static_cast<unsigned>(k))))
       radio->SetDpiValue(dpi / kDpiPerDisplayUnit);
-    if (CControlBase* value = FindControl(kDpiValueFirst + static_cast<unsigned>(k))) value->SetText(FormatDecimal(dpi));
+    if (CControlBase* value = FindControl(kDpiValueFirst + static_cast<unsigned>(k)))
+      value->SetText(FormatDecimal(dpi));
     RunSettingsEffect(effect);
     return true;
   }

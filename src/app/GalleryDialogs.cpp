@@ -132,7 +132,8 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
       DpiLevelSteps xy{level.X, level.X + 4};
       CDPIValueSyncSettingDlg dlg(gui, nullptr, table, ctx.Dpi.DpiStepCount, xy);
       dlg.EnsureInitialized();
-      if (auto* sync = dynamic_cast<CCheckButton*>(dlg.FindControl(CDPIValueSyncSettingDlg::kIdSync))) sync->SetChecked(synced);
+      if (auto* sync = dynamic_cast<CCheckButton*>(dlg.FindControl(CDPIValueSyncSettingDlg::kIdSync)))
+        sync->SetChecked(synced);
       sink(QString("dialog-CDPIValueSyncSettingDlg-%1").arg(synced ? "sync" : "nosync"), Shoot(dlg));
     }
   }

@@ -31,7 +31,11 @@ COLORREF ColorRefOf(QRgb rgb) {
 CColorPaletteDlg::CColorPaletteDlg(GuiState& gui, QWidget* parent, ProfileRecord& record, DeviceDirtyFlags& dirty,
                                    Target target, int group, int slot)
     : CSecondaryDlg(gui, parent, kDesignWidth, kDesignHeight, u""),
-      record_(record), dirty_(dirty), target_(target), group_(group), slot_(slot) {
+      record_(record),
+      dirty_(dirty),
+      target_(target),
+      group_(group),
+      slot_(slot) {
   if (target_ == Target::DpiLevel) {
     colour_ = record_.DPILevelIndication[static_cast<std::size_t>(Level())];
   } else if (group_ >= 0 && group_ < kLightingModeCount && slot_ >= 0 && slot_ < kLightingSlotCount) {
@@ -48,8 +52,9 @@ void CColorPaletteDlg::InitUI(const CRect& client) {
   // Nearest pixels: what is picked is exactly a colour of the picture, and the gap colour
   // stays the gap colour at every scale.
   if (!palette.isNull())
-    shown_ = palette.scaled(client.right - client.left, client.bottom - client.top, Qt::IgnoreAspectRatio,
-                            Qt::FastTransformation)
+    shown_ = palette
+                 .scaled(client.right - client.left, client.bottom - client.top, Qt::IgnoreAspectRatio,
+                         Qt::FastTransformation)
                  .convertToFormat(QImage::Format_RGB32);
   AddCloseButton(480, 6, 495, 21);
   AddTextButton(kIdOk, 391, 234, 460, 254, kTextOk);
@@ -91,7 +96,8 @@ bool CColorPaletteDlg::PickAt(int x, int y) {
 }
 
 void CColorPaletteDlg::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) PickAt(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
+  if (event->button() == Qt::LeftButton)
+    PickAt(static_cast<int>(event->position().x()), static_cast<int>(event->position().y()));
   CSecondaryDlg::mousePressEvent(event);
 }
 

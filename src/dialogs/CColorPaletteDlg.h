@@ -2,10 +2,9 @@
 // The colour palette: the user clicks a colour on the palette picture and confirms; the
 // colour goes straight into the profile being edited, into a lighting colour slot or a
 // DPI level's indication colour.
+#include <QImage>
 #include <array>
 #include <cstdint>
-
-#include <QImage>
 
 #include "dialogs/CSecondaryDlg.h"
 

@@ -1,9 +1,8 @@
 #include "dialogs/CDPIValueSettingDlgBase.h"
 
-#include <algorithm>
-
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "base/TextUtil.h"
 #include "lang/LanguageEntries.h"
@@ -29,7 +28,8 @@ CDPIValueSettingDlgBase::CDPIValueSettingDlgBase(GuiState& gui, QWidget* parent,
                                                  std::u16string_view frame, std::span<const std::int32_t> stepTable,
                                                  int stepCount, DpiLevelSteps& level)
     : CSecondaryDlg(gui, parent, 429, designHeight, frame),
-      table_(stepTable.first(static_cast<std::size_t>(std::clamp<int>(stepCount, 0, static_cast<int>(stepTable.size()))))),
+      table_(
+          stepTable.first(static_cast<std::size_t>(std::clamp<int>(stepCount, 0, static_cast<int>(stepTable.size()))))),
       stepCount_(static_cast<int>(table_.size())),
       level_(level) {
   axes_[0].index = level.X;
@@ -77,9 +77,9 @@ void CDPIValueSettingDlgBase::AddAxisRow(int axis, int dy, const std::u16string&
   auto track = std::make_unique<CStaticImage>(this, kIdTrackX, Design(69, 72 + dy, 359, 75 + dy), u"");
   track->LoadStripImage(u"skins\\Slider_bar.png");
   AddControl(0, std::move(track));
-  auto slider = std::make_unique<CSliderControl>(this, axis == 0 ? kIdSliderX : kIdSliderY,
-                                                 Design(69, 67 + dy, 359, 80 + dy), u"", std::max(1, stepCount_),
-                                                 Scaled(s, 6), Scaled(s, 7));
+  auto slider =
+      std::make_unique<CSliderControl>(this, axis == 0 ? kIdSliderX : kIdSliderY, Design(69, 67 + dy, 359, 80 + dy),
+                                       u"", std::max(1, stepCount_), Scaled(s, 6), Scaled(s, 7));
   slider->LoadThumbImage(u"skins\\Slider_Circle.png");
   slider->SetCurrentStop(a.index);
   a.slider = AddControl(0, std::move(slider));
@@ -144,8 +144,10 @@ void CDPIValueSettingDlgBase::WriteBack() {
 
 void CDPIValueSettingDlgBase::RunOk() {
   ParseEdit(0);
-  if (axes_[1].edit) ParseEdit(1);
-  else axes_[1].index = axes_[0].index;
+  if (axes_[1].edit)
+    ParseEdit(1);
+  else
+    axes_[1].index = axes_[0].index;
   WriteBack();
   ReleaseControlImages();
   OnOK();

@@ -35,8 +35,8 @@ TEST(CollectUiIntoProfileTest, MissingControlsKeepTheirSettingsAndTheSliderOverr
   dial->SetLevel(4);
   CollectUiIntoProfile(dlg, *gui, p);
   EXPECT_EQ(p.GetPowerDownTime(), 6);
-  auto* sleep = dlg.AddControl(
-      0, std::make_unique<CSliderControl>(&dlg, kSleepSlider, CRect{0, 100, 300, 116}, u"", 30, 8, 8));
+  auto* sleep =
+      dlg.AddControl(0, std::make_unique<CSliderControl>(&dlg, kSleepSlider, CRect{0, 100, 300, 116}, u"", 30, 8, 8));
   sleep->SetCurrentStop(14);
   CollectUiIntoProfile(dlg, *gui, p);
   EXPECT_EQ(p.GetPowerDownTime(), 15);

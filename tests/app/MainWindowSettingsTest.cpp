@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-
 #include <fstream>
 #include <functional>
 #include <memory>

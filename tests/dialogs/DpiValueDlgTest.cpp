@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
-
 #include <array>
 #include <vector>
 
@@ -38,8 +37,8 @@ class DpiValueDlgTest : public ::testing::Test {
   void SetUp() override { gui = MakeGuiState(language); }
   template <class Dlg>
   std::unique_ptr<Dlg> Open(DpiLevelSteps& level) {
-    auto dlg = std::make_unique<Dlg>(*gui, nullptr, std::span<const std::int32_t>(ladder), static_cast<int>(ladder.size()),
-                                     level);
+    auto dlg = std::make_unique<Dlg>(*gui, nullptr, std::span<const std::int32_t>(ladder),
+                                     static_cast<int>(ladder.size()), level);
     dlg->EnsureInitialized();
     dlg->show();
     return dlg;
@@ -69,11 +68,11 @@ TEST_F(DpiValueDlgTest, TypedValuesSnapToTheFirstStepNotBelowThem) {
     const char16_t* shown;
   };
   const Case cases[] = {
-      {"1220", 12, u"1250"},  // between 1200 and 1250
-      {"1200", 11, u"1200"},  // exactly a step
-      {"50", 0, u"100"},      // below the ladder
-      {"99999", 13, u"1300"}, // above it: the last step
-      {"abc", 0, u"100"},     // not a number
+      {"1220", 12, u"1250"},   // between 1200 and 1250
+      {"1200", 11, u"1200"},   // exactly a step
+      {"50", 0, u"100"},       // below the ladder
+      {"99999", 13, u"1300"},  // above it: the last step
+      {"abc", 0, u"100"},      // not a number
   };
   for (const Case& c : cases) {
     DpiLevelSteps level{5, 5};
@@ -98,7 +97,8 @@ TEST_F(DpiValueDlgTest, ArrowsStayWithinTheLadder) {
     int key;
     int after;
   };
-  const Case cases[] = {{0, Qt::Key_Left, 0}, {0, Qt::Key_Right, 1}, {last, Qt::Key_Right, last}, {last, Qt::Key_Left, last - 1}};
+  const Case cases[] = {
+      {0, Qt::Key_Left, 0}, {0, Qt::Key_Right, 1}, {last, Qt::Key_Right, last}, {last, Qt::Key_Left, last - 1}};
   for (const Case& c : cases) {
     DpiLevelSteps level{c.start, c.start};
     auto dlg = Open<CDPIValueSettingDlg>(level);
