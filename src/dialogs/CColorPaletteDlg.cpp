@@ -58,8 +58,12 @@ void CColorPaletteDlg::InitUI(const CRect& client) {
                  .convertToFormat(QImage::Format_RGB32);
   AddCloseButton(480, 6, 495, 21);
   AddTextButton(kIdOk, 391, 234, 460, 254, kTextOk);
+  constexpr const char16_t* kComponentNames[] = {u"R", u"G", u"B"};
   for (unsigned id : {kIdRed, kIdGreen, kIdBlue}) {
-    const int top = 212 + static_cast<int>(id - kIdRed) * 23;
+    const int row = static_cast<int>(id - kIdRed);
+    const int top = 212 + row * 23;
+    AddText(kIdComponentCaption, 306, top, 318, top + 18, kComponentNames[row], kTextGrey, DT_CENTER | DT_SINGLELINE)
+        ->SetFont(Scaled(Gui().SkinScale, 13), u"Tahoma");
     AddText(id, 320, top, 373, top + 18, u"", kTextWhite, DT_LEFT | DT_SINGLELINE)
         ->SetFont(Scaled(Gui().SkinScale, 16), u"Tahoma");
   }

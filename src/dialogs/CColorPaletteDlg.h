@@ -31,6 +31,7 @@ class CColorPaletteDlg : public CSecondaryDlg {
   static constexpr unsigned kIdRed = 2011;
   static constexpr unsigned kIdGreen = 2012;
   static constexpr unsigned kIdBlue = 2013;
+  static constexpr unsigned kIdComponentCaption = 2014;  // "R", "G" and "B" beside them
 
   // group: the lighting effect (LightingSlot) or the DPI level (DpiLevel, 8 or more is
   // level 0); slot: the colour slot (LightingSlot). Confirming stores into record and

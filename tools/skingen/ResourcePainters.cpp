@@ -48,8 +48,7 @@ QImage PaintPalette() {
   // The palette window: a title band, a continuous field (hue across; white at the top,
   // the pure colour in the middle, dark at the bottom) at (18, 26)-(222, 270), a grid of
   // ready colours at (244, 26)-(473, 190) separated by the gap colour 0x0F0F0F, and the
-  // frame of the chosen colour's swatch at (245, 212)-(303, 270) with the R, G and B
-  // captions of its three numbers.
+  // frame of the chosen colour's swatch at (245, 212)-(303, 270).
   const QColor gap(0x0F, 0x0F, 0x0F);
   QImage img(500, 291, QImage::Format_RGB32);
   QPainter p(&img);
@@ -104,18 +103,10 @@ QImage PaintPalette() {
     }
   }
 
-  // The chosen colour's swatch frame and the captions of its components.
+  // The chosen colour's swatch frame.
   p.setPen(QPen(kEdge, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRect(244, 211, 59, 59));
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setPixelSize(12);
-  f.setBold(true);
-  p.setFont(f);
-  p.setPen(kGrey);
-  const char* names[] = {"R", "G", "B"};
-  for (int i = 0; i < 3; ++i)
-    p.drawText(QRect(306, 212 + i * 23, 12, 18), Qt::AlignCenter, QString::fromLatin1(names[i]));
   return img;
 }
 
