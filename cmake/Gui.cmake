@@ -24,7 +24,8 @@ corvane_library(corvane_widgets widgets
   LINKS corvane_skin corvane_session)
 
 corvane_library(corvane_dialogs dialogs
-  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
+  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CColorPaletteDlg.cpp CDPIValueSettingDlg.cpp
+          CDPIValueSettingDlgBase.cpp CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
           CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
           FirmwareDialogWorker.cpp PairingDialog.cpp
   LINKS corvane_widgets)
@@ -37,6 +38,8 @@ corvane_library(corvane_platform_qt platform
 
 corvane_library(corvane_app app
   SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
+          CCorvaneDlgSettings.cpp CCorvaneDlgSettingsDpi.cpp CCorvaneDlgSettingsLighting.cpp CollectUiIntoProfile.cpp
+          SettingsSliderReport.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
           GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp GallerySink.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp

@@ -155,6 +155,7 @@ constexpr CommandGroup kCommandGroups[] = {
     // Button functions, profiles and tools.
 
     // Settings sections.
+    &CCorvaneDlg::OnSettingsCommand,
 
     // Macros.
 };

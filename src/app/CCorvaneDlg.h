@@ -16,6 +16,7 @@
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
 #include "session/DeviceSession.h"
+#include "settings/CommandEffect.h"
 #include "skin/CDlgBase.h"
 #include "skin/GuiState.h"
 
@@ -26,6 +27,8 @@ class QMenu;
 namespace corvane {
 
 class COSDController;
+class CWndPopup;
+struct ProfileRecord;
 class SimulatedMouseWindow;
 class StatusDecoder;
 struct ApplyResult;
@@ -134,7 +137,14 @@ class CCorvaneDlg : public CDlgBase {
 
 
   // Settings sections.
-
+  bool OnSettingsCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  // The current profile, the one the settings controls show.
+  ProfileRecord& CurrentProfile();
+  // Copies the settings controls into the current profile.
+  void CollectSettings();
+  // A slider released outside itself reports no release: the window commits what was
+  // dragged once the mouse button came up anywhere.
+  void OnMouseButtonUpForSliders();
 
   // Macros.
 
@@ -204,7 +214,25 @@ class CCorvaneDlg : public CDlgBase {
 
 
   // State of the settings sections.
-
+  bool OnDpiCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnLightingCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnPollingCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnLiftOffAndDebounceCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnSensorCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnPowerCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnPointerCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  // What a settings command asks next: the view refreshed, the upload scheduled, an
+  // attention box.
+  void RunSettingsEffect(const CommandEffect& effect);
+  // Opens a product popup under its combo button; the popup reports with resultMessage.
+  void OpenComboPopup(CWndPopup* popup, unsigned comboId, unsigned resultMessage);
+  // A combo's popup closed or chose: the combo shows its normal look again.
+  void CloseComboLook(unsigned comboId);
+  void OpenDpiValueDialog(int level);
+  void OpenDpiColourDialog(int level);
+  void OpenLightingColourDialog(int slot);
+  unsigned draggedSlider_ = 0;
+  QObject* sliderReleaseWatch_ = nullptr;
 
   // State of the macro commands.
 

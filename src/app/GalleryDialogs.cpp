@@ -1,9 +1,14 @@
 // The dialogs of the toolkit and the on-screen display.
+#include <span>
+
 #include "app/COSDDialog.h"
 #include "app/Gallery.h"
 #include "dialogs/CAddProfileDlg.h"
 #include "dialogs/CAttentionDlg.h"
 #include "dialogs/CCheckFWDlg.h"
+#include "dialogs/CColorPaletteDlg.h"
+#include "dialogs/CDPIValueSettingDlg.h"
+#include "dialogs/CDPIValueSyncSettingDlg.h"
 #include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CParingDlg.h"
@@ -12,6 +17,8 @@
 #include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
 #include "session/DeviceSession.h"
+#include "settings/DeviceDirtyFlags.h"
+#include "skin/CCheckButton.h"
 #include "skin/GuiState.h"
 #include "skin/SkinScaling.h"
 
@@ -109,6 +116,27 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
       RenderFirmwareDialog(ctx, gui, *session, sink);
       RenderPairingDialog(gui, *session, sink);
     }
+  }
+  {
+    // The DPI value dialogs over the configured sensor's ladder, for level 2.
+    const std::span<const std::int32_t> table(ctx.Dpi.DpiStepDisplay);
+    DpiLevelSteps level{ctx.Profiles[0].XYSettingX[2], ctx.Profiles[0].XYSettingY[2]};
+    CDPIValueSettingDlg single(gui, nullptr, table, ctx.Dpi.DpiStepCount, level);
+    sink.Window("dialog-CDPIValueSettingDlg", single);
+    for (const bool synced : {false, true}) {
+      DpiLevelSteps xy{level.X, level.X + 4};
+      CDPIValueSyncSettingDlg dlg(gui, nullptr, table, ctx.Dpi.DpiStepCount, xy);
+      dlg.EnsureInitialized();
+      if (auto* sync = dynamic_cast<CCheckButton*>(dlg.FindControl(CDPIValueSyncSettingDlg::kIdSync)))
+        sync->SetChecked(synced);
+      sink.Window(QString("dialog-CDPIValueSyncSettingDlg-%1").arg(synced ? "sync" : "nosync"), dlg);
+    }
+  }
+  {
+    ProfileRecord scratch = ctx.Profiles[0];
+    DeviceDirtyFlags dirty;
+    CColorPaletteDlg dlg(gui, nullptr, scratch, dirty, CColorPaletteDlg::Target::LightingSlot, 3, 1);
+    sink.Window("dialog-CColorPaletteDlg", dlg);
   }
   for (int progress : {0, 50, 100}) {
     CProgressBarDlg dlg(gui, ctx.Language.Text(kTextMainTitle), u"");

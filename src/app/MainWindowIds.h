@@ -71,6 +71,7 @@ constexpr unsigned kLightingBrightness = 3220;
 constexpr unsigned kLightingBrightnessLabel = 3230;
 constexpr unsigned kLightingForward = 3240;
 constexpr unsigned kLightingReverse = 3250;
+constexpr unsigned kLightingSlotsCaption = 3618;
 
 // Polling rate: the picture group 3030..3033 (125..1000 Hz), the plain group 3034..3040
 // (125..8000 Hz) and the drop-down.
@@ -93,11 +94,13 @@ constexpr unsigned kScrollLines = 2009;
 constexpr unsigned kScrollPage = 2010;
 constexpr unsigned kAcceleration = 2030;
 constexpr unsigned kScrollSpeed = 2041;
+constexpr unsigned kTiltSpeed = 2042;
 constexpr unsigned kPointerSpeed = 2043;
 constexpr unsigned kDoubleClickSpeed = 2044;
 constexpr unsigned kPointerSpeedLabel = 3130;
 constexpr unsigned kScrollSpeedLabel = 3131;
 constexpr unsigned kDoubleClickLabel = 3132;
+constexpr unsigned kTiltSpeedLabel = 3133;
 
 // Captions, slider tracks and pictures that only decorate: they never report anything,
 // so their ids are only there to find them.

@@ -53,7 +53,7 @@ constexpr ControlSpec kLightingSection[] = {
     {.id = 3616, .kind = ControlKind::Label, .rect = {132, 92, 250, 116}, .text = 264},
     {.id = kLightingReverse, .kind = ControlKind::Radio, .rect = {256, 96, 272, 112}},
     {.id = 3617, .kind = ControlKind::Label, .rect = {278, 92, 419, 116}, .text = 265},
-    {.id = 3618, .kind = ControlKind::Label, .rect = {12, 122, 104, 146}, .text = 268},
+    {.id = kLightingSlotsCaption, .kind = ControlKind::Label, .rect = {12, 122, 104, 146}, .text = 268},
     {.id = kLightingSlotFirst, .kind = ControlKind::SwatchCheck, .rect = {110, 120, 138, 148}, .count = 8, .dx = 32},
 };
 
@@ -70,12 +70,16 @@ constexpr ControlSpec kPointerSection[] = {
     {.id = 3625, .kind = ControlKind::Track, .rect = {164, 71, 360, 77}},
     {.id = kScrollSpeed, .kind = ControlKind::Slider, .rect = {156, 66, 368, 82}, .param = 10},
     {.id = kScrollSpeedLabel, .kind = ControlKind::Value, .rect = {374, 62, 423, 86}},
-    {.id = kScrollLines, .kind = ControlKind::Radio, .rect = {12, 96, 28, 112}},
-    {.id = 3626, .kind = ControlKind::Label, .rect = {34, 92, 206, 116}, .text = 275},
-    {.id = kScrollPage, .kind = ControlKind::Radio, .rect = {212, 96, 228, 112}},
-    {.id = 3627, .kind = ControlKind::Label, .rect = {234, 92, 419, 116}, .text = 276},
-    {.id = kAcceleration, .kind = ControlKind::CheckBox, .rect = {12, 126, 28, 142}},
-    {.id = 3628, .kind = ControlKind::Label, .rect = {34, 122, 419, 146}, .text = 274},
+    {.id = 3629, .kind = ControlKind::Label, .rect = {12, 92, 150, 116}, .text = 320},
+    {.id = 3647, .kind = ControlKind::Track, .rect = {164, 101, 360, 107}},
+    {.id = kTiltSpeed, .kind = ControlKind::Slider, .rect = {156, 96, 368, 112}, .param = 10},
+    {.id = kTiltSpeedLabel, .kind = ControlKind::Value, .rect = {374, 92, 423, 116}},
+    {.id = kScrollLines, .kind = ControlKind::Radio, .rect = {12, 126, 28, 142}},
+    {.id = 3626, .kind = ControlKind::Label, .rect = {34, 122, 206, 146}, .text = 275},
+    {.id = kScrollPage, .kind = ControlKind::Radio, .rect = {212, 126, 228, 142}},
+    {.id = 3627, .kind = ControlKind::Label, .rect = {234, 122, 419, 146}, .text = 276},
+    {.id = kAcceleration, .kind = ControlKind::CheckBox, .rect = {12, 156, 28, 172}},
+    {.id = 3628, .kind = ControlKind::Label, .rect = {34, 152, 419, 176}, .text = 274},
 };
 
 // The seven plain rates in two rows; the picture group and the drop-down of the
@@ -128,11 +132,15 @@ struct SectionSpec {
   int title;  // language entry of the header caption
   int height;  // of the open section's content
   std::span<const ControlSpec> controls;
+  // A last row that the section leaves out (with its height) while this control is not
+  // shown: the lighting effects without colour slots.
+  unsigned optionalRowId = 0;
+  int optionalRowHeight = 0;
 };
 
 // In the order of kSectionHeaders.
 const SectionSpec kSections[kSectionCount] = {
-    {120, 218, kDpiSection},     {121, 150, kLightingSection}, {122, 148, kPointerSection},
+    {120, 218, kDpiSection},     {121, 150, kLightingSection, kLightingSlotsCaption, 30}, {122, 178, kPointerSection},
     {123, 56, kPollingSection},  {130, 28, kLiftOffSection},   {131, 28, kDebounceSection},
     {132, 28, kSensorSection},   {133, 30, kPairingSection},   {134, 30, kFirmwareSection},
 };
@@ -244,7 +252,11 @@ void ApplySectionStates(CDlgBase& dlg, const SectionStates& open) {
         c->SetVisible(isOpen && spec.visible);
       }
     }
-    if (isOpen) y += section.height + kSectionGap;
+    int height = section.height;
+    if (section.optionalRowId != 0)
+      if (const CControlBase* row = dlg.FindControl(section.optionalRowId); row && !row->Shown())
+        height -= section.optionalRowHeight;
+    if (isOpen) y += height + kSectionGap;
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "dialogs/CColorPaletteDlg.h"
 #include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
 #include "settings/PollingRateTable.h"
@@ -104,8 +105,11 @@ void ShowDpi(CDlgBase& dlg, const AppContext& app, GuiState& gui, const ProfileR
     const int dpi = DpiOfStep(app.Dpi, step);
     SetChecked(dlg, kDpiEnableFirst + uk, p.DpiLevelEnabled(k));
     if (auto* radio = Find<CDPIRadioButton>(dlg, kDpiRadioFirst + uk)) radio->SetDpiValue(dpi / kDpiPerDisplayUnit);
-    if (auto* bar = Find<CVerticalSliderControl>(dlg, kDpiSliderFirst + uk))
+    if (auto* bar = Find<CVerticalSliderControl>(dlg, kDpiSliderFirst + uk)) {
+      // The bars follow the sensor's ladder, which a sensor change replaces.
+      bar->SetStopCount(app.Dpi.DpiStepCount);
       bar->SetValue(std::clamp(step, 0, std::max(0, app.Dpi.DpiStepCount - 1)));
+    }
     SetText(dlg, kDpiValueFirst + uk, Number(dpi));
     if (auto* colour = Find<CColorSelectButton>(dlg, kDpiColourFirst + uk)) colour->SetColor(p.DPILevelIndication[uk]);
   }
@@ -128,11 +132,22 @@ void ShowLighting(CDlgBase& dlg, const AppContext& app, GuiState& gui, const Pro
   SetSlider(dlg, kLightingBrightness, p.Lighting1Brightness[m]);
   SetText(dlg, kLightingBrightnessLabel, Number((p.Lighting1Brightness[m] % 4 + 1) * 25) + u"%");
   gui.RadioSelection = SelectRadio(gui.RadioSelection, p.Lighting1Direction[m] == 1 ? kLightingForward : kLightingReverse);
+  // The colour slots are shown in the effects whose colours the palette sets, so that a
+  // picked colour is what the slot shows afterwards; the other effects have no colours
+  // the user can choose.
+  const bool slotsShown = std::find(kPaletteLightingEffects.begin(), kPaletteLightingEffects.end(),
+                                    static_cast<int>(p.Lighting1ModeValue[0])) != kPaletteLightingEffects.end();
+  CControlBase* caption = dlg.FindControl(kLightingSlotsCaption);
+  const bool rowChanged = caption && caption->Shown() != slotsShown;
+  if (caption) caption->SetShow(slotsShown);
   for (int j = 0; j < 8; ++j)
     if (auto* slot = Find<CColorSelectCheckButton>(dlg, kLightingSlotFirst + static_cast<unsigned>(j))) {
       slot->SetColor(p.Lighting1FixedColor[m][static_cast<std::size_t>(j)]);
       slot->SetChecked(p.Lighting1ColorSelected[m][static_cast<std::size_t>(j)] ? 1 : 0);
+      slot->SetShow(slotsShown);
     }
+  // The sections below move up or down with the colour row.
+  if (rowChanged) ApplySectionStates(dlg, SectionOpenStates(dlg));
 }
 
 void ShowPolling(CDlgBase& dlg, GuiState& gui, const ProfileRecord& p) {
@@ -172,6 +187,7 @@ void ShowPointer(CDlgBase& dlg, GuiState& gui, const ProfileRecord& p) {
       {kScrollSpeed, kScrollSpeedLabel, kSettingScrollWheelSpeed},
       {kPointerSpeed, kPointerSpeedLabel, kSettingPointerSpeed},
       {kDoubleClickSpeed, kDoubleClickLabel, kSettingDoubleClickSpeed},
+      {kTiltSpeed, kTiltSpeedLabel, kSettingTiltSpeed},
   };
   for (const auto& s : kSliders) {
     const long position = p.SettingNumber(s.setting);

@@ -221,6 +221,9 @@ enum LanguageEntry : int {
   kTextFwWaiting = 306,
   kTextFwVerifyFailed = 307,
   kTextFwChecksumDiffers = 308,
+
+  // Pointer settings.
+  kTextTiltSpeed = 320,  // caption of slider 2042
 };
 
 }  // namespace corvane

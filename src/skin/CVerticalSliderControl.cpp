@@ -37,6 +37,11 @@ void CVerticalBarBase::Draw(QPainter& dc, CRect) {
   fill_.Draw(dc, QRectF(rect_.left, fillTop, fill_.Width() * s, srcH * s), QRectF(0, srcTop, fill_.Width(), srcH));
 }
 
+void CVerticalBarBase::SetStopCount(int count) {
+  stopCount_ = std::max(1, count);
+  value_ = std::clamp(value_, 0, stopCount_ - 1);
+}
+
 void CVerticalBarBase::ReleaseImages() {
   empty_.Release();
   fill_.Release();

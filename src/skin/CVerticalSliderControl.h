@@ -20,6 +20,9 @@ class CVerticalBarBase : public CControlBase {
   void SetValue(int v) { value_ = v; }
   int Value() const { return value_; }
   int StopCount() const { return stopCount_; }
+  // Another sensor brings another ladder: the bar takes its number of steps (at least
+  // one) and keeps its value within them.
+  void SetStopCount(int count);
 
   void Draw(QPainter& dc, CRect clip) override;
   void ReleaseImages() override;

@@ -39,8 +39,8 @@ struct IdRange {
 
 // Every control the window's handlers reach by id.
 constexpr IdRange kMainWindowIds[] = {
-    {2001, 2}, {2009, 2}, {2013, 9}, {2030, 1}, {2041, 1}, {2043, 3}, {2047, 3}, {2050, 6}, {2062, 1},
-    {2068, 4}, {3001, 4}, {3011, 5}, {3024, 1}, {3030, 11}, {3110, 1}, {3120, 1}, {3130, 3}, {3180, 8},
+    {2001, 2}, {2009, 2}, {2013, 9}, {2030, 1}, {2041, 4}, {2047, 3}, {2050, 6}, {2062, 1},
+    {2068, 4}, {3001, 4}, {3011, 5}, {3024, 1}, {3030, 11}, {3110, 1}, {3120, 1}, {3130, 4}, {3180, 8},
     {3200, 1}, {3210, 1}, {3220, 1}, {3230, 1}, {3240, 1}, {3250, 1}, {3260, 8}, {3270, 8}, {3280, 8},
     {3290, 8}, {3300, 8}, {3330, 1}, {3405, 3}, {3500, 5}, {3510, 2}, {3530, 1}, {3532, 2}, {3535, 1},
     {3537, 1}, {3540, 3},
@@ -50,6 +50,7 @@ constexpr IdRange kMainWindowIds[] = {
 const std::map<unsigned, unsigned> kTrackOfSlider = {
     {3612, kLightingSpeed}, {3614, kLightingBrightness}, {3621, kPointerSpeed}, {3623, kDoubleClickSpeed},
     {3625, kScrollSpeed},   {3643, kDebounceSlider},     {3605, kSleepSlider},  {3606, kLightsOffSlider},
+    {3647, kTiltSpeed},
 };
 
 bool MayOverlap(unsigned a, unsigned b) {

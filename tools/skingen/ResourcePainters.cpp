@@ -45,16 +45,68 @@ QImage PaintMainBackground() {
 }
 
 QImage PaintPalette() {
-  // Hue across, from full colour at the top to white at the bottom.
+  // The palette window: a title band, a continuous field (hue across; white at the top,
+  // the pure colour in the middle, dark at the bottom) at (18, 26)-(222, 270), a grid of
+  // ready colours at (244, 26)-(473, 190) separated by the gap colour 0x0F0F0F, and the
+  // frame of the chosen colour's swatch at (245, 212)-(303, 270).
+  const QColor gap(0x0F, 0x0F, 0x0F);
   QImage img(500, 291, QImage::Format_RGB32);
-  for (int y = 0; y < img.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    const double sat = 1.0 - static_cast<double>(y) / (img.height() - 1);
-    for (int x = 0; x < img.width(); ++x) {
-      const double hue = static_cast<double>(x) / img.width();
-      line[x] = QColor::fromHsvF(static_cast<float>(hue), static_cast<float>(sat), 1.0f).rgb();
+  QPainter p(&img);
+  QLinearGradient body(0, 0, 0, 291);
+  body.setColorAt(0, QColor(0x20, 0x20, 0x24));
+  body.setColorAt(1, QColor(0x14, 0x14, 0x16));
+  p.fillRect(img.rect(), body);
+  p.fillRect(QRect(0, 0, 500, 22), QColor(0x26, 0x26, 0x2B));
+  p.fillRect(QRect(0, 22, 500, 1), kAccent);
+  p.fillRect(QRect(0, 0, 3, 22), kAccent);
+  p.setPen(QPen(kEdge, 1));
+  p.drawRect(QRect(0, 0, 499, 290));
+
+  const QRect field(18, 26, 204, 244);
+  p.fillRect(field.adjusted(-1, -1, 1, 1), gap);
+  p.end();
+  for (int y = 0; y < field.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(field.top() + y));
+    const double t = static_cast<double>(y) / (field.height() - 1);
+    for (int x = 0; x < field.width(); ++x) {
+      const float hue = static_cast<float>(x) / field.width();
+      // Upper half: from white to the pure hue; lower half: from the pure hue to dark.
+      const float sat = t < 0.5 ? static_cast<float>(t * 2) : 1.0f;
+      const float val = t < 0.5 ? 1.0f : static_cast<float>(1.0 - (t - 0.5) * 2 * 0.9);
+      line[field.left() + x] = QColor::fromHsvF(hue, sat, val).rgb();
     }
   }
+  p.begin(&img);
+
+  const QRect grid(244, 26, 229, 164);
+  p.fillRect(grid, gap);
+  constexpr int kColumns = 8, kRows = 6;
+  const QColor greys[kColumns] = {QColor(0xFF, 0xFF, 0xFF), QColor(0xD8, 0xD8, 0xD8), QColor(0xB0, 0xB0, 0xB0),
+                                  QColor(0x88, 0x88, 0x88), QColor(0x60, 0x60, 0x60), QColor(0x40, 0x40, 0x40),
+                                  QColor(0x24, 0x24, 0x24), QColor(0x00, 0x00, 0x00)};
+  for (int row = 0; row < kRows; ++row) {
+    for (int col = 0; col < kColumns; ++col) {
+      const int x0 = grid.left() + col * grid.width() / kColumns;
+      const int x1 = grid.left() + (col + 1) * grid.width() / kColumns;
+      const int y0 = grid.top() + row * grid.height() / kRows;
+      const int y1 = grid.top() + (row + 1) * grid.height() / kRows;
+      QColor c;
+      if (row == 0) {
+        c = greys[col];
+      } else {
+        const float hue = static_cast<float>(col) / kColumns;
+        const float sats[] = {1.0f, 1.0f, 0.55f, 0.3f, 1.0f};
+        const float vals[] = {1.0f, 0.75f, 1.0f, 1.0f, 0.45f};
+        c = QColor::fromHsvF(hue, sats[row - 1], vals[row - 1]);
+      }
+      p.fillRect(QRect(QPoint(x0 + 2, y0 + 2), QPoint(x1 - 2, y1 - 2)), c);
+    }
+  }
+
+  // The chosen colour's swatch frame.
+  p.setPen(QPen(kEdge, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRect(244, 211, 59, 59));
   return img;
 }
 
