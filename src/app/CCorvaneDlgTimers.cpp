@@ -1,7 +1,10 @@
 // The main window's timers: the upload and its outcome, keeping the window hidden until
 // it may be shown, the on-screen display's countdown, the deferred save, the connection
 // indicator, the battery display and the rescan after Bluetooth left.
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/CCorvaneDlg.h"
 #include "app/COSDDialog.h"
@@ -23,14 +26,32 @@ constexpr int kSaveDelayMs = 10000;
 constexpr int kBatteryAnimationStep = 25;
 constexpr int kConnMouseAway = 1;  // only the receiver is present and its mouse is not linked
 
+// The attention text for an upload the mouse did not fully take: the language's sentence,
+// then what was not taken, one line each (the first few; the rest as "...").
+std::u16string UploadProblemText(const LanguageTable& language, const UploadReport& report) {
+  constexpr std::size_t kMaxLines = 3;
+  std::vector<std::string> lines;
+  if (report.DeviceGone) lines.push_back("the mouse was disconnected during the upload");
+  for (const UploadProblem& problem : report.Problems) {
+    const std::string line = DescribeProblem(problem);
+    if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+  }
+  std::u16string text = language.Text(kTextUploadNotTaken);
+  for (std::size_t i = 0; i < lines.size() && i < kMaxLines; ++i) text += u"\n" + U16(lines[i]);
+  if (lines.size() > kMaxLines) text += u"\n...";
+  return text;
+}
+
 }  // namespace
 
 void CCorvaneDlg::OnTimer(int id) {
   if (shutDown_) return;
   switch (id) {
     case kTimerLeftClickRestored:
+      // The attention a command asked for after its delay (the restored left click).
       KillTimer(id);
-      ShowAttention(kTextLeftClickRestored);
+      ShowAttention(delayedAttention_ != 0 ? delayedAttention_ : kTextLeftClickRestored);
+      delayedAttention_ = 0;
       break;
     case kTimerApply:
       KillTimer(id);
@@ -87,11 +108,7 @@ void CCorvaneDlg::ShowApplyResult(const ApplyResult& result) {
   }
   // What the mouse did not take is not held by it; the user learns so, and the group
   // is sent again with the next upload.
-  if (!result.Report.Clean()) {
-    std::string line = result.Report.DeviceGone ? std::string("the mouse was disconnected during the upload")
-                                                : DescribeProblem(result.Report.Problems.front());
-    ShowAttentionText(U16(line));
-  }
+  if (!result.Report.Clean()) ShowAttentionText(UploadProblemText(App().Language, result.Report));
 }
 
 void CCorvaneDlg::OnSaveTimer() { RunPendingConfigSave(App(), upload_); }
