@@ -10,6 +10,7 @@
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/TextUtil.h"
+#include "device/FeatureCommand.h"
 #include "dialogs/CProgressBarDlg.h"
 #include "lang/LanguageEntries.h"
 #include "session/ApplyToDevice.h"
@@ -26,20 +27,20 @@ constexpr int kSaveDelayMs = 10000;
 constexpr int kBatteryAnimationStep = 25;
 constexpr int kConnMouseAway = 1;  // only the receiver is present and its mouse is not linked
 
-// The attention text for an upload the mouse did not fully take: the language's sentence,
-// then what was not taken, one line each (the first few; the rest as "...").
+// The attention text for an upload the mouse did not fully take: the language's sentence
+// and the commands it did not take (the mouse gone: that the mouse is not connected).
 std::u16string UploadProblemText(const LanguageTable& language, const UploadReport& report) {
-  constexpr std::size_t kMaxLines = 3;
-  std::vector<std::string> lines;
-  if (report.DeviceGone) lines.push_back("the mouse was disconnected during the upload");
+  if (report.DeviceGone) return language.Text(kTextDeviceNotConnected);
+  std::vector<std::string> names;
   for (const UploadProblem& problem : report.Problems) {
-    const std::string line = DescribeProblem(problem);
-    if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+    const auto info = CommandInfo(static_cast<std::uint8_t>(problem.Command));
+    std::string name = info ? std::string(info->name) : std::string("command");
+    if (name.rfind("Cmd", 0) == 0) name.erase(0, 3);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
   }
-  std::u16string text = language.Text(kTextUploadNotTaken);
-  for (std::size_t i = 0; i < lines.size() && i < kMaxLines; ++i) text += u"\n" + U16(lines[i]);
-  if (lines.size() > kMaxLines) text += u"\n...";
-  return text;
+  std::string list;
+  for (const std::string& n : names) list += (list.empty() ? " " : ", ") + n;
+  return language.Text(kTextUploadNotTaken) + U16(list);
 }
 
 }  // namespace
