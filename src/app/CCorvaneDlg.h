@@ -228,7 +228,7 @@ class CCorvaneDlg : public CDlgBase {
   void OpenFireKeyDialog(unsigned comboId);
   void OpenQuickLaunchDialog(unsigned comboId);
   void OnPopupDismissed();
-  void CloseInactivePopups();
+  void CloseInactivePopups(const std::array<QPointer<CWndPopup>, kPopupSlotCount>& open);
   void SelectProfileSlot(int slot);
   void OpenProfileList();
   void OpenProfileMenu(int slot, const QRect& below);

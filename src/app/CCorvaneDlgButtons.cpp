@@ -2,6 +2,8 @@
 // on a menu item with a submenu opens that submenu, and whatever the menu, a submenu or a
 // dialog gives is applied one way (AssignFromMenu). The popups close when the user turns
 // to anything else.
+#include <array>
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -29,6 +31,8 @@ namespace corvane {
 using namespace mainwnd;
 
 namespace {
+
+constexpr int kCommandPopupSlots[] = {kSlotButtonMenu, kSlotButtonSubmenu, kSlotProfileList, kSlotProfileMenu};
 
 // The menu opens this far right of the combo's left edge and this far above its top.
 constexpr int kMenuOffsetX = 161;
@@ -185,20 +189,28 @@ void CCorvaneDlg::CloseButtonMenus() {
 
 void CCorvaneDlg::OnPopupDismissed() {
   // The popup that lost activation may have given it to another of the window's popups
-  // (the submenu it opened); that is known once the activation has settled.
+  // (the submenu it opened); that is known once the activation has settled. Only the
+  // popups open now may close then: a menu the same click opened again stays.
+  std::array<QPointer<CWndPopup>, kPopupSlotCount> open;
+  for (const int slot : kCommandPopupSlots) open[static_cast<std::size_t>(slot)] = PopupSlot(slot);
   QPointer<CCorvaneDlg> self(this);
-  QTimer::singleShot(0, this, [self] {
-    if (self) self->CloseInactivePopups();
+  QTimer::singleShot(0, this, [self, open] {
+    if (self) self->CloseInactivePopups(open);
   });
 }
 
-void CCorvaneDlg::CloseInactivePopups() {
+void CCorvaneDlg::CloseInactivePopups(const std::array<QPointer<CWndPopup>, kPopupSlotCount>& open) {
   const QWidget* active = QApplication::activeWindow();
-  for (const int slot : {kSlotButtonMenu, kSlotButtonSubmenu, kSlotProfileList, kSlotProfileMenu})
+  for (const int slot : kCommandPopupSlots)
     if (active && PopupSlot(slot) == active) return;
-  CloseButtonMenus();
-  ClosePopup(kSlotProfileMenu);
-  ClosePopup(kSlotProfileList);
+  const auto stillOpen = [&](int slot) {
+    CWndPopup* p = PopupSlot(slot);
+    return p && p == open[static_cast<std::size_t>(slot)];
+  };
+  if (stillOpen(kSlotButtonMenu)) CloseButtonMenus();
+  else if (stillOpen(kSlotButtonSubmenu)) ClosePopup(kSlotButtonSubmenu);
+  if (stillOpen(kSlotProfileMenu)) ClosePopup(kSlotProfileMenu);
+  if (stillOpen(kSlotProfileList)) ClosePopup(kSlotProfileList);
 }
 
 void CCorvaneDlg::OpenFireKeyDialog(unsigned comboId) {

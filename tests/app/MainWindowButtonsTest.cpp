@@ -48,6 +48,7 @@ TEST_F(MainWindowButtonsTest, ComboOpensTheMenuBesideItLit) {
   CWndPopup* second = OpenMenu(kButtonComboFirst + 1);
   Settle();
   EXPECT_NE(second, menu);
+  EXPECT_EQ(Slot(kSlotButtonMenu), second) << "the new menu stays open";
   EXPECT_FALSE(Combo(kButtonComboFirst + 3)->PopupOpen());
   EXPECT_EQ(dlg->ButtonMenuTarget(), kButtonComboFirst + 1);
 }
