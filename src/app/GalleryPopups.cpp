@@ -6,6 +6,9 @@
 #include <QPainter>
 
 #include "app/Gallery.h"
+#include "app/MainWindowIds.h"
+#include "app/MainWindowPreview.h"
+#include "skin/SkinScaling.h"
 #include "session/AppContext.h"
 #include "skin/GuiState.h"
 #include "widgets/CComboActionInsertPopup.h"
@@ -82,6 +85,31 @@ void ShootProfileListWithMenu(AppContext& ctx, GuiState& gui, const GallerySink&
   p.drawImage(indent, row.bottom + 1, m);
   p.end();
   sink("menu-CComboProfilePopup-with-CProfileRKeyPopup", both);
+}
+
+// The main window with the function menu of a button open where the window opens it
+// (161 right of the combo's left edge, 20 above its top) and a submenu beside it.
+void ShootMainWindowWithMenu(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
+  MainWindowPreview window(ctx, gui);
+  window.EnsureInitialized();
+  QImage picture = window.grab().toImage();
+  const CControlBase* combo = window.FindControl(mainwnd::kButtonComboFirst + 4);
+  if (!combo) return;
+  CComboPopup menu(gui);
+  menu.InitItems();
+  const CRect item = menu.Items()[10].rect;
+  menu.OnItemHover(item.left + 1, item.top + 1);
+  menu.Render();
+  CMultimediaPopup sub(gui);
+  sub.InitItems();
+  sub.Render();
+  const float scale = gui.SkinScale;
+  const QPoint at(combo->GetRect().left + Scaled(scale, 161), combo->GetRect().top - Scaled(scale, 20));
+  QPainter p(&picture);
+  p.drawImage(at, menu.Canvas());
+  p.drawImage(at + QPoint(menu.Canvas().width(), item.top), sub.Canvas());
+  p.end();
+  sink("mainwindow-button-menu", picture);
 }
 
 }  // namespace
@@ -167,6 +195,7 @@ void RenderPopups(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     ShootWithSubmenu(menu, 14, sub, "CComboPopup-dpilock", sink);
   }
   ShootProfileListWithMenu(ctx, gui, sink);
+  ShootMainWindowWithMenu(ctx, gui, sink);
 }
 
 }  // namespace corvane
