@@ -9,6 +9,7 @@
 #include "MainWindowCommandsFixture.h"
 #include "base/UnicodeTextFile.h"
 #include "dialogs/CAddProfileDlg.h"
+#include "dialogs/CEditProfileDlg.h"
 #include "dialogs/CLaunchTargetsDlg.h"
 #include "lang/LanguageEntries.h"
 #include "settings/ConfigTable.h"
@@ -161,6 +162,37 @@ TEST_F(MainWindowProfileCommandsTest, AddFromTheListShowsTheNextSlot) {
   EXPECT_EQ(App().Profiles[3].ProfileName(), u"Racing");
   EXPECT_TRUE(Control(kProfileTabFirst + 3)->Visible());
   EXPECT_FALSE(dlg->TimerActive(kTimerApply)) << "adding never touches the mouse";
+}
+
+TEST_F(MainWindowProfileCommandsTest, RenameAndExportWorkOnTheCurrentProfile) {
+  ClickControl(kProfileTabFirst + 2);
+  {
+    ModalScript rename([](QWidget* w) {
+      auto* edit = qobject_cast<CEditProfileDlg*>(w);
+      if (!edit) return false;
+      edit->Edit()->setText("Sniper");
+      edit->RunOk();
+      return true;
+    });
+    ClickControl(kProfileRename);
+  }
+  EXPECT_EQ(App().Profiles[2].ProfileName(), u"Sniper");
+  EXPECT_EQ(Control(kProfileTabFirst + 2)->GetText(), u"Sniper");
+
+  const auto file = data.Path("exported.psf");
+  ModalScript save([&](QWidget* w) {
+    auto* chooser = qobject_cast<QFileDialog*>(w);
+    if (!chooser) return false;
+    chooser->selectFile(QString::fromStdString(file.string()));
+    static_cast<QDialog*>(chooser)->accept();
+    return true;
+  });
+  ClickControl(kProfileExport);
+  ProfileRecord exported;
+  UnicodeTextReader reader;
+  ASSERT_TRUE(reader.Open(file));
+  ASSERT_TRUE(ParseProfileFile(reader, exported));
+  EXPECT_EQ(exported.ProfileName(), u"Sniper");
 }
 
 // Imports file into the current profile through 2070, answering the launch question.
