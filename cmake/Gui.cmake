@@ -28,13 +28,15 @@ corvane_library(corvane_dialogs dialogs
           CDPIValueSettingDlgBase.cpp CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
           CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
           FirmwareDialogWorker.cpp PairingDialog.cpp
+          CFireKeyDlg.cpp CLaunchTargetsDlg.cpp CQuickLaunchDlg.cpp
   LINKS corvane_widgets)
 
 # Operating-system services that need Qt: one running instance per user, termination
 # signals delivered to the event loop.
 corvane_library(corvane_platform_qt platform
   SOURCES SingleInstance.cpp ShutdownSignals.cpp
-  LINKS Qt6::Network Qt6::Core)
+          DesktopShell.cpp
+  LINKS Qt6::Network Qt6::Core Qt6::Gui)
 
 corvane_library(corvane_app app
   SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
@@ -44,6 +46,7 @@ corvane_library(corvane_app app
           GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp GallerySink.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
           ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
+          CCorvaneDlgButtons.cpp CCorvaneDlgProfiles.cpp CCorvaneDlgTools.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

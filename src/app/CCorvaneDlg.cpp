@@ -22,6 +22,7 @@
 #include "base/DataFolder.h"
 #include "dialogs/CAttentionDlg.h"
 #include "lang/LanguageEntries.h"
+#include "platform/DesktopShell.h"
 #include "platform/XdgLauncher.h"
 #include "session/ConfigSave.h"
 #include "session/StartupLoad.h"
@@ -153,7 +154,9 @@ using CommandGroup = bool (CCorvaneDlg::*)(unsigned msg, WPARAM wParam, LPARAM l
 constexpr CommandGroup kCommandGroups[] = {
     &CCorvaneDlg::OnWindowCommand,
     // Button functions, profiles and tools.
-
+    &CCorvaneDlg::OnButtonCommand,
+    &CCorvaneDlg::OnProfileCommand,
+    &CCorvaneDlg::OnToolCommand,
     // Settings sections.
     &CCorvaneDlg::OnSettingsCommand,
 

@@ -29,9 +29,12 @@ namespace corvane {
 class COSDController;
 class CWndPopup;
 struct ProfileRecord;
+class DesktopShell;
 class SimulatedMouseWindow;
 class StatusDecoder;
 struct ApplyResult;
+struct ButtonFunction;
+struct CommandEffect;
 namespace cli {
 class XdgLauncher;
 }
@@ -134,7 +137,26 @@ class CCorvaneDlg : public CDlgBase {
   bool OnWindowCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
 
   // Button functions, profiles and tools.
-
+  bool OnButtonCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnProfileCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  bool OnToolCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  // A function chosen for the button of combo comboId (2013..2021) from the menu, a
+  // submenu or a dialog: the combo shows its label, the current profile stores it, the
+  // combo's pressed look is cleared and a left click is kept on the mouse.
+  void AssignFromMenu(unsigned comboId, const ButtonFunction& function);
+  // The combo whose menu or dialog is open, 0 for none.
+  unsigned ButtonMenuTarget() const { return buttonMenuTarget_; }
+  // Closes the button menu and its submenu and gives the combo its normal look again.
+  void CloseButtonMenus();
+  // What a command asks of the window after it changed the profile: refresh, upload,
+  // attention (at once or after its delay).
+  void ApplyCommandEffect(const CommandEffect& effect);
+  // How the window opens the desktop's mouse settings and web pages (tests record it).
+  void SetDesktopShell(std::unique_ptr<DesktopShell> shell);
+  // Profile action now, without the timer (the buttons beside the profile tabs).
+  void RunProfileAction(ProfileAction action, int profile);
+  // The factory reset of 2045: confirmation, reset, progress (or attention 156).
+  void RunFactoryReset();
 
   // Settings sections.
   bool OnSettingsCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
@@ -211,7 +233,22 @@ class CCorvaneDlg : public CDlgBase {
   bool shutDown_ = false;
 
   // State of the button, profile and tool commands.
-
+  void OpenButtonMenu(unsigned comboId);
+  void OpenButtonSubmenu(unsigned hoverMessage, WPARAM comboId, LPARAM itemCode);
+  void OpenFireKeyDialog(unsigned comboId);
+  void OpenQuickLaunchDialog(unsigned comboId);
+  void OnPopupDismissed();
+  void CloseInactivePopups(const std::array<QPointer<CWndPopup>, kPopupSlotCount>& open);
+  void SelectProfileSlot(int slot);
+  void OpenProfileList();
+  void OpenProfileMenu(int slot, const QRect& below);
+  void ImportProfile(int profile);
+  void OpenMouseSettings();
+  void OpenProjectPage();
+  unsigned buttonMenuTarget_ = 0;
+  bool profileListWasOpen_ = false;
+  int delayedAttention_ = 0;
+  std::unique_ptr<DesktopShell> shell_;
 
   // State of the settings sections.
   bool OnDpiCommand(unsigned msg, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
-// The profile menu's actions, run by timer 60 after the menu has closed: import, export,
-// edit, delete, add, and the attention for a sixth profile.
+// The profile menu's actions, run by timer 60 after the menu has closed (and at once by
+// the buttons beside the tabs): import, export, edit, delete, add, and the attention for
+// a sixth profile.
 #include <filesystem>
 
 #include <QDir>
@@ -9,9 +10,11 @@
 #include "app/MainWindowLayout.h"
 #include "dialogs/CAddProfileDlg.h"
 #include "dialogs/CEditProfileDlg.h"
+#include "dialogs/CLaunchTargetsDlg.h"
 #include "lang/LanguageEntries.h"
 #include "session/ConfigSave.h"
 #include "settings/ConfigTable.h"
+#include "settings/LaunchTargets.h"
 #include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
 
@@ -42,18 +45,15 @@ void CCorvaneDlg::RequestProfileAction(ProfileAction action, int profile) {
   SetTimer(kTimerProfileAction, kProfileActionDelayMs);
 }
 
-void CCorvaneDlg::RunProfileAction() {
+void CCorvaneDlg::RunProfileAction() { RunProfileAction(pendingProfileAction_, pendingProfileIndex_); }
+
+void CCorvaneDlg::RunProfileAction(ProfileAction action, int p) {
   AppContext& app = App();
-  const int p = pendingProfileIndex_;
   if (p < 0 || p >= kProfileCount) return;
-  switch (pendingProfileAction_) {
-    case ProfileAction::Import: {
-      const QString file = ChooseProfileFile(this, app.Language.Text(kTextImportProfileTitle), false);
-      if (file.isEmpty()) return;
-      ReadProfileFile(app, app.Language, p, std::filesystem::path(file.toStdString()));
-      SaveAndShow();
+  switch (action) {
+    case ProfileAction::Import:
+      ImportProfile(p);
       return;
-    }
     case ProfileAction::Export: {
       const QString file = ChooseProfileFile(this, app.Language.Text(kTextExportProfileTitle), true);
       if (file.isEmpty()) return;
@@ -84,6 +84,20 @@ void CCorvaneDlg::RunProfileAction() {
       ShowAttention(kTextProfileLimit);
       return;
   }
+}
+
+void CCorvaneDlg::ImportProfile(int p) {
+  AppContext& app = App();
+  const QString file = ChooseProfileFile(this, app.Language.Text(kTextImportProfileTitle), false);
+  if (file.isEmpty()) return;
+  ReadProfileFile(app, app.Language, p, std::filesystem::path(file.toStdString()));
+  // A profile file from elsewhere starts nothing unless the user agrees: declined, the
+  // buttons keep their function with nothing to start.
+  if (const std::vector<LaunchTarget> targets = LaunchTargetsOf(app.Profiles[p]); !targets.empty()) {
+    CLaunchTargetsDlg ask(Gui(), targets, this);
+    if (ask.DoModal() != IDOK) ClearLaunchTargets(app.Profiles[p]);
+  }
+  SaveAndShow();
 }
 
 void CCorvaneDlg::SaveAndShow() {

@@ -1,12 +1,16 @@
 // The main window's timers: the upload and its outcome, keeping the window hidden until
 // it may be shown, the on-screen display's countdown, the deferred save, the connection
 // indicator, the battery display and the rescan after Bluetooth left.
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/CCorvaneDlg.h"
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/TextUtil.h"
+#include "device/FeatureCommand.h"
 #include "dialogs/CProgressBarDlg.h"
 #include "lang/LanguageEntries.h"
 #include "session/ApplyToDevice.h"
@@ -23,14 +27,32 @@ constexpr int kSaveDelayMs = 10000;
 constexpr int kBatteryAnimationStep = 25;
 constexpr int kConnMouseAway = 1;  // only the receiver is present and its mouse is not linked
 
+// The attention text for an upload the mouse did not fully take: the language's sentence
+// and the commands it did not take (the mouse gone: that the mouse is not connected).
+std::u16string UploadProblemText(const LanguageTable& language, const UploadReport& report) {
+  if (report.DeviceGone) return language.Text(kTextDeviceNotConnected);
+  std::vector<std::string> names;
+  for (const UploadProblem& problem : report.Problems) {
+    const auto info = CommandInfo(static_cast<std::uint8_t>(problem.Command));
+    std::string name = info ? std::string(info->name) : std::string("command");
+    if (name.rfind("Cmd", 0) == 0) name.erase(0, 3);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  std::string list;
+  for (const std::string& n : names) list += (list.empty() ? " " : ", ") + n;
+  return language.Text(kTextUploadNotTaken) + U16(list);
+}
+
 }  // namespace
 
 void CCorvaneDlg::OnTimer(int id) {
   if (shutDown_) return;
   switch (id) {
     case kTimerLeftClickRestored:
+      // The attention a command asked for after its delay (the restored left click).
       KillTimer(id);
-      ShowAttention(kTextLeftClickRestored);
+      ShowAttention(delayedAttention_ != 0 ? delayedAttention_ : kTextLeftClickRestored);
+      delayedAttention_ = 0;
       break;
     case kTimerApply:
       KillTimer(id);
@@ -87,11 +109,7 @@ void CCorvaneDlg::ShowApplyResult(const ApplyResult& result) {
   }
   // What the mouse did not take is not held by it; the user learns so, and the group
   // is sent again with the next upload.
-  if (!result.Report.Clean()) {
-    std::string line = result.Report.DeviceGone ? std::string("the mouse was disconnected during the upload")
-                                                : DescribeProblem(result.Report.Problems.front());
-    ShowAttentionText(U16(line));
-  }
+  if (!result.Report.Clean()) ShowAttentionText(UploadProblemText(App().Language, result.Report));
 }
 
 void CCorvaneDlg::OnSaveTimer() { RunPendingConfigSave(App(), upload_); }

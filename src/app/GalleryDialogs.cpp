@@ -10,6 +10,9 @@
 #include "dialogs/CDPIValueSettingDlg.h"
 #include "dialogs/CDPIValueSyncSettingDlg.h"
 #include "dialogs/CEditProfileDlg.h"
+#include "dialogs/CFireKeyDlg.h"
+#include "dialogs/CLaunchTargetsDlg.h"
+#include "dialogs/CQuickLaunchDlg.h"
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CParingDlg.h"
 #include "dialogs/CProgressBarDlg.h"
@@ -80,6 +83,41 @@ void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySin
   }
 }
 
+// The fire-key dialog empty and with a button's values, the quick-launch dialog before and
+// after a program was chosen, and the question about an imported profile's launch targets.
+void RenderButtonFunctionDialogs(GuiState& gui, const GallerySink& sink) {
+  {
+    CFireKeyDlg dlg(gui, nullptr);
+    sink("dialog-CFireKeyDlg", Shoot(dlg));
+  }
+  {
+    CFireKeyDlg dlg(gui, nullptr, ButtonValue{0x30, 0x32, 0x03});
+    sink("dialog-CFireKeyDlg-values", Shoot(dlg));
+  }
+  {
+    CQuickLaunchDlg dlg(gui, nullptr);
+    sink("dialog-CQuickLaunchDlg", Shoot(dlg));
+  }
+  {
+    CQuickLaunchDlg dlg(gui, nullptr);
+    dlg.EnsureInitialized();
+    dlg.SetChosenPath(QStringLiteral("/usr/share/applications/org.gnome.Calculator.desktop"));
+    sink("dialog-CQuickLaunchDlg-chosen", Shoot(dlg));
+  }
+  const std::vector<LaunchTarget> targets = {{1, u"https://example.org/"},
+                                             {3, u"/usr/bin/gnome-calculator"},
+                                             {5, u"/home/user/scripts/a-rather-long-script-name-for-the-evening.sh"},
+                                             {6, u"/usr/share/applications/firefox-esr.desktop"}};
+  {
+    CLaunchTargetsDlg dlg(gui, {targets[1]});
+    sink("dialog-CLaunchTargetsDlg-one", Shoot(dlg));
+  }
+  {
+    CLaunchTargetsDlg dlg(gui, targets);
+    sink("dialog-CLaunchTargetsDlg-four", Shoot(dlg));
+  }
+}
+
 }  // namespace
 
 void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
@@ -90,6 +128,12 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
   {
     CAttentionDlg dlg(gui, u"", ctx.Language.Text(kTextAttentionTitle));
     sink.Window("attention-CAttentionDlg-long", dlg);
+  }
+  {
+    // An upload the mouse did not take, as the main window reports it.
+    CAttentionDlg dlg(gui, u"",
+                      ctx.Language.Text(kTextUploadNotTaken) + u" ButtonMap, DpiLevels, DpiColours, PollingRate");
+    sink("attention-CAttentionDlg-upload", Shoot(dlg));
   }
   {
     ProfileRecord scratch = ctx.Profiles[0];
@@ -105,6 +149,7 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     CFirmwareResetDlg dlg(gui);
     sink.Window("dialog-CFirmwareResetDlg", dlg);
   }
+  RenderButtonFunctionDialogs(gui, sink);
   {
     // A simulated cable mouse and receiver stand behind the device dialogs; nothing is
     // sent to them.

@@ -6,6 +6,7 @@
 
 #include "base/TextUtil.h"
 #include "cli/Cli.h"
+#include "cli/ImportLaunchTargets.h"
 #include "cli/KeyValueOutput.h"
 #include "cli/ProfileCliSupport.h"
 #include "cli/ProfileSelect.h"
@@ -100,13 +101,16 @@ int Export(CliContext& ctx, const Args& args) {
   return kExitOk;
 }
 
-int Import(CliContext& ctx, const Args& args) {
-  if (args.size() != 3) return ctx.Usage("usage: profile import N FILE");
+int Import(CliContext& ctx, const Args& given) {
+  Args args = given;
+  const bool allowLaunch = TakeAllowLaunchFlag(args);
+  if (args.size() != 3) return ctx.Usage("usage: profile import N FILE [--allow-launch]");
   const auto p = ParseProfileIndex(args[1]);
   if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
   // A file that is not a profile file leaves the profile at its defaults, as the main
   // window's import does; the chosen file itself is never changed.
   const bool read = ReadProfileFile(*ctx.app, ctx.app->Language, *p, std::filesystem::path(args[2]));
+  ReviewLaunchTargets(ctx, ctx.app->Profiles[*p], allowLaunch);
   const int rc = Saved(ctx);
   if (!read)
     return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");

@@ -6,10 +6,7 @@
 #include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
-#include "device/FeatureTransport.h"
-#include "settings/ConfigTable.h"
-#include "settings/ProfileFile.h"
-#include "settings/ProfileTable.h"
+#include "session/FactoryReset.h"
 
 namespace corvane::cli {
 namespace {
@@ -22,22 +19,12 @@ int RunReset(CliContext& ctx, const std::vector<std::string>& args) {
   DeviceLink& link = session->Link();
   if (!link.MouseReachable()) return RefuseNoDevice(ctx);
 
-  // A reset the mouse did not take leaves the profile alone: the profile would otherwise
-  // claim defaults the mouse does not have.
-  const SendResult sent = ResetDeviceToDefaults(link);
-  if (sent != SendResult::Acknowledged) return RefuseSend(ctx, sent, "factory reset");
-
-  AppContext& app = *ctx.app;
-  const int p = app.Config.CurrentProfileSlot();
-  ProfileRecord& record = app.Profiles[p];
-  const std::u16string name = record.ProfileName();
-  ResetProfileToDefaults(record, p, app.Language, app.Dpi.SensorId);
-  record.SetProfileName(name);
-  const auto path = ProfileSlotPath(app, p);
-  if (path.empty() || !WriteProfileFile(record, path))
-    return ctx.Refuse("the mouse was reset, but profile " + std::to_string(p) + " could not be written to " +
-                      path.string());
-  ctx.out << "reset profile=" << p << " name=" << Utf8(name) << "\n";
+  const FactoryResetResult reset = ResetMouseAndProfile(*ctx.app, link);
+  if (reset.Sent != SendResult::Acknowledged) return RefuseSend(ctx, reset.Sent, "factory reset");
+  if (!reset.ProfileWritten)
+    return ctx.Refuse("the mouse was reset, but profile " + std::to_string(reset.Profile) + " could not be written to " +
+                      reset.SlotFile.string());
+  ctx.out << "reset profile=" << reset.Profile << " name=" << Utf8(reset.Name) << "\n";
   return kExitOk;
 }
 

@@ -222,6 +222,13 @@ enum LanguageEntry : int {
   kTextFwVerifyFailed = 307,
   kTextFwChecksumDiffers = 308,
 
+  // Launch targets of an imported profile, tools and uploads the mouse did not take.
+  kTextLaunchTargetsFound = 310,
+  kTextLaunchTargetsKeep = 311,
+  kTextMouseSettingsMissing = 312,
+  kTextResetNotTaken = 313,
+  kTextUploadNotTaken = 314,
+
   // Pointer settings.
   kTextTiltSpeed = 320,  // caption of slider 2042
 };
