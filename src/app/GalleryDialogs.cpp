@@ -88,21 +88,21 @@ void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySin
 void RenderButtonFunctionDialogs(GuiState& gui, const GallerySink& sink) {
   {
     CFireKeyDlg dlg(gui, nullptr);
-    sink("dialog-CFireKeyDlg", Shoot(dlg));
+    sink.Window("dialog-CFireKeyDlg", dlg);
   }
   {
     CFireKeyDlg dlg(gui, nullptr, ButtonValue{0x30, 0x32, 0x03});
-    sink("dialog-CFireKeyDlg-values", Shoot(dlg));
+    sink.Window("dialog-CFireKeyDlg-values", dlg);
   }
   {
     CQuickLaunchDlg dlg(gui, nullptr);
-    sink("dialog-CQuickLaunchDlg", Shoot(dlg));
+    sink.Window("dialog-CQuickLaunchDlg", dlg);
   }
   {
     CQuickLaunchDlg dlg(gui, nullptr);
     dlg.EnsureInitialized();
     dlg.SetChosenPath(QStringLiteral("/usr/share/applications/org.gnome.Calculator.desktop"));
-    sink("dialog-CQuickLaunchDlg-chosen", Shoot(dlg));
+    sink.Window("dialog-CQuickLaunchDlg-chosen", dlg);
   }
   const std::vector<LaunchTarget> targets = {{1, u"https://example.org/"},
                                              {3, u"/usr/bin/gnome-calculator"},
@@ -110,11 +110,11 @@ void RenderButtonFunctionDialogs(GuiState& gui, const GallerySink& sink) {
                                              {6, u"/usr/share/applications/firefox-esr.desktop"}};
   {
     CLaunchTargetsDlg dlg(gui, {targets[1]});
-    sink("dialog-CLaunchTargetsDlg-one", Shoot(dlg));
+    sink.Window("dialog-CLaunchTargetsDlg-one", dlg);
   }
   {
     CLaunchTargetsDlg dlg(gui, targets);
-    sink("dialog-CLaunchTargetsDlg-four", Shoot(dlg));
+    sink.Window("dialog-CLaunchTargetsDlg-four", dlg);
   }
 }
 
@@ -133,7 +133,7 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     // An upload the mouse did not take, as the main window reports it.
     CAttentionDlg dlg(gui, u"",
                       ctx.Language.Text(kTextUploadNotTaken) + u" ButtonMap, DpiLevels, DpiColours, PollingRate");
-    sink("attention-CAttentionDlg-upload", Shoot(dlg));
+    sink.Window("attention-CAttentionDlg-upload", dlg);
   }
   {
     ProfileRecord scratch = ctx.Profiles[0];
