@@ -24,19 +24,23 @@ corvane_library(corvane_widgets widgets
   LINKS corvane_skin corvane_session)
 
 corvane_library(corvane_dialogs dialogs
-  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
-          CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
-          FirmwareDialogWorker.cpp PairingDialog.cpp
-  LINKS corvane_widgets)
+  SOURCES CActionKeyModifyDlg.cpp CActionTimeModifyDlg.cpp CActionXYModifyDlg.cpp CAddProfileDlg.cpp
+          CAttentionDlg.cpp CCheckFWDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp CMacroKeyOrFolderNameDlg.cpp
+          CMacroKeyRenameDlg.cpp CMacroManagerDlg.cpp CMacroManagerDlgRecord.cpp CMacroManagerDlgSteps.cpp
+          CMacroManagerDlgTree.cpp CMacroSelectDlg.cpp CMacroSmallDlg.cpp CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp
+          CSecondaryDlg.cpp CShortcutDlg.cpp FirmwareDialog.cpp FirmwareDialogWorker.cpp PairingDialog.cpp
+          RowListScroll.cpp
+  LINKS corvane_widgets corvane_platform_qt)
 
 # Operating-system services that need Qt: one running instance per user, termination
-# signals delivered to the event loop.
+# signals delivered to the event loop, the keyboard hook (XInput2 on X11).
+pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 corvane_library(corvane_platform_qt platform
-  SOURCES SingleInstance.cpp ShutdownSignals.cpp
-  LINKS Qt6::Network Qt6::Core)
+  SOURCES KeyboardHook.cpp KeyboardHookX11.cpp SingleInstance.cpp ShutdownSignals.cpp
+  LINKS corvane_platform Qt6::Network Qt6::Gui Qt6::Core PkgConfig::XINPUT)
 
 corvane_library(corvane_app app
-  SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
+  SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgMacros.cpp CCorvaneDlgProfileActions.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
           GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp

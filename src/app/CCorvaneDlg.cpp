@@ -157,6 +157,7 @@ constexpr CommandGroup kCommandGroups[] = {
     // Settings sections.
 
     // Macros.
+    &CCorvaneDlg::OnMacroCommand,
 };
 
 LRESULT CCorvaneDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {

@@ -137,7 +137,14 @@ class CCorvaneDlg : public CDlgBase {
 
 
   // Macros.
-
+  // The manager: control 2062, and message kMsgOpenMacroManager (from "corvane --macros",
+  // also through a later start), which shows the window first.
+  static constexpr unsigned kMsgOpenMacroManager = 2998;
+  bool OnMacroCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  // Runs the macro manager modally (or brings the open one forward), then reads the
+  // library again and sends the buttons that play macros.
+  void OpenMacroManager();
+  QWidget* MacroManager() const { return macroManager_; }
 
  protected:
   bool PreTranslateKey(QKeyEvent* event) override;
@@ -207,6 +214,7 @@ class CCorvaneDlg : public CDlgBase {
 
 
   // State of the macro commands.
+  QPointer<QWidget> macroManager_;
 
 };
 
