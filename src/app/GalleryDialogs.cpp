@@ -91,9 +91,11 @@ void RenderPairingDialog(GuiState& gui, DeviceSession& session, const GallerySin
 }
 
 // The macro manager empty, with a folder tree and a recorded macro, and recording; the
-// five small dialogs; the picker; the key-combination dialog. The sample library is
-// removed again afterwards.
+// five small dialogs; the picker; the key-combination dialog. The gallery's sample
+// library is put aside meanwhile.
 void RenderMacroDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
+  MacroLibrary sample = std::move(ctx.Macros);
+  ctx.Macros = MacroLibrary();
   {
     CMacroManagerDlg dlg(ctx, gui);
     sink("dialog-CMacroManagerDlg-empty", Shoot(dlg));
@@ -145,8 +147,7 @@ void RenderMacroDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink)
     dlg.Tree()->SyncSelection();
     sink("dialog-CMacroSelectDlg", Shoot(dlg));
   }
-  lib.ClearLibrary();
-  lib.CurrentMacroLocation = MacroLocation::None();
+  ctx.Macros = std::move(sample);
 
   MacroAction key = MakeKeyStep(0x41, false), delay = MakeDelayStep(120), move = MakeMotionStep(0xE5, -5);
   {

@@ -75,7 +75,10 @@ class ModalScript {
     if (!modal || modal == last_) return;
     last_ = modal;
     if (steps_.empty()) {
-      unexpected.push_back(modal->metaObject()->className());
+      std::string what = modal->metaObject()->className();
+      if (auto* box = qobject_cast<CAttentionDlg*>(modal))
+        what += ": " + QString::fromStdU16String(box->Message()).toStdString();
+      unexpected.push_back(what);
       if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
       return;
     }
