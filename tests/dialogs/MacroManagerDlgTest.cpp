@@ -4,6 +4,8 @@
 // refusals, and the library file written however the window ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QTest>
 
@@ -458,6 +460,40 @@ TEST_F(MacroManagerTest, NewAndRenameRules) {
     EXPECT_EQ(names, c.names);
   }
   EXPECT_EQ(ctx.Macros.CurrentMacroLocation, MacroLocation::Top(2)) << "the new folder is selected";
+}
+
+TEST_F(MacroManagerTest, ContextMenuFollowsTheSelectionAndRunsItsChoiceAfterClosing) {
+  Add(u"Folder", true);
+  Add(u"Macro");
+  Open();
+  struct Case {
+    int row;  // 2: below the last row, nothing selected
+    std::size_t items;
+  };
+  for (const Case c : {Case{0, 7}, Case{1, 8}, Case{2, 5}}) {
+    Click(dlg.get(), TreeRow(c.row), Qt::RightButton);
+    auto* menu = dlg->PopupSlot(CMacroManagerDlg::kTreeMenuSlot);
+    ASSERT_NE(menu, nullptr) << c.row;
+    EXPECT_EQ(menu->Items().size(), c.items) << c.row;
+    EXPECT_EQ(dlg->Tree()->SelectedRow(), c.row < 2 ? c.row : -1);
+  }
+  // Rename (item 249) of the macro: the rename dialog opens once the menu has gone.
+  Click(dlg.get(), TreeRow(1), Qt::RightButton);
+  auto* menu = dlg->PopupSlot(CMacroManagerDlg::kTreeMenuSlot);
+  ASSERT_NE(menu, nullptr);
+  const auto& items = menu->Items();
+  const auto rename = std::find_if(items.begin(), items.end(),
+                                   [&](const PopupItem& i) { return i.text == ctx.Language.Text(kTextMacroMenuFirst + 4); });
+  ASSERT_NE(rename, items.end());
+  ModalScript answers;
+  answers.Type("Renamed");
+  const QPoint at = Inside(rename->rect);
+  Move(menu, at);
+  Press(menu, at);
+  Release(menu, at);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return answers.Done(); }, 2000));
+  QTest::qWait(20);
+  EXPECT_EQ(ctx.Macros.Level0(1).MacroItemName, u"Renamed");
 }
 
 TEST_F(MacroManagerTest, ExportAndImportThroughTheFileDialogs) {
