@@ -2,8 +2,6 @@
 // keys it swallows, and the end that always writes the library.
 #include "dialogs/CMacroManagerDlg.h"
 
-#include <QApplication>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -12,7 +10,6 @@
 #include "dialogs/CAttentionDlg.h"
 #include "lang/LanguageEntries.h"
 #include "macros/MacroLibraryFile.h"
-#include "macros/MacroTreeRows.h"
 #include "platform/KeyboardHookKeys.h"
 #include "session/AppContext.h"
 #include "skin/CCheckButton.h"

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <QTest>
 
 #include "dialogs/CMacroManagerDlg.h"
@@ -18,6 +19,7 @@
 #include "session/StartupLoad.h"
 #include "settings/ButtonAssignment.h"
 #include "skin/CCheckButton.h"
+#include "skin/CVScrollBar.h"
 #include "skin/OpenPopupTable.h"
 #include "support/ModalScript.h"
 #include "support/TempDataFolder.h"
@@ -494,6 +496,43 @@ TEST_F(MacroManagerTest, ContextMenuFollowsTheSelectionAndRunsItsChoiceAfterClos
   EXPECT_TRUE(QTest::qWaitFor([&] { return answers.Done(); }, 2000));
   QTest::qWait(20);
   EXPECT_EQ(ctx.Macros.Level0(1).MacroItemName, u"Renamed");
+}
+
+TEST_F(MacroManagerTest, ScrollBarsAndWheelMoveTheListsWithinBounds) {
+  for (int i = 0; i < 30; ++i) {
+    MacroLocation at;
+    ctx.Macros.NewMacro(u"M" + std::u16string(1, static_cast<char16_t>(u'A' + i)), at);
+  }
+  Open();
+  CEditShowList* tree = dlg->Tree();
+  const int visible = tree->VisibleRows();
+  const int last = 30 - visible;
+  ASSERT_GT(last, 2);
+  auto* bar = static_cast<CVScrollBar*>(dlg->FindControl(CMacroManagerDlg::kIdTreeScroll));
+  EXPECT_EQ(bar->Range(), 30);
+  EXPECT_EQ(bar->Page(), visible);
+  auto wheel = [&](QPoint at, int delta) {
+    QWheelEvent e(QPointF(at), QPointF(dlg->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(dlg.get(), &e);
+  };
+  wheel(TreeRow(2), -120);
+  EXPECT_EQ(tree->TopRow(), 1);
+  wheel(TreeRow(2), 120);
+  wheel(TreeRow(2), 120);
+  EXPECT_EQ(tree->TopRow(), 0) << "never before row 0";
+  Click(dlg.get(), Inside(bar->DownRect()));
+  EXPECT_EQ(tree->TopRow(), 1);
+  EXPECT_EQ(bar->Position(), 1);
+  const QPoint pageDown{Inside(bar->DownRect()).x(), bar->DownRect().top - 3};
+  Click(dlg.get(), pageDown);
+  EXPECT_EQ(tree->TopRow(), std::min(last, 1 + visible - 1));
+  for (int i = 0; i < 5; ++i) Click(dlg.get(), pageDown);
+  EXPECT_EQ(tree->TopRow(), last) << "never past the last page";
+  // The step list: the wheel over it moves it, not the tree.
+  const int treeTop = tree->TopRow();
+  wheel(StepRow(1), -120);
+  EXPECT_EQ(tree->TopRow(), treeTop);
 }
 
 TEST_F(MacroManagerTest, ExportAndImportThroughTheFileDialogs) {
