@@ -48,6 +48,9 @@ class MacrosProgramTest : public ::testing::Test {
     env = x.Environment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("CORVANE_DATA_DIR", dir.path());
+    // The instance socket lives in TMPDIR: a folder of the test's own keeps other
+    // programs' instances (and other tests running at the same time) apart.
+    env.insert("TMPDIR", tmp.path());
   }
   void TearDown() override {
     if (first.state() != QProcess::NotRunning) {
@@ -63,7 +66,7 @@ class MacrosProgramTest : public ::testing::Test {
   }
 
   XvfbServer x;
-  QTemporaryDir dir;
+  QTemporaryDir dir, tmp;
   QProcessEnvironment env;
   QProcess first;
 };

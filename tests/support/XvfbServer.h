@@ -1,7 +1,6 @@
 #pragma once
 // An X server of its own (Xvfb) on a display number nobody uses, for the life of a test,
 // and a way to run X clients (xdotool, xev) on it.
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -21,25 +20,22 @@ class XvfbServer {
     return true;
   }
 
+  // The server chooses a free display itself and names it on its output, so servers
+  // of tests running at the same time never share one.
   bool Start() {
-    for (int n = 161; n < 230; ++n) {
-      if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
-          QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
-        continue;
-      server_.start(QStringLiteral("Xvfb"),
-                    {QStringLiteral(":%1").arg(n), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-      if (!server_.waitForStarted(5000)) return false;
-      for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
-        if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-          display_ = QStringLiteral(":%1").arg(n);
-          return true;
-        }
-        QThread::msleep(50);
-      }
-      server_.kill();
-      server_.waitForFinished();
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(5000)) return false;
+    QByteArray out;
+    for (int i = 0; i < 100 && !out.contains('\n') && server_.state() == QProcess::Running; ++i) {
+      server_.waitForReadyRead(100);
+      out += server_.readAllStandardOutput();
     }
-    return false;
+    bool ok = false;
+    const int n = out.trimmed().toInt(&ok);
+    if (!ok || server_.state() != QProcess::Running) return false;
+    display_ = QStringLiteral(":%1").arg(n);
+    return true;
   }
   ~XvfbServer() {
     for (QProcess* client : clients_) {
