@@ -166,6 +166,25 @@ TEST_F(MacroManagerTest, RecordingStopsAfter125KeyEventsWithText235) {
   EXPECT_EQ(OnDisk().NodeAt(MacroLocation::Top(0))->Item->MacroActionNum, 249u);
 }
 
+TEST_F(MacroManagerTest, WithoutASystemWideHookRecordingSaysOnceThatItNeedsTheWindow) {
+  Add(u"M");
+  Open();
+  Click(dlg.get(), TreeRow(0));
+  auto notes = [&] {
+    int n = 0;
+    for (auto* box : dlg->findChildren<CAttentionDlg*>())
+      if (box->isVisible() && box->Message() == ctx.Language.Text(kTextRecordingNeedsFocus)) ++n;
+    return n;
+  };
+  for (int i = 0; i < 2; ++i) {
+    ClickControl(CMacroManagerDlg::kIdRecord);
+    ASSERT_TRUE(dlg->Recording()) << "the note does not stop the recording";
+    ASSERT_FALSE(dlg->Hook().SystemWide());
+    EXPECT_EQ(notes(), 1);
+    ClickControl(CMacroManagerDlg::kIdRecord);
+  }
+}
+
 TEST_F(MacroManagerTest, RecordNeedsASelectedMacro) {
   Add(u"Folder", true);
   Open();
