@@ -24,29 +24,31 @@ corvane_library(corvane_widgets widgets
   LINKS corvane_skin corvane_session)
 
 corvane_library(corvane_dialogs dialogs
-  SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CColorPaletteDlg.cpp CDPIValueSettingDlg.cpp
-          CDPIValueSettingDlgBase.cpp CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
-          CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
-          FirmwareDialogWorker.cpp PairingDialog.cpp
-          CFireKeyDlg.cpp CLaunchTargetsDlg.cpp CQuickLaunchDlg.cpp
-  LINKS corvane_widgets)
+  SOURCES CActionKeyModifyDlg.cpp CActionTimeModifyDlg.cpp CActionXYModifyDlg.cpp CAddProfileDlg.cpp
+          CAttentionDlg.cpp CCheckFWDlg.cpp CColorPaletteDlg.cpp CDPIValueSettingDlg.cpp CDPIValueSettingDlgBase.cpp
+          CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFireKeyDlg.cpp CFirmwareResetDlg.cpp CLaunchTargetsDlg.cpp
+          CMacroKeyOrFolderNameDlg.cpp CMacroKeyRenameDlg.cpp CMacroManagerDlg.cpp CMacroManagerDlgRecord.cpp
+          CMacroManagerDlgSteps.cpp CMacroManagerDlgTree.cpp CMacroSelectDlg.cpp CMacroSmallDlg.cpp CParingDlg.cpp
+          CProfileNameDlg.cpp CProgressBarDlg.cpp CQuickLaunchDlg.cpp CSecondaryDlg.cpp CShortcutDlg.cpp
+          FirmwareDialog.cpp FirmwareDialogWorker.cpp PairingDialog.cpp RowListScroll.cpp
+  LINKS corvane_widgets corvane_platform_qt)
 
 # Operating-system services that need Qt: one running instance per user, termination
-# signals delivered to the event loop.
+# signals delivered to the event loop, the keyboard hook (XInput2 on X11).
+pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 corvane_library(corvane_platform_qt platform
-  SOURCES SingleInstance.cpp ShutdownSignals.cpp
-          DesktopShell.cpp
-  LINKS Qt6::Network Qt6::Core Qt6::Gui)
+  SOURCES DesktopShell.cpp KeyboardHook.cpp KeyboardHookX11.cpp SingleInstance.cpp ShutdownSignals.cpp
+  LINKS corvane_platform Qt6::Network Qt6::Gui Qt6::Core PkgConfig::XINPUT)
 
 corvane_library(corvane_app app
-  SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
-          CCorvaneDlgSettings.cpp CCorvaneDlgSettingsDpi.cpp CCorvaneDlgSettingsLighting.cpp CollectUiIntoProfile.cpp
-          SettingsSliderReport.cpp
+  SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgButtons.cpp CCorvaneDlgDevice.cpp CCorvaneDlgMacros.cpp
+          CCorvaneDlgProfileActions.cpp CCorvaneDlgProfiles.cpp CCorvaneDlgSettings.cpp CCorvaneDlgSettingsDpi.cpp
+          CCorvaneDlgSettingsLighting.cpp CCorvaneDlgTools.cpp CollectUiIntoProfile.cpp SettingsSliderReport.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
-          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp GallerySink.cpp
+          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
+          GallerySink.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
           ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
-          CCorvaneDlgButtons.cpp CCorvaneDlgProfiles.cpp CCorvaneDlgTools.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

@@ -68,9 +68,12 @@ std::optional<CorvaneCommandLine> ParseCorvaneCommandLine(const std::vector<std:
       line.TraceFile = value;
     } else if (a == "--no-wait") {
       line.NoWait = true;
+    } else if (a == "--macros") {
+      line.OpenMacros = true;
     } else {
       error = "unknown option " + a +
               " (usage: corvane [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE] [--no-wait]"
+              " [--macros]"
               " | corvane --gallery DIR)";
       return std::nullopt;
     }
@@ -108,12 +111,17 @@ bool DisplayAvailable() {
 
 int CCorvaneApp::InitInstance() {
   SingleInstance instance(QString::fromLatin1(kInstanceKey));
-  if (instance.Claim(static_cast<int>(kMsgOtherInstance)) == SingleInstance::Role::Second) return 0;
+  const unsigned request = openMacros_ ? CCorvaneDlg::kMsgOpenMacroManager : kMsgOtherInstance;
+  if (instance.Claim(static_cast<int>(request)) == SingleInstance::Role::Second) return 0;
 
   CCorvaneDlg dlg(std::move(options_));
   QObject::connect(&instance, &SingleInstance::MessageReceived, &dlg, [&dlg](int message) {
-    if (message == static_cast<int>(kMsgOtherInstance)) dlg.OnMessage(kMsgOtherInstance, 0, 0);
+    if (message == static_cast<int>(kMsgOtherInstance) || message == static_cast<int>(CCorvaneDlg::kMsgOpenMacroManager))
+      dlg.OnMessage(static_cast<unsigned>(message), 0, 0);
   });
+  if (openMacros_)
+    QMetaObject::invokeMethod(
+        &dlg, [&dlg] { dlg.OnMessage(CCorvaneDlg::kMsgOpenMacroManager, 0, 0); }, Qt::QueuedConnection);
   ShutdownSignals stopRequests;
   QObject::connect(&stopRequests, &ShutdownSignals::Requested, &dlg, [&dlg](int) { dlg.EndProgram(); });
   dlg.DoModal();

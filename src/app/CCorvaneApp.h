@@ -19,6 +19,7 @@ struct CorvaneCommandLine {
   std::string SimState;
   std::string TraceFile;
   bool NoWait = false;
+  bool OpenMacros = false;                // --macros: open the macro manager (in the running program)
 };
 
 // Parses the arguments after the program name. On a usage error: nothing, and the one
@@ -35,7 +36,10 @@ bool DisplayAvailable();
 
 class CCorvaneApp {
  public:
-  explicit CCorvaneApp(CorvaneDlgOptions options) : options_(std::move(options)) {}
+  // openMacros: the macro manager opens right after the start, or in the program that
+  // runs already.
+  explicit CCorvaneApp(CorvaneDlgOptions options, bool openMacros = false)
+      : options_(std::move(options)), openMacros_(openMacros) {}
 
   // The whole run with a QApplication already made: a second start hands the first one
   // message 2999 and returns 0 without a window; the first runs the main window until
@@ -45,6 +49,7 @@ class CCorvaneApp {
 
  private:
   CorvaneDlgOptions options_;
+  bool openMacros_ = false;
 };
 
 }  // namespace corvane

@@ -161,6 +161,7 @@ constexpr CommandGroup kCommandGroups[] = {
     &CCorvaneDlg::OnSettingsCommand,
 
     // Macros.
+    &CCorvaneDlg::OnMacroCommand,
 };
 
 LRESULT CCorvaneDlg::OnMessage(unsigned msg, WPARAM wParam, LPARAM lParam) {

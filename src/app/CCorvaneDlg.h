@@ -169,7 +169,14 @@ class CCorvaneDlg : public CDlgBase {
   void OnMouseButtonUpForSliders();
 
   // Macros.
-
+  // The manager: control 2062, and message kMsgOpenMacroManager (from "corvane --macros",
+  // also through a later start), which shows the window first.
+  static constexpr unsigned kMsgOpenMacroManager = 2998;
+  bool OnMacroCommand(unsigned msg, WPARAM wParam, LPARAM lParam);
+  // Runs the macro manager modally (or brings the open one forward), then reads the
+  // library again and sends the buttons that play macros.
+  void OpenMacroManager();
+  QWidget* MacroManager() const { return macroManager_; }
 
  protected:
   bool PreTranslateKey(QKeyEvent* event) override;
@@ -237,6 +244,8 @@ class CCorvaneDlg : public CDlgBase {
   void OpenButtonSubmenu(unsigned hoverMessage, WPARAM comboId, LPARAM itemCode);
   void OpenFireKeyDialog(unsigned comboId);
   void OpenQuickLaunchDialog(unsigned comboId);
+  // The macro picker or the key-combination dialog (item: the menu's message for it).
+  void OpenButtonFunctionDialog(unsigned item, unsigned comboId);
   void OnPopupDismissed();
   void CloseInactivePopups(const std::array<QPointer<CWndPopup>, kPopupSlotCount>& open);
   void SelectProfileSlot(int slot);
@@ -272,6 +281,7 @@ class CCorvaneDlg : public CDlgBase {
   QObject* sliderReleaseWatch_ = nullptr;
 
   // State of the macro commands.
+  QPointer<QWidget> macroManager_;
 
 };
 

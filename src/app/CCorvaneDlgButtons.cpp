@@ -14,6 +14,8 @@
 #include "app/MainWindowLayout.h"
 #include "dialogs/CFireKeyDlg.h"
 #include "dialogs/CQuickLaunchDlg.h"
+#include "dialogs/CShortcutDlg.h"
+#include "dialogs/MacroPickerDialog.h"
 #include "session/ApplyToDevice.h"
 #include "settings/ButtonAssignment.h"
 #include "settings/ProfileTable.h"
@@ -113,6 +115,10 @@ bool CCorvaneDlg::OnButtonCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
       return true;
     case CComboPopup::kOpenQuickLaunch:
       OpenQuickLaunchDialog(static_cast<unsigned>(wParam));
+      return true;
+    case CComboPopup::kOpenMacroPicker:
+    case CComboPopup::kOpenKeyCombination:
+      OpenButtonFunctionDialog(msg, static_cast<unsigned>(wParam));
       return true;
     default:
       break;
@@ -233,6 +239,16 @@ void CCorvaneDlg::OpenQuickLaunchDialog(unsigned comboId) {
   buttonMenuTarget_ = comboId;
   CQuickLaunchDlg dialog(Gui(), this);
   dialog.DoModal();
+}
+
+void CCorvaneDlg::OpenButtonFunctionDialog(unsigned item, unsigned comboId) {
+  if (!IsButtonCombo(comboId)) return;
+  CloseButtonMenus();
+  buttonMenuTarget_ = comboId;
+  const std::optional<ButtonFunction> chosen = item == CComboPopup::kOpenMacroPicker
+                                                   ? RunMacroPicker(this, Gui(), App())
+                                                   : RunShortcutDialog(this, Gui());
+  if (chosen) AssignFromMenu(comboId, *chosen);
 }
 
 void CCorvaneDlg::AssignFromMenu(unsigned comboId, const ButtonFunction& function) {

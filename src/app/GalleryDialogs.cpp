@@ -16,6 +16,18 @@
 #include "dialogs/CFirmwareResetDlg.h"
 #include "dialogs/CParingDlg.h"
 #include "dialogs/CProgressBarDlg.h"
+#include "dialogs/CActionKeyModifyDlg.h"
+#include "dialogs/CActionTimeModifyDlg.h"
+#include "dialogs/CActionXYModifyDlg.h"
+#include "dialogs/CMacroKeyOrFolderNameDlg.h"
+#include "dialogs/CMacroKeyRenameDlg.h"
+#include "dialogs/CMacroManagerDlg.h"
+#include "dialogs/CMacroSelectDlg.h"
+#include "dialogs/CShortcutDlg.h"
+#include "platform/KeyboardHookKeys.h"
+#include "skin/CCheckButton.h"
+#include "widgets/CEditShowList.h"
+#include "widgets/CImageShowList.h"
 #include "device/FirmwareTexts.h"
 #include "lang/LanguageEntries.h"
 #include "session/AppContext.h"
@@ -118,6 +130,96 @@ void RenderButtonFunctionDialogs(GuiState& gui, const GallerySink& sink) {
   }
 }
 
+// The macro manager empty, with a folder tree and a recorded macro, and recording; the
+// five small dialogs; the picker; the key-combination dialog. The gallery's sample
+// library is put aside meanwhile.
+void RenderMacroDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
+  MacroLibrary sample = std::move(ctx.Macros);
+  ctx.Macros = MacroLibrary();
+  {
+    CMacroManagerDlg dlg(ctx, gui);
+    sink.Window("dialog-CMacroManagerDlg-empty", dlg);
+  }
+  MacroLibrary& lib = ctx.Macros;
+  MacroLocation games, shooter, office, combo;
+  lib.NewFolder(u"Games", games);
+  shooter = games;
+  lib.NewFolder(u"Shooter", shooter);
+  MacroLocation burst = shooter;
+  lib.NewMacro(u"Burst", burst);
+  MacroLocation reload = games;
+  lib.NewMacro(u"Reload", reload);
+  lib.NewFolder(u"Office", office);
+  lib.NewMacro(u"Copy line", combo);
+  MacroItem& m = *lib.NodeAt(combo)->Item;
+  const MacroAction steps[] = {MakeKeyStep(0x24, false), MakeDelayStep(31),       MakeKeyStep(0x24, true),
+                               MakeDelayStep(58),        MakeKeyStep(0xA0, false), MakeDelayStep(12),
+                               MakeKeyStep(0x23, false), MakeDelayStep(90),       MakeKeyStep(0x23, true),
+                               MakeDelayStep(20),        MakeKeyStep(0xA0, true),  MakeDelayStep(50),
+                               MakeKeyStep(0xA2, false), MakeKeyStep(0x43, false), MakeDelayStep(50),
+                               MakeKeyStep(0x43, true),  MakeKeyStep(0xA2, true),  MakeMotionStep(0xE5, -12)};
+  for (const MacroAction& a : steps) m.InsertAction(m.MacroActionNum, a);
+  m.MacroCommandActionNum = 11;
+  for (const bool recording : {false, true}) {
+    CMacroManagerDlg dlg(ctx, gui);
+    dlg.EnsureInitialized();
+    lib.NodeAt(games)->MacroItemFolderIsOpen = 1;
+    lib.NodeAt(shooter)->MacroItemFolderIsOpen = 1;
+    lib.CurrentMacroLocation = combo;
+    dlg.SelectionChanged();
+    dlg.Steps()->SetSelectedRow(4);
+    if (recording) {
+      static_cast<CCheckButton*>(dlg.FindControl(CMacroManagerDlg::kIdRecord))->SetChecked(true);
+      dlg.OnMessage(CMacroManagerDlg::kIdRecord, 0, kNotifyClick);
+      std::uint32_t t = 1000;
+      for (std::uint8_t key : {0x48, 0x49}) {
+        dlg.OnMessage(kMsgKeyboardHook, key, HookLParam(false, t += 40));
+        dlg.OnMessage(kMsgKeyboardHook, key, HookLParam(true, t += 85));
+      }
+    }
+    sink.Window(recording ? "dialog-CMacroManagerDlg-recording" : "dialog-CMacroManagerDlg-library", dlg);
+  }
+  {
+    CMacroSelectDlg dlg(ctx, gui);
+    dlg.EnsureInitialized();
+    lib.NodeAt(games)->MacroItemFolderIsOpen = 1;
+    lib.CurrentMacroLocation = reload;
+    dlg.Tree()->SyncSelection();
+    sink.Window("dialog-CMacroSelectDlg", dlg);
+  }
+  ctx.Macros = std::move(sample);
+
+  MacroAction key = MakeKeyStep(0x41, false), delay = MakeDelayStep(120), move = MakeMotionStep(0xE5, -5);
+  {
+    CActionKeyModifyDlg dlg(gui, key);
+    sink.Window("dialog-CActionKeyModifyDlg", dlg);
+  }
+  {
+    CActionTimeModifyDlg dlg(gui, delay);
+    sink.Window("dialog-CActionTimeModifyDlg", dlg);
+  }
+  {
+    CActionXYModifyDlg dlg(gui, move, 5);
+    sink.Window("dialog-CActionXYModifyDlg", dlg);
+  }
+  {
+    CMacroKeyOrFolderNameDlg dlg(gui, CMacroKeyOrFolderNameDlg::kFolder);
+    sink.Window("dialog-CMacroKeyOrFolderNameDlg", dlg);
+  }
+  {
+    CMacroKeyRenameDlg dlg(gui, u"Copy line");
+    sink.Window("dialog-CMacroKeyRenameDlg", dlg);
+  }
+  {
+    CShortcutDlg dlg(gui);
+    dlg.EnsureInitialized();
+    static_cast<CCheckButton*>(dlg.FindControl(CShortcutDlg::kIdCtrl))->SetChecked(true);
+    static_cast<CCheckButton*>(dlg.FindControl(CShortcutDlg::kIdShift))->SetChecked(true);
+    dlg.OnMessage(kMsgKeyboardHook, 0x41, 0);
+    sink.Window("dialog-CShortcutDlg", dlg);
+  }
+}
+
 }  // namespace
 
 void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
@@ -183,6 +285,7 @@ void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink) {
     CColorPaletteDlg dlg(gui, nullptr, scratch, dirty, CColorPaletteDlg::Target::LightingSlot, 3, 1);
     sink.Window("dialog-CColorPaletteDlg", dlg);
   }
+  RenderMacroDialogs(ctx, gui, sink);
   for (int progress : {0, 50, 100}) {
     CProgressBarDlg dlg(gui, ctx.Language.Text(kTextMainTitle), u"");
     dlg.EnsureInitialized();

@@ -1,5 +1,6 @@
 // The Corvane program: the main window over the user's settings and the mouse.
-//   corvane [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE] [--no-wait]
+//   corvane [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE] [--no-wait] [--macros]
+//                             --macros opens the macro manager (in the running program when there is one)
 //   corvane --gallery DIR     renders the review gallery of the skinned toolkit
 #include <cstdio>
 #include <string>
@@ -48,6 +49,6 @@ int main(int argc, char** argv) {
   options->Device.warn = [](const std::string& message) { std::fprintf(stderr, "corvane: %s\n", message.c_str()); };
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  corvane::CCorvaneApp program(std::move(*options));
+  corvane::CCorvaneApp program(std::move(*options), line->OpenMacros);
   return program.InitInstance();
 }

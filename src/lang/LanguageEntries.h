@@ -112,6 +112,7 @@ enum LanguageEntry : int {
   kTextDigitsOnly = 175,
   kTextFireCountRange = 176,
   kTextShortcutTitle = 180,
+  kTextShortcutKeyOnly = 181,  // check 2005: the key without modifiers
   kTextQuickLaunchTitle = 289,
 
   // Macro manager and macro picker.
@@ -160,6 +161,7 @@ enum LanguageEntry : int {
   kTextNameInUse = 241,
   kTextNodeNameEmpty = 242,
   kTextMacroInUse = 257,
+  kTextRecordingNeedsFocus = 258,  // said once where the hook sees the program's own keys only
 
   // Macro context menu (CMacroListPopup): action c is entry 245 + c (c = 0..7).
   kTextMacroMenuFirst = 245,
