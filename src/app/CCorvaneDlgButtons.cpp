@@ -226,7 +226,7 @@ void CCorvaneDlg::OpenFireKeyDialog(unsigned comboId) {
   // A button that already fires shows its interval and count.
   std::optional<ButtonValue> current;
   if (const auto button = ButtonOfControl(static_cast<int>(comboId))) {
-    const ButtonValue& v = CurrentProfile(App()).Buttons[static_cast<std::size_t>(*button)].Value;
+    const ButtonValue& v = CurrentProfile().Buttons[static_cast<std::size_t>(*button)].Value;
     if (v[0] == kButtonFamilyFire) current = v;
   }
   CFireKeyDlg dialog(Gui(), this, current);
@@ -257,7 +257,7 @@ void CCorvaneDlg::AssignFromMenu(unsigned comboId, const ButtonFunction& functio
     combo->SetValueText(function.Label);
     InvalidateRect(combo->GetRect());
   }
-  const CommandEffect effect = ApplyButtonChoice(CurrentProfile(App()), ButtonOfControl(static_cast<int>(comboId)),
+  const CommandEffect effect = ApplyButtonChoice(CurrentProfile(), ButtonOfControl(static_cast<int>(comboId)),
                                                  function, App().Language, upload_.Dirty);
   ApplyCommandEffect(effect);
 }

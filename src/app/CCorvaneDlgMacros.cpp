@@ -49,7 +49,7 @@ void CCorvaneDlg::OpenMacroManager() {
   macroManager_ = nullptr;
   if (shutDown_) return;
   LoadMacroLibraryFile(App().DataFolder, App().Macros);
-  const ProfileRecord& profile = CurrentProfile(App());
+  const ProfileRecord& profile = CurrentProfile();
   const bool playsMacro = std::any_of(profile.Buttons.begin(), profile.Buttons.end(),
                                       [](const ButtonEntry& b) { return b.Value[0] == kMacroFamily; });
   if (playsMacro) {

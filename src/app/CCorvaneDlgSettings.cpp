@@ -9,6 +9,7 @@
 
 #include "app/CCorvaneDlg.h"
 #include "app/CollectUiIntoProfile.h"
+#include "session/ApplyToDevice.h"
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/SettingsSliderReport.h"
@@ -65,7 +66,7 @@ bool IsSlider(const CControlBase* c) {
 
 }  // namespace
 
-ProfileRecord& CCorvaneDlg::CurrentProfile() { return App().Profiles[App().Config.CurrentProfileSlot()]; }
+ProfileRecord& CCorvaneDlg::CurrentProfile() { return corvane::CurrentProfile(App()); }
 
 void CCorvaneDlg::CollectSettings() { CollectUiIntoProfile(*this, Gui(), CurrentProfile()); }
 

@@ -12,6 +12,8 @@
 #include "device/sim/SimFaults.h"
 #include "dialogs/CFireKeyDlg.h"
 #include "dialogs/CQuickLaunchDlg.h"
+#include "dialogs/CShortcutDlg.h"
+#include "platform/KeyboardHookKeys.h"
 #include "lang/LanguageEntries.h"
 #include "settings/SensorTables.h"
 #include "skin/CComboButton.h"
@@ -147,7 +149,7 @@ TEST_F(MainWindowButtonsTest, DisablingTheOnlyLeftClickPutsItBack) {
   ASSERT_EQ(Current().Buttons[0].Value, (Value{0x10, 0x01, 0x00}));
   for (int b = 1; b < kButtonCount; ++b) ASSERT_NE(Current().Buttons[static_cast<std::size_t>(b)].Value, (Value{0x10, 0x01, 0x00}));
   NewFrames();
-  ModalScript answer;
+  ModalResponder answer;
   CWndPopup* menu = OpenMenu(kButtonComboFirst);
   ASSERT_NE(menu, nullptr);
   Choose(menu, 16);  // disabled
@@ -187,7 +189,7 @@ TEST_F(MainWindowButtonsTest, SpareCombosChangeNoProfileData) {
 
 TEST_F(MainWindowButtonsTest, FireKeyAndQuickLaunchDialogsAssignTheButton) {
   // Fire key: the dialog opens from item 7, its OK reports 30 ii cc.
-  ModalScript fire([](QWidget* w) {
+  ModalResponder fire([](QWidget* w) {
     auto* d = qobject_cast<CFireKeyDlg*>(w);
     if (!d) return false;
     d->IntervalEdit()->setText("40");
@@ -205,7 +207,7 @@ TEST_F(MainWindowButtonsTest, FireKeyAndQuickLaunchDialogsAssignTheButton) {
 
 TEST_F(MainWindowButtonsTest, QuickLaunchDialogGivesTheChosenTarget) {
   const std::string target = data.Path("tool.sh").string();
-  ModalScript launch([&](QWidget* w) {
+  ModalResponder launch([&](QWidget* w) {
     auto* d = qobject_cast<CQuickLaunchDlg*>(w);
     if (!d) return false;
     d->SetChosenPath(QString::fromStdString(target));
@@ -221,10 +223,40 @@ TEST_F(MainWindowButtonsTest, QuickLaunchDialogGivesTheChosenTarget) {
   EXPECT_EQ(Combo(kButtonComboFirst + 6)->ValueText(), u"tool.sh");
 }
 
+// Items 9 and 10 of the menu open the macro picker and the key-combination dialog; what
+// they give is assigned like any other choice, and a cancelled one changes nothing.
+TEST_F(MainWindowButtonsTest, MacroPickerAndKeyCombinationDialogsAssignTheButton) {
+  const ButtonEntry before = Current().Buttons[2];
+  {
+    ModalResponder cancel;
+    CWndPopup* menu = OpenMenu(kButtonComboFirst + 2);
+    ASSERT_NE(menu, nullptr);
+    Choose(menu, 8);
+    EXPECT_EQ(cancel.others, std::vector<std::string>{"corvane::CMacroSelectDlg"});
+    EXPECT_EQ(Current().Buttons[2].Value, before.Value);
+    EXPECT_EQ(Slot(kSlotButtonMenu), nullptr);
+  }
+  ModalResponder keys([](QWidget* w) {
+    auto* d = qobject_cast<CShortcutDlg*>(w);
+    if (!d) return false;
+    ClickIn(d, CShortcutDlg::kIdCtrl);
+    ClickIn(d, CShortcutDlg::kIdShift);
+    d->OnMessage(kMsgKeyboardHook, 0x41, HookLParam(false, 0));
+    ClickIn(d, kIdOk);
+    return true;
+  });
+  CWndPopup* menu = OpenMenu(kButtonComboFirst + 2);
+  ASSERT_NE(menu, nullptr);
+  Choose(menu, 9);
+  EXPECT_EQ(keys.others, std::vector<std::string>{"corvane::CShortcutDlg"});
+  EXPECT_EQ(Current().Buttons[2].Value, (Value{0x70, 0x03, 0x04}));
+  EXPECT_EQ(Combo(kButtonComboFirst + 2)->ValueText(), u"Ctrl+Shift+A");
+}
+
 // A choice sends exactly the frames corvanectl sends for the same change.
 TEST_F(MainWindowButtonsTest, AssignmentSendsWhatCorvanectlSends) {
   NewFrames();
-  ModalScript answer;
+  ModalResponder answer;
   CWndPopup* menu = OpenMenu(kButtonComboFirst + 4);
   ASSERT_NE(menu, nullptr);
   Hover(menu, 11);  // office
@@ -248,7 +280,7 @@ TEST_F(MainWindowButtonsTest, UnacknowledgedUploadIsShownAndSentAgain) {
   dlg->Session()->Sim()->SetFaults(faults);
   NewFrames();
   {
-    ModalScript answer;
+    ModalResponder answer;
     CWndPopup* menu = OpenMenu(kButtonComboFirst + 3);
     ASSERT_NE(menu, nullptr);
     Choose(menu, 2);
@@ -263,7 +295,7 @@ TEST_F(MainWindowButtonsTest, UnacknowledgedUploadIsShownAndSentAgain) {
   ASSERT_FALSE(refused.empty());
   // The mouse answers again: the apply button sends the buttons once more and says nothing.
   dlg->Session()->Sim()->SetFaults(SimFaults{});
-  ModalScript answer;
+  ModalResponder answer;
   ClickControl(kApply);
   EXPECT_TRUE(answer.messages.empty());
   EXPECT_EQ(dlg->Upload().Dirty.ButtonsDirty, 0);

@@ -34,10 +34,10 @@ inline void ClickIn(CDlgBase* window, unsigned id) {
 
 // Answers the modal windows that open while it lives: each goes to the script first (true:
 // handled), otherwise attention windows are recorded and everything is closed.
-class ModalScript {
+class ModalResponder {
  public:
   using Step = std::function<bool(QWidget*)>;
-  explicit ModalScript(Step step = {}) : step_(std::move(step)) {
+  explicit ModalResponder(Step step = {}) : step_(std::move(step)) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();

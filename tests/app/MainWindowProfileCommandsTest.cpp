@@ -40,7 +40,7 @@ class MainWindowProfileCommandsTest : public MainWindowCommandsTest {
 TEST_F(MainWindowProfileCommandsTest, TabClickSendsWhatCorvanectlSends) {
   ASSERT_EQ(Config().CurrentProfileSlot(), 0);
   NewFrames();
-  ModalScript answer;
+  ModalResponder answer;
   ClickControl(kProfileTabFirst + 1);
   EXPECT_EQ(Config().CurrentProfileSlot(), 1);
   EXPECT_EQ(App().CurrentProfileIndex, 1);
@@ -74,7 +74,7 @@ TEST_F(MainWindowProfileCommandsTest, DeleteAtPositionOneOfThreeRotatesTheList) 
 }
 
 TEST_F(MainWindowProfileCommandsTest, DeletingTheCurrentProfileIsRefused) {
-  ModalScript answer;
+  ModalResponder answer;
   ClickControl(kProfileTabFirst + 0, Qt::RightButton);
   ASSERT_NE(Slot(kSlotProfileMenu), nullptr);
   Choose(Slot(kSlotProfileMenu), 3);
@@ -130,7 +130,7 @@ TEST_F(MainWindowProfileCommandsTest, SecondaryClickOnAListRowOpensTheMenuForTha
 TEST_F(MainWindowProfileCommandsTest, SixthProfileIsRefusedFromBothPlaces) {
   while (Config().GetProfileShowCount() < kProfileShowPositions) Config().ShowNextProfile();
   ShowCurrentProfile(*dlg, App(), dlg->Gui());
-  ModalScript answer;
+  ModalResponder answer;
   ClickControl(kProfileAdd);
   ASSERT_EQ(answer.messages.size(), 1u);
   EXPECT_EQ(answer.messages[0], Text(kTextProfileLimit));
@@ -147,7 +147,7 @@ TEST_F(MainWindowProfileCommandsTest, SixthProfileIsRefusedFromBothPlaces) {
 }
 
 TEST_F(MainWindowProfileCommandsTest, AddFromTheListShowsTheNextSlot) {
-  ModalScript answer([](QWidget* w) {
+  ModalResponder answer([](QWidget* w) {
     auto* add = qobject_cast<CAddProfileDlg*>(w);
     if (!add) return false;
     add->Edit()->setText("Racing");
@@ -167,7 +167,7 @@ TEST_F(MainWindowProfileCommandsTest, AddFromTheListShowsTheNextSlot) {
 TEST_F(MainWindowProfileCommandsTest, RenameAndExportWorkOnTheCurrentProfile) {
   ClickControl(kProfileTabFirst + 2);
   {
-    ModalScript rename([](QWidget* w) {
+    ModalResponder rename([](QWidget* w) {
       auto* edit = qobject_cast<CEditProfileDlg*>(w);
       if (!edit) return false;
       edit->Edit()->setText("Sniper");
@@ -180,7 +180,7 @@ TEST_F(MainWindowProfileCommandsTest, RenameAndExportWorkOnTheCurrentProfile) {
   EXPECT_EQ(Control(kProfileTabFirst + 2)->GetText(), u"Sniper");
 
   const auto file = data.Path("exported.psf");
-  ModalScript save([&](QWidget* w) {
+  ModalResponder save([&](QWidget* w) {
     auto* chooser = qobject_cast<QFileDialog*>(w);
     if (!chooser) return false;
     chooser->selectFile(QString::fromStdString(file.string()));
@@ -212,7 +212,7 @@ TEST_F(MainWindowProfileCommandsTest, ImportedLaunchTargetsAreListedAndKeptOnlyW
   for (const ImportCase c : {ImportCase{"declined", false}, ImportCase{"confirmed", true}}) {
     SCOPED_TRACE(c.what);
     std::vector<std::u16string> listed;
-    ModalScript answer([&](QWidget* w) {
+    ModalResponder answer([&](QWidget* w) {
       if (auto* chooser = qobject_cast<QFileDialog*>(w)) {
         chooser->selectFile(QString::fromStdString(file.string()));
         static_cast<QDialog*>(chooser)->accept();

@@ -55,7 +55,7 @@ TEST_F(MainWindowToolsTest, ResetSendsWhatCorvanectlSendsAndKeepsTheName) {
   Current().SetProfileName(u"Mine");
   Current().Buttons[2].Value = {0x00, 0x00, 0x00};
   NewFrames();
-  ModalScript answer(&ConfirmReset);
+  ModalResponder answer(&ConfirmReset);
   ClickControl(kFactoryReset);
   EXPECT_EQ(answer.others, (std::vector<std::string>{"corvane::CFirmwareResetDlg", "corvane::CProgressBarDlg"}));
   EXPECT_TRUE(answer.messages.empty());
@@ -86,7 +86,7 @@ TEST_F(MainWindowToolsTest, ResetCancelledOrNotTakenChangesNothing) {
   Current().Buttons[2].Value = {0x00, 0x00, 0x00};
   NewFrames();
   {
-    ModalScript answer;  // cancels the confirmation
+    ModalResponder answer;  // cancels the confirmation
     ClickControl(kFactoryReset);
     EXPECT_EQ(answer.others, std::vector<std::string>{"corvane::CFirmwareResetDlg"});
     EXPECT_TRUE(NewFrames().empty());
@@ -94,7 +94,7 @@ TEST_F(MainWindowToolsTest, ResetCancelledOrNotTakenChangesNothing) {
   SimFaults faults;
   faults.noAck = true;
   dlg->Session()->Sim()->SetFaults(faults);
-  ModalScript answer(&ConfirmReset);
+  ModalResponder answer(&ConfirmReset);
   ClickControl(kFactoryReset);
   ASSERT_EQ(answer.messages.size(), 1u);
   EXPECT_EQ(answer.messages[0], Text(kTextResetNotTaken));
@@ -103,7 +103,7 @@ TEST_F(MainWindowToolsTest, ResetCancelledOrNotTakenChangesNothing) {
 
 TEST_F(MainWindowToolsTest, WithoutAMouseResetAndApplySayTheMouseIsNotConnected) {
   Open("");
-  ModalScript answer;
+  ModalResponder answer;
   ClickControl(kFactoryReset);
   EXPECT_TRUE(answer.others.empty()) << "no confirmation without a mouse";
   const auto modeless = ModelessAttentions(dlg->Gui());
@@ -117,7 +117,7 @@ TEST_F(MainWindowToolsTest, WithoutAMouseResetAndApplySayTheMouseIsNotConnected)
 TEST_F(MainWindowToolsTest, ApplySendsButtonsAndPerformanceAtOnce) {
   Open();
   NewFrames();
-  ModalScript answer;
+  ModalResponder answer;
   // A change the mouse has not had yet, as if its upload had not run.
   Current().Buttons[3].Value = {0x10, 0x02, 0x00};
   ClickControl(kApply);
@@ -143,7 +143,7 @@ TEST_F(MainWindowToolsTest, MouseSettingsOpenTheFirstDesktopToolThatExists) {
     auto shell = std::make_unique<RecordingShell>(c.present);
     RecordingShell* seen = shell.get();
     dlg->SetDesktopShell(std::move(shell));
-    ModalScript answer;
+    ModalResponder answer;
     ClickControl(kSystemMouseSettings);
     EXPECT_EQ(seen->started, c.started);
     EXPECT_EQ(answer.messages.size(), c.started.empty() ? 1u : 0u);
