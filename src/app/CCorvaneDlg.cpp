@@ -96,7 +96,7 @@ int CCorvaneDlg::ConnIndicatorState() const { return decoder_ ? decoder_->ConnIn
 bool CCorvaneDlg::OnInitDialog() {
   AppContext& app = App();
   GuiState& gui = Gui();
-  gui.ExeFolder = ExecutableFolder();
+  gui.ExeFolder = ProgramResourceFolder();
   app.DataFolder = options_.DataFolder.empty() ? DefaultDataFolder() : options_.DataFolder;
   EnsureDataFolder(app.DataFolder);
 
