@@ -26,21 +26,25 @@ corvane_library(corvane_widgets widgets
 corvane_library(corvane_dialogs dialogs
   SOURCES CAddProfileDlg.cpp CAttentionDlg.cpp CCheckFWDlg.cpp CEditProfileDlg.cpp CFirmwareResetDlg.cpp
           CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp CSecondaryDlg.cpp FirmwareDialog.cpp
-          FirmwareDialogWorker.cpp PairingDialog.cpp
+          FirmwareDialogWorker.cpp PairingDialog.cpp CAutoSwitchDlg.cpp
   LINKS corvane_widgets)
 
 # Operating-system services that need Qt: one running instance per user, termination
 # signals delivered to the event loop.
+# Also the active window's application on X11, for the per-application profiles.
+pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
 corvane_library(corvane_platform_qt platform
-  SOURCES SingleInstance.cpp ShutdownSignals.cpp
-  LINKS Qt6::Network Qt6::Core)
+  SOURCES SingleInstance.cpp ShutdownSignals.cpp ActiveWindowWatcher.cpp
+  LINKS Qt6::Network Qt6::Gui PkgConfig::X11)
 
 corvane_library(corvane_app app
   SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgDevice.cpp CCorvaneDlgProfileActions.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
-          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
+          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp GalleryTray.cpp
+          GalleryAutoSwitch.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
-          ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
+          CCorvaneDlgAutoSwitch.cpp ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
+          TrayBatteryIcon.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

@@ -9,8 +9,10 @@ include(GNUInstallDirs)
 
 set(CORVANE_APP_ID "org.corvane.Corvane" CACHE STRING "Reverse-DNS id of the desktop entry, metainfo and icon")
 set(CORVANE_HOMEPAGE "https://corvane.org" CACHE STRING "Project home page named in the metainfo")
+# The metainfo's screenshots are the gallery's pictures kept in docs/ (main-window.png,
+# main-window-zh.png, autoswitch-dialog.png), published under this address.
 set(CORVANE_SCREENSHOT_URL "${CORVANE_HOMEPAGE}/screenshots" CACHE STRING
-    "Where the metainfo's screenshots (packaging/screenshots) are published")
+    "Where the metainfo's screenshots (the pictures in docs/) are published")
 # Relative to the prefix, so a package for /usr puts it where udev reads vendor rules
 # (/usr/lib/udev/rules.d) and a trial install into a private prefix stays inside it.
 set(CORVANE_UDEV_RULES_DIR "lib/udev/rules.d" CACHE STRING "udev rules folder")

@@ -118,6 +118,7 @@ bool CCorvaneDlg::OnInitDialog() {
   ShowCurrentProfile(*this, app, gui);
 
   OpenDevice();
+  StartAutoSwitch();
 
   LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   SetTimer(kTimerKeepHidden, 100);
@@ -181,6 +182,9 @@ bool CCorvaneDlg::OnWindowCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
       return true;
     case mainwnd::kPairing:
       if (lParam == kNotifyClick && session_) RunPairingDialog(this, Gui(), *session_);
+      return true;
+    case mainwnd::kAutoSwitch:
+      if (lParam == kNotifyClick) OpenAutoSwitchDialog();
       return true;
     case kMsgOtherInstance:
       OnShowRequest();
