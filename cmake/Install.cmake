@@ -80,12 +80,15 @@ if(TARGET corvane)
   add_test(NAME InstallTree
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DWORK=${CMAKE_BINARY_DIR}/install-test
             -DVERSION=${PROJECT_VERSION} -DAPP_ID=${CORVANE_APP_ID} -P ${CMAKE_SOURCE_DIR}/tests/install/InstallTree.cmake)
-  set_tests_properties(InstallTree PROPERTIES LABELS install TIMEOUT 600 RUN_SERIAL ON)
+  set_tests_properties(InstallTree PROPERTIES LABELS install TIMEOUT 600)
   add_test(NAME DesktopEntryValidates
     COMMAND desktop-file-validate ${CMAKE_BINARY_DIR}/packaging/${CORVANE_APP_ID}.desktop)
   add_test(NAME MetainfoValidates
     COMMAND appstreamcli validate --no-net --pedantic ${CMAKE_BINARY_DIR}/packaging/${CORVANE_APP_ID}.metainfo.xml)
-  set_tests_properties(DesktopEntryValidates MetainfoValidates PROPERTIES LABELS install)
+  add_test(NAME BashCompletion
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/install/Completion.sh ${CMAKE_SOURCE_DIR}/packaging/corvanectl.bash-completion
+            $<TARGET_FILE_DIR:corvanectl>)
+  set_tests_properties(DesktopEntryValidates MetainfoValidates BashCompletion PROPERTIES LABELS install)
 endif()
 
 # The Debian package: scripts/package runs `cpack -G DEB` on a build configured for /usr.

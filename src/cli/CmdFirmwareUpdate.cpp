@@ -144,6 +144,7 @@ class FirmwareJsonPrinter final : public FirmwareObserver {
 
  private:
   void Line() {
+    if (state_.Phase().empty()) return;  // the bar's reset before the first phase is named
     char percent[16];
     std::snprintf(percent, sizeof percent, "%.1f", state_.Percent());
     out_ << "{\"phase\":" << JsonString(state_.Phase()) << ",\"percent\":" << percent << "}\n" << std::flush;

@@ -35,6 +35,8 @@ class ActiveWindowWatcher : public QObject {
 
  private:
   void OnReadable();
+  // Events already read from the connection are handled from the event loop.
+  void TakeQueuedEvents();
 
   _XDisplay* display_ = nullptr;
   unsigned long root_ = 0;

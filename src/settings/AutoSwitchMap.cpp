@@ -1,6 +1,7 @@
 #include "settings/AutoSwitchMap.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
@@ -69,6 +70,8 @@ std::u16string AutoSwitchFileText(const AutoSwitchMap& map) {
 }
 
 bool SaveAutoSwitchMap(const AutoSwitchMap& map, const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::create_directories(path.parent_path(), ec);  // a data folder without "config" yet
   UnicodeTextWriter w;
   w.Write(AutoSwitchFileText(map));
   return w.Commit(path);

@@ -50,7 +50,9 @@ TEST(TrayBatteryIconTest, FillFollowsLevelAndColourWarns) {
     const QImage img = DrawTrayBatteryIcon(s, 64);
     ASSERT_EQ(img.size(), QSize(64, 64));
     const int rows = FilledRows(img);
-    if (level == 0) EXPECT_EQ(rows, 0);
+    if (level == 0) {
+      EXPECT_EQ(rows, 0);
+    }
     EXPECT_GT(rows, previous) << level;
     previous = rows;
     EXPECT_EQ(CountPixels(img, kRed) > 0, level == 15) << level;
