@@ -98,12 +98,13 @@ set(CPACK_PACKAGE_CONTACT "Corvane maintainers <maintainers@corvane.org>")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool for a family of gaming mice")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Corvane configures a family of gaming mice (cable, 2.4 GHz receiver, Bluetooth):\n\
-five profiles with button functions, DPI levels, polling rate, lighting and power\n\
-saving, macros recorded and edited in a library, firmware update and receiver\n\
-pairing. It comes as a desktop program with a tray icon that shows the battery\n\
-and as the command-line tool corvanectl. A udev rule gives the user at the seat\n\
-access to the mouse, so neither needs root.")
+    "Corvane configures a family of gaming mice (USB cable, 2.4 GHz receiver\n\
+or Bluetooth): five profiles with button functions, DPI levels, polling\n\
+rate, lighting and power saving, macros recorded and edited in a library,\n\
+firmware update and receiver pairing. It comes as a desktop program with a\n\
+tray icon that shows the battery, and as the command-line tool corvanectl.\n\
+A udev rule gives the user at the seat access to the mouse, so neither\n\
+needs root.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
