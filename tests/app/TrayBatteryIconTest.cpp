@@ -8,6 +8,8 @@
 #include <QImage>
 
 #include "app/TrayBatteryIcon.h"
+#include "MainWindowFixture.h"
+#include "session/StatusDecoder.h"
 #include "lang/LanguageEntries.h"
 #include "lang/LanguageFiles.h"
 #include "support/InstalledLanguage.h"
@@ -121,6 +123,35 @@ TEST(TrayBatteryIconTest, LowBatteryWarnsOncePerDischarge) {
   BatteryLowWarning warning;
   int i = 0;
   for (const auto& s : steps) EXPECT_EQ(warning.Update(s.level, s.charge), s.warns) << "step " << i++;
+}
+
+// The window's tray status follows the connection, the current profile's name and the
+// battery values the status reports left.
+TEST(TrayBatteryIconTest, WindowReportsConnectionProfileAndBattery) {
+  struct Case {
+    const char* roles;
+    TrayConnection connection;
+  };
+  const Case cases[] = {{"wired", TrayConnection::Cable},
+                        {"bluetooth", TrayConnection::Bluetooth},
+                        {"", TrayConnection::None}};
+  for (const auto& c : cases) {
+    TempDataFolder data;
+    auto dlg = OpenMainWindow(data, c.roles);
+    TrayStatus s = dlg->CurrentTrayStatus();
+    EXPECT_EQ(s.Connection, c.connection) << c.roles;
+    EXPECT_EQ(s.ProfileName, QString::fromStdU16String(dlg->App().Profiles[0].ProfileName())) << c.roles;
+    if (StatusDecoder* decoder = dlg->Decoder()) {
+      decoder->Values().BatteryLevel = 12;
+      decoder->Values().ChargeState = 1;
+      s = dlg->CurrentTrayStatus();
+      EXPECT_EQ(s.Level, 12);
+      EXPECT_EQ(s.ChargeState, 1);
+      decoder->Values().BatteryLevel = 180;  // no level at all, shown as 0 like the window's display
+      EXPECT_EQ(dlg->CurrentTrayStatus().Level, 0);
+    }
+    dlg->Shutdown();
+  }
 }
 
 }  // namespace
