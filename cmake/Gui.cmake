@@ -25,19 +25,22 @@ corvane_library(corvane_widgets widgets
 
 corvane_library(corvane_dialogs dialogs
   SOURCES CActionKeyModifyDlg.cpp CActionTimeModifyDlg.cpp CActionXYModifyDlg.cpp CAddProfileDlg.cpp
-          CAttentionDlg.cpp CCheckFWDlg.cpp CColorPaletteDlg.cpp CDPIValueSettingDlg.cpp CDPIValueSettingDlgBase.cpp
-          CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFireKeyDlg.cpp CFirmwareResetDlg.cpp CLaunchTargetsDlg.cpp
-          CMacroKeyOrFolderNameDlg.cpp CMacroKeyRenameDlg.cpp CMacroManagerDlg.cpp CMacroManagerDlgRecord.cpp
-          CMacroManagerDlgSteps.cpp CMacroManagerDlgTree.cpp CMacroSelectDlg.cpp CMacroSmallDlg.cpp CParingDlg.cpp
-          CProfileNameDlg.cpp CProgressBarDlg.cpp CQuickLaunchDlg.cpp CSecondaryDlg.cpp CShortcutDlg.cpp
-          FirmwareDialog.cpp FirmwareDialogWorker.cpp PairingDialog.cpp RowListScroll.cpp
+          CAttentionDlg.cpp CAutoSwitchDlg.cpp CCheckFWDlg.cpp CColorPaletteDlg.cpp CDPIValueSettingDlg.cpp
+          CDPIValueSettingDlgBase.cpp CDPIValueSyncSettingDlg.cpp CEditProfileDlg.cpp CFireKeyDlg.cpp
+          CFirmwareResetDlg.cpp CLaunchTargetsDlg.cpp CMacroKeyOrFolderNameDlg.cpp CMacroKeyRenameDlg.cpp
+          CMacroManagerDlg.cpp CMacroManagerDlgRecord.cpp CMacroManagerDlgSteps.cpp CMacroManagerDlgTree.cpp
+          CMacroSelectDlg.cpp CMacroSmallDlg.cpp CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp
+          CQuickLaunchDlg.cpp CSecondaryDlg.cpp CShortcutDlg.cpp FirmwareDialog.cpp FirmwareDialogWorker.cpp
+          PairingDialog.cpp RowListScroll.cpp
   LINKS corvane_widgets corvane_platform_qt)
 
 # Operating-system services that need Qt: one running instance per user, termination
-# signals delivered to the event loop, the keyboard hook (XInput2 on X11).
+# signals delivered to the event loop, the keyboard hook (XInput2 on X11), the active
+# window's application on X11 for the per-application profiles.
 pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 corvane_library(corvane_platform_qt platform
-  SOURCES DesktopShell.cpp KeyboardHook.cpp KeyboardHookX11.cpp SingleInstance.cpp ShutdownSignals.cpp
+  SOURCES ActiveWindowWatcher.cpp DesktopShell.cpp KeyboardHook.cpp KeyboardHookX11.cpp SingleInstance.cpp
+          ShutdownSignals.cpp
   LINKS corvane_platform Qt6::Network Qt6::Gui Qt6::Core PkgConfig::XINPUT)
 
 corvane_library(corvane_app app
@@ -45,10 +48,12 @@ corvane_library(corvane_app app
           CCorvaneDlgProfileActions.cpp CCorvaneDlgProfiles.cpp CCorvaneDlgSettings.cpp CCorvaneDlgSettingsDpi.cpp
           CCorvaneDlgSettingsLighting.cpp CCorvaneDlgTools.cpp CollectUiIntoProfile.cpp SettingsSliderReport.cpp
           CCorvaneDlgTimers.cpp CCorvaneDlgTray.cpp COSDDialog.cpp Gallery.cpp GalleryCanvas.cpp
-          GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp GalleryPopups.cpp
-          GallerySink.cpp
+          GalleryAutoSwitch.cpp GalleryContext.cpp GalleryControls.cpp GalleryDialogs.cpp GalleryMainWindow.cpp
+          GalleryPopups.cpp GallerySink.cpp GalleryTray.cpp
           MainWindowControls.cpp MainWindowLayout.cpp MainWindowPreview.cpp MainWindowSections.cpp
-          ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp SimulatedMouseWindow.cpp
+          CCorvaneDlgAutoSwitch.cpp ShowCurrentProfile.cpp SimulatedMouseClock.cpp SimulatedMouseStatus.cpp
+          SimulatedMouseWindow.cpp
+          TrayBatteryIcon.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)

@@ -97,7 +97,7 @@ int CCorvaneDlg::ConnIndicatorState() const { return decoder_ ? decoder_->ConnIn
 bool CCorvaneDlg::OnInitDialog() {
   AppContext& app = App();
   GuiState& gui = Gui();
-  gui.ExeFolder = ExecutableFolder();
+  gui.ExeFolder = ProgramResourceFolder();
   app.DataFolder = options_.DataFolder.empty() ? DefaultDataFolder() : options_.DataFolder;
   EnsureDataFolder(app.DataFolder);
 
@@ -119,6 +119,7 @@ bool CCorvaneDlg::OnInitDialog() {
   ShowCurrentProfile(*this, app, gui);
 
   OpenDevice();
+  StartAutoSwitch();
 
   LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   SetTimer(kTimerKeepHidden, 100);
@@ -186,6 +187,9 @@ bool CCorvaneDlg::OnWindowCommand(unsigned msg, WPARAM wParam, LPARAM lParam) {
       return true;
     case mainwnd::kPairing:
       if (lParam == kNotifyClick && session_) RunPairingDialog(this, Gui(), *session_);
+      return true;
+    case mainwnd::kAutoSwitch:
+      if (lParam == kNotifyClick) OpenAutoSwitchDialog();
       return true;
     case kMsgOtherInstance:
       OnShowRequest();

@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include <QPointer>
 #include <QRect>
 
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
+#include "app/TrayBatteryIcon.h"
 #include "device/DeviceUploadState.h"
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
@@ -26,6 +28,7 @@ class QMenu;
 
 namespace corvane {
 
+class ActiveWindowWatcher;
 class COSDController;
 class CWndPopup;
 struct ProfileRecord;
@@ -283,6 +286,30 @@ class CCorvaneDlg : public CDlgBase {
   // State of the macro commands.
   QPointer<QWidget> macroManager_;
 
+
+  // Tray battery and per-application profiles.
+ public:
+  // What the tray shows now; the tray's picture and tool tip follow it (and the
+  // low-battery warning is given) on every battery display update.
+  TrayStatus CurrentTrayStatus();
+  void UpdateTray();
+  // The active window changed to one of this class: its mapped profile becomes current
+  // as a tab click would make it (upload included); a class without one goes back to
+  // the profile that was current before the first switch.
+  void OnActiveWindowClass(const QString& windowClass);
+  // The header control: the per-application profiles dialog.
+  void OpenAutoSwitchDialog();
+  ActiveWindowWatcher* ActiveWindow() const { return activeWindow_; }
+
+ private:
+  void StartAutoSwitch();
+  void SwitchToProfile(int slot);
+
+  ActiveWindowWatcher* activeWindow_ = nullptr;  // not available: null
+  int autoSwitchReturn_ = -1;  // while a mapped application is active: the profile to go back to
+  BatteryLowWarning batteryWarning_;
+  QString trayToolTip_;
+  std::tuple<TrayConnection, int, int> trayIconKey_{TrayConnection::None, -1, -1};
 };
 
 }  // namespace corvane

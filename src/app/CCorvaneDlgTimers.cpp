@@ -138,6 +138,7 @@ void CCorvaneDlg::OnConnectionTimer() {
 }
 
 void CCorvaneDlg::OnBatteryTimer() {
+  UpdateTray();
   if (!upload_.Activated || !decoder_) return;
   StatusValues& values = decoder_->Values();
   if (values.BatteryLevel > 100) values.BatteryLevel = 0;

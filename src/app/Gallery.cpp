@@ -47,6 +47,8 @@ int RenderGallery(const std::filesystem::path& dir) {
       RenderControlPages(ctx->App, ctx->Gui, sink);
       RenderPopups(ctx->App, ctx->Gui, sink);
       RenderDialogs(ctx->App, ctx->Gui, sink);
+      RenderTrayIcons(ctx->App, ctx->Gui, sink);
+      RenderAutoSwitchDialogs(ctx->App, ctx->Gui, sink);
       RenderMainWindowPages(ctx->App, ctx->Gui, sink);
     }
   }

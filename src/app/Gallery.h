@@ -34,6 +34,8 @@ QByteArray DescribeControls(const CDlgBase& dlg);
 void RenderControlPages(AppContext& ctx, GuiState& gui, const GallerySink& sink);
 void RenderPopups(AppContext& ctx, GuiState& gui, const GallerySink& sink);
 void RenderDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink);
+void RenderTrayIcons(AppContext& ctx, GuiState& gui, const GallerySink& sink);
+void RenderAutoSwitchDialogs(AppContext& ctx, GuiState& gui, const GallerySink& sink);
 
 // Renders everything into dir; the number of files written, -1 when dir is unusable.
 int RenderGallery(const std::filesystem::path& dir);

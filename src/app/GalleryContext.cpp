@@ -33,7 +33,7 @@ std::unique_ptr<GalleryContext> MakeGalleryContext(const std::filesystem::path& 
   auto ctx = std::make_unique<GalleryContext>();
   AppContext& app = ctx->App;
   app.DataFolder = root / language;
-  ctx->Gui.ExeFolder = ExecutableFolder();
+  ctx->Gui.ExeFolder = ProgramResourceFolder();
   ctx->Gui.SkinScale = scale;
   std::error_code ec;
   std::filesystem::create_directories(app.DataFolder / "config", ec);

@@ -12,6 +12,7 @@ constexpr unsigned kLogo = 3503;
 constexpr unsigned kLinkWarning = 3024;
 constexpr unsigned kBatteryText = 3405;
 constexpr unsigned kBattery = 3406;
+constexpr unsigned kAutoSwitch = 3740;  // opens the per-application profiles
 
 // Power saving.
 constexpr unsigned kPowerDial = 3500;

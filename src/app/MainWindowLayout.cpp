@@ -150,9 +150,11 @@ constexpr ControlSpec kFixedControls[] = {
     // Header strip.
     {.id = 3600, .kind = ControlKind::Picture, .rect = {16, 4, 196, 44}, .nr = u"skins\\Logo pic.png"},
     {.id = 3601, .kind = ControlKind::Label, .rect = {212, 12, 452, 36}, .text = 3, .colour = kTextWhite},
-    {.id = kLinkWarning, .kind = ControlKind::Label, .rect = {460, 12, 820, 36}, .text = 290,
+    {.id = kLinkWarning, .kind = ControlKind::Label, .rect = {460, 12, 772, 36}, .text = 290,
      .colour = 0x002896F0, .shown = false},
-    {.id = kLogo, .kind = ControlKind::Link, .rect = {828, 12, 1032, 36}, .text = 19, .format = DT_RIGHT},
+    {.id = kLogo, .kind = ControlKind::Link, .rect = {898, 12, 1032, 36}, .text = 19, .format = DT_RIGHT},
+    {.id = kAutoSwitch, .kind = ControlKind::Button, .rect = {780, 14, 890, 34}, .text = 490,
+     .nr = u"skins\\button2_nr.png", .ov = u"skins\\button2_ov.png", .format = DT_CENTER},
     {.id = kHide, .kind = ControlKind::Button, .rect = {1048, 16, 1064, 32}, .nr = u"skins\\down_nr.png",
      .ov = u"skins\\down_ov.png"},
     {.id = kMinimise, .kind = ControlKind::Button, .rect = {1072, 17, 1087, 32}, .nr = u"skins\\min_nr.png",

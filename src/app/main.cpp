@@ -2,6 +2,7 @@
 //   corvane [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE] [--no-wait] [--macros]
 //                             --macros opens the macro manager (in the running program when there is one)
 //   corvane --gallery DIR     renders the review gallery of the skinned toolkit
+//   corvane --version
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,6 +30,10 @@ int RunGallery(int argc, char** argv, const std::string& dir) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && args[0] == "--version") {
+    std::printf("corvane %s\n", CORVANE_VERSION);
+    return 0;
+  }
   std::string error;
   const auto line = corvane::ParseCorvaneCommandLine(args, error);
   if (!line) {

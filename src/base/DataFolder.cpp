@@ -42,4 +42,18 @@ std::filesystem::path ExecutableFolder() {
   return ec ? std::filesystem::current_path(ec) : exe.parent_path();
 }
 
+// Set by the build from the install layout (GNUInstallDirs): the data folder relative to
+// the folder the executables are installed into.
+#ifndef CORVANE_INSTALLED_RESOURCES
+#define CORVANE_INSTALLED_RESOURCES "../share/corvane"
+#endif
+
+std::filesystem::path ProgramResourceFolder(const std::filesystem::path& exeFolder) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(exeFolder / "skins", ec)) return exeFolder;
+  return (exeFolder / CORVANE_INSTALLED_RESOURCES).lexically_normal();
+}
+
+std::filesystem::path ProgramResourceFolder() { return ProgramResourceFolder(ExecutableFolder()); }
+
 }  // namespace corvane

@@ -18,7 +18,15 @@ bool EnsureDataFolder(const std::filesystem::path& dataFolder);
 // working directory. An empty stored path gives an empty path (nothing to open).
 std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored);
 
-// Folder of the running executable (skins live beside it).
+// Folder of the running executable.
 std::filesystem::path ExecutableFolder();
+
+// The folder that holds the program's shipped files ("skins/", "lang/"): the executable's
+// own folder in a build tree, where they are generated beside it; otherwise the installed
+// data folder, found relative to the executable (<prefix>/bin -> <prefix>/share/corvane),
+// so an installation moved to another prefix as a whole still finds them. This is the one
+// place that decides it; everything that opens a shipped file starts here.
+std::filesystem::path ProgramResourceFolder(const std::filesystem::path& exeFolder);
+std::filesystem::path ProgramResourceFolder();
 
 }  // namespace corvane

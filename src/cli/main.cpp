@@ -36,7 +36,7 @@ namespace {
 
 void PrintHelp(std::ostream& os) {
   os << "usage: corvanectl [--data-dir DIR] [--simulate[=ROLES]] [--sim-state FILE] [--trace FILE]\n"
-        "                  [--no-wait] [--json] COMMAND ...\n\ncommands:\n";
+        "                  [--no-wait] [--json] COMMAND ...\n       corvanectl --version\n\ncommands:\n";
   auto commands = CliCommands();
   std::sort(commands.begin(), commands.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
   for (const auto& c : commands) os << "  " << c.usage << "\n";
@@ -68,6 +68,9 @@ int Main(const std::vector<std::string>& argv) {
     std::string v;
     if (a == "--help" || a == "-h") {
       PrintHelp(std::cout);
+      return kExitOk;
+    } else if (a == "--version") {
+      std::cout << "corvanectl " << CORVANE_VERSION << "\n";
       return kExitOk;
     } else if (a == "--json") {
       opt.json = true;

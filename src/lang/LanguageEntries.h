@@ -233,6 +233,31 @@ enum LanguageEntry : int {
 
   // Pointer settings.
   kTextTiltSpeed = 320,  // caption of slider 2042
+
+  // Tray icon: tool tip and the low-battery notification.
+  kTextTrayCable = 470,
+  kTextTrayReceiver = 471,
+  kTextTrayBluetooth = 472,
+  kTextTrayNoMouse = 473,
+  kTextTrayProfile = 474,  // followed by the profile's name
+  kTextTrayBattery = 475,  // followed by "50 %"
+  kTextTrayCharging = 476,
+  kTextTrayCharged = 477,
+  kTextBatteryLowTitle = 478,
+  kTextBatteryLowHint = 479,
+
+  // Per-application profiles dialog.
+  kTextAutoSwitchTitle = 480,
+  kTextAutoSwitchPick = 481,
+  kTextAutoSwitchWayland = 482,
+  kTextAutoSwitchApplication = 483,
+  kTextAutoSwitchProfile = 484,
+  kTextAutoSwitchAdd = 485,
+  kTextAutoSwitchRemove = 486,
+  kTextAutoSwitchDefault = 487,
+  kTextAutoSwitchPicking = 488,
+  kTextAutoSwitchSaveFailed = 489,
+  kTextAutoSwitchButton = 490,  // the main window's header control
 };
 
 }  // namespace corvane

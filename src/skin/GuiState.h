@@ -20,7 +20,7 @@ struct GuiState {
   // The program's language. Controls only read it, so a language loaded into the table
   // later shows in the captions they build afterwards.
   const LanguageTable& Language;
-  std::filesystem::path ExeFolder;  // skins live beside the program
+  std::filesystem::path ExeFolder;  // holds skins/: ProgramResourceFolder()
   float SkinScale = 1.0f;
   float DpiFactor = 1.0f;
   UiFont Font;

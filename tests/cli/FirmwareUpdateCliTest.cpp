@@ -114,8 +114,12 @@ TEST(FirmwareUpdateCli, JsonReportsTheOutcome) {
   args.insert(args.begin(), "--json");
   const auto run = RunCorvanectl(folder.Root(), args);
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, "{\"result\":\"up-to-date\",\"imageChecksum\":\"" + CarriedChecksum() + "\",\"deviceChecksum\":\"" +
-                         CarriedChecksum() + "\",\"message\":\"" + LanguageText(folder, 293) + "\"}\n");
+  // The phase it reached, then the outcome (progress lines: FirmwareProgressCliTest.cpp).
+  EXPECT_EQ(OutputLines(run.out),
+            (std::vector<std::string>{"{\"phase\":\"" + LanguageText(folder, 293) + "\",\"percent\":0.0}",
+                                      "{\"result\":\"up-to-date\",\"imageChecksum\":\"" + CarriedChecksum() +
+                                          "\",\"deviceChecksum\":\"" + CarriedChecksum() + "\",\"message\":\"" +
+                                          LanguageText(folder, 293) + "\"}"}));
 }
 
 TEST(FirmwareUpdateCli, RefusalsAndUsage) {

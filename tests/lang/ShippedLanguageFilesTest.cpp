@@ -19,12 +19,13 @@ namespace {
 // section headers; dialogs' OK and Cancel; the button-assignment menu and its submenus (with a
 // spare caption after multimedia, office, window control and the profile menu, and DPI shift);
 // default profile names; lighting effects for modes 0..9; messages; the button-function, macro,
-// pairing and firmware dialogs; the tilt slider's caption.
+// pairing and firmware dialogs; the tilt slider's caption; the tray's tool tip and battery
+// notice, the per-application profiles dialog.
 const std::vector<std::pair<int, int>> kUsedRanges = {
     {0, 34},    {36, 36},   {39, 43},   {45, 55},   {60, 69},   {75, 81},   {85, 94},
     {100, 109}, {120, 123}, {130, 135}, {140, 147}, {150, 156}, {170, 176}, {180, 181},
     {189, 211}, {220, 225}, {232, 239}, {241, 243}, {245, 258}, {260, 293}, {295, 308},
-    {310, 314}, {320, 320},
+    {310, 314}, {320, 320}, {470, 490},
 };
 
 std::set<int> UsedEntries() {

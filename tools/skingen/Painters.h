@@ -48,7 +48,8 @@ QImage PaintMouse();
 QImage PaintNumber(int n, bool serial);
 
 // The program's own pictures.
-QImage PaintAppIcon();
+// The application icon, drawn on a 128-unit grid at size x size pixels.
+QImage PaintAppIcon(int size = 128);
 QImage PaintMainBackground();
 QImage PaintPalette();
 QImage PaintArrowStrip(bool up);

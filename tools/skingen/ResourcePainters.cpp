@@ -8,10 +8,11 @@
 
 namespace skingen {
 
-QImage PaintAppIcon() {
-  QImage img = Canvas(128, 128);
+QImage PaintAppIcon(int size) {
+  QImage img = Canvas(size, size);
   QPainter p(&img);
   Smooth(p);
+  p.scale(size / 128.0, size / 128.0);
   QLinearGradient g(0, 0, 0, 128);
   g.setColorAt(0, QColor(0x2A, 0x2A, 0x30));
   g.setColorAt(1, QColor(0x12, 0x12, 0x16));

@@ -161,6 +161,8 @@ int main(int argc, char** argv) {
     ++count;
   }
   ok = Save(PaintAppIcon(), res + "/128.png") && ok;
+  // The desktop's icon theme wants the same icon drawn at each size (cmake/Install.cmake).
+  for (const int size : {48, 128, 256}) ok = Save(PaintAppIcon(size), res + QString("/icon-%1.png").arg(size)) && ok;
   ok = Save(PaintMainBackground(), res + "/364.png") && ok;
   ok = Save(PaintPalette(), res + "/287.png") && ok;
   ok = Save(PaintArrowStrip(false), res + "/187.png") && ok;
