@@ -89,7 +89,7 @@ void CCorvaneDlg::RunProfileAction() {
 void CCorvaneDlg::SaveAndShow() {
   // config.ini and the five profile files now, through the same save the timer runs.
   upload_.ConfigSavePending = 1;
-  RunPendingConfigSave(App(), upload_);
+  SaveStoredFiles(false);
   ShowCurrentProfile(*this, App(), Gui());
 }
 

@@ -34,9 +34,10 @@ int RunReset(CliContext& ctx, const std::vector<std::string>& args) {
   ResetProfileToDefaults(record, p, app.Language, app.Dpi.SensorId);
   record.SetProfileName(name);
   const auto path = ProfileSlotPath(app, p);
-  if (path.empty() || !WriteProfileFile(record, path))
+  std::string why;
+  if (!SaveStoredFiles(ctx, StoredFiles::Settings, [&](std::string* reason) { return WriteProfileFile(record, path, reason); }, &why))
     return ctx.Refuse("the mouse was reset, but profile " + std::to_string(p) + " could not be written to " +
-                      path.string());
+                      path.string() + ": " + why);
   ctx.out << "reset profile=" << p << " name=" << Utf8(name) << "\n";
   return kExitOk;
 }
