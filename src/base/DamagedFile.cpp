@@ -114,6 +114,7 @@ std::u16string RecoverDamagedText(std::string_view bytes) {
 }
 
 std::string DescribeTextDamage(std::string_view bytes) {
+  if (bytes.size() <= 2) return "empty";
   if (bytes.substr(0, 2) != "\xFF\xFE") return "no UTF-16 byte-order mark (saved in another encoding)";
   for (std::size_t i = 2; i + 3 < bytes.size(); i += 2) {
     if (bytes[i] == '\r' && bytes[i + 1] == '\0' && bytes[i + 2] == '\n' && bytes[i + 3] == '\0')

@@ -23,7 +23,7 @@ std::filesystem::path KeepDamagedFileAside(const std::filesystem::path& file, st
 std::u16string RecoverDamagedText(std::string_view bytes);
 
 // What is visibly wrong with a text file's encoding: "no UTF-16 byte-order mark" (an
-// editor's UTF-8 save), "carriage-return line ends"; empty when neither.
+// editor's UTF-8 save), "carriage-return line ends", "empty"; an empty text when none.
 std::string DescribeTextDamage(std::string_view bytes);
 
 // "NAME.damaged-..." relative to folder where it lies inside it; for messages.

@@ -27,11 +27,11 @@ struct GlobalOptions {
 struct CliContext {
   GlobalOptions options;
   std::unique_ptr<AppContext> app;  // after the start-up load
-  // The stored files as the start-up load left them: a save refuses when another program
-  // changed them since (see SaveStoredFiles).
-  StoredFilesStamp seen;
   std::ostream& out;
   std::ostream& err;
+  // The stored files as the start-up load left them: a save refuses when another program
+  // changed them since (see SaveStoredFiles).
+  StoredFilesStamp seen = {};
   // Sets a one-line refusal for stderr and returns kExitRefused.
   int Refuse(const std::u16string& message) const;
   int Refuse(const std::string& message) const;

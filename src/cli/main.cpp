@@ -108,7 +108,7 @@ int Main(const std::vector<std::string>& argv) {
     return kExitUsage;
   }
 
-  CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr};
+  CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr, {}};
   ctx.app->DataFolder = opt.dataDir.empty() ? DefaultDataFolder() : std::filesystem::path(opt.dataDir);
   {
     // The load may write (a first start, a damaged file replaced): under the lock, so it

@@ -35,7 +35,7 @@ TEST(AtomicWrite, ReplacesASymbolicLinksTargetAndKeepsTheLink) {
   }
   // A damaged file behind a link is kept aside where it lies; the link stays for the rewrite.
   const fs::path aside = KeepDamagedFileAside(folder.Path("config/link.psf"));
-  EXPECT_EQ(aside.parent_path(), folder.Path("elsewhere"));
+  EXPECT_TRUE(fs::equivalent(aside.parent_path(), folder.Path("elsewhere")));
   EXPECT_TRUE(fs::is_symlink(folder.Path("config/link.psf")));
 }
 

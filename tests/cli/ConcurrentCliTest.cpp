@@ -76,8 +76,12 @@ TEST(ConcurrentCli, NoChangeIsLostWithoutSayingSo) {
   c.join();
   // The last saved change of each series is what the folder holds: nothing later wrote
   // over it without seeing it.
-  if (renames1.saved > 0) EXPECT_EQ(ShownName(folder, 1), renames1.lastSaved);
-  if (renames2.saved > 0) EXPECT_EQ(ShownName(folder, 2), renames2.lastSaved);
+  if (renames1.saved > 0) {
+    EXPECT_EQ(ShownName(folder, 1), renames1.lastSaved);
+  }
+  if (renames2.saved > 0) {
+    EXPECT_EQ(ShownName(folder, 2), renames2.lastSaved);
+  }
   // Every macro whose command succeeded is in the library.
   const std::string list = RunCorvanectl(folder.Root(), {"macro", "list"}).out;
   int inLibrary = 0;

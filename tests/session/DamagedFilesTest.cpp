@@ -174,9 +174,13 @@ TEST(DamagedFiles, AreKeptAsideToldAndReadAsFarAsTheyGo) {
       const bool lostEarly = std::find(damage.earlyPartLostFor.begin(), damage.earlyPartLostFor.end(),
                                        std::string(kind.file)) != damage.earlyPartLostFor.end();
       EXPECT_EQ(kind.kept(*ctx), !lostEarly);
-      if (damage.everythingRecovered) EXPECT_TRUE(kind.whole(*ctx));
+      if (damage.everythingRecovered) {
+        EXPECT_TRUE(kind.whole(*ctx));
+      }
       for (const FileKind& other : kKinds) {
-        if (&other != &kind) EXPECT_TRUE(other.kept(*ctx)) << other.file;
+        if (&other != &kind) {
+          EXPECT_TRUE(other.kept(*ctx)) << other.file;
+        }
       }
       auto after = folder.Snapshot();
       for (const auto& f : others) {
@@ -192,7 +196,9 @@ TEST(DamagedFiles, AreKeptAsideToldAndReadAsFarAsTheyGo) {
                                      : SaveProfilesThenConfig(*ctx);
       EXPECT_EQ(saved, damage.found == Found::Aside);
       EXPECT_EQ(KeptCopies(file).size(), copies.size());
-      if (damage.found == Found::LeftInPlace) EXPECT_FALSE(IsRegular(file));
+      if (damage.found == Found::LeftInPlace) {
+        EXPECT_FALSE(IsRegular(file));
+      }
 
       // Told once: the next start finds sound files and says nothing.
       if (damage.found == Found::Aside) {

@@ -127,7 +127,7 @@ TEST(LoadConfig, AcceptedShapesKeepWhatTheFileSays) {
 
 TEST(LoadConfig, ShortConfigIsDamagedAndKeepsWhatItHas) {
   // A cut-short copy: taking it as it is would leave every profile path empty.
-  for (const std::u16string text : {std::u16string(u"[Setting]\nNeedPassword=1\n"), std::u16string(u"[Setting]\n")}) {
+  for (const std::u16string& text : {std::u16string(u"[Setting]\nNeedPassword=1\n"), std::u16string(u"[Setting]\n")}) {
     SettingsTestContext t;
     PutCustomProfiles(t);
     t.folder.PutText("config/config.ini", text);

@@ -64,7 +64,9 @@ TEST(ProfileSlotPath, UnusableSlotsAreToldAndNeverWritten) {
     EXPECT_FALSE(fs::exists(t.folder.Root().parent_path() / "outside.psf"));
     EXPECT_FALSE(fs::exists(t.folder.Root() / "outside.psf"));
     for (const auto& [name, bytes] : before) {
-      if (name.find("default") == std::string::npos) EXPECT_EQ(t.folder.Bytes(name), bytes) << name;
+      if (name.find("default") == std::string::npos) {
+        EXPECT_EQ(t.folder.Bytes(name), bytes) << name;
+      }
     }
     EXPECT_TRUE(t.folder.Exists("config/default4.psf"));
   }
