@@ -120,8 +120,7 @@ void CCorvaneDlg::SaveStoredFiles(bool closing) {
     upload_.ConfigSavePending = 0;
     ReloadStoredFiles(App(), seen_);
     ShowCurrentProfile(*this, App(), Gui());
-    ShowAttentionText(U16("Another program changed the settings files (" + why.substr(0, why.find(" changed")) +
-                          "); they were loaded again, and the last change made here was not saved."));
+    ShowAttentionText(u"Reloaded settings saved by another program; the change here was not saved.");
     return;
   }
   ShowAttentionText(U16("The settings could not be saved: " + why));

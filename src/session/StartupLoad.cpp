@@ -42,8 +42,7 @@ std::u16string FileNoticesSummary(const std::vector<std::string>& notices) {
     if (names.find(file) != std::string::npos) continue;
     names += (names.empty() ? "" : ", ") + file;
   }
-  return U16("Settings files could not be read as they were; damaged ones were kept aside as NAME.damaged-DATE: " +
-             names + ".");
+  return U16("Damaged files kept aside as *.damaged-*: " + names);
 }
 
 }  // namespace corvane

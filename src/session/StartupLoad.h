@@ -13,8 +13,8 @@ namespace corvane {
 // default one.
 UiFont RunStartupLoad(AppContext& ctx, float skinScale = 1.0f);
 
-// One short message for the window about the damaged files the load kept aside, naming
-// them ("... kept aside: config.ini, default1.psf ...").
+// One short message for the window's attention box (two lines of it) about the damaged
+// files the load found, naming them; corvanectl prints the full notices instead.
 std::u16string FileNoticesSummary(const std::vector<std::string>& notices);
 
 }  // namespace corvane

@@ -1,5 +1,5 @@
 // The window and the stored files: a damaged file is told once, a save notices files
-// another program changed behind it, and a change made without a mouse is saved.
+// another program changed behind it and reloads them.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -57,6 +57,10 @@ TEST(StoredFilesWindow, ADamagedFileIsToldOnce) {
     CAttentionDlg box(again->Gui(), u"", FileNoticesSummary(notices));
     box.EnsureInitialized();
     box.grab().toImage().save(QString::fromStdString(std::string(dir) + "/attention-damaged-files.png"));
+    CAttentionDlg changed(again->Gui(), u"",
+                          u"Reloaded settings saved by another program; the change here was not saved.");
+    changed.EnsureInitialized();
+    changed.grab().toImage().save(QString::fromStdString(std::string(dir) + "/attention-changed-behind.png"));
   }
 }
 
@@ -76,7 +80,7 @@ TEST(StoredFilesWindow, ASaveAfterAnotherProgramsSaveReloadsAndSaysSo) {
   dlg->OnTimer(kTimerSave);
   Pump(50);
   ASSERT_EQ(answerer.messages.size(), 1u);
-  EXPECT_NE(answerer.messages[0].find(u"another program"), std::u16string::npos);
+  EXPECT_NE(answerer.messages[0].find(u"saved by another program"), std::u16string::npos);
   // The other program's change is kept, in the files and in the window.
   EXPECT_EQ(dlg->App().Profiles[1].ProfileName(), u"From corvanectl");
   EXPECT_EQ(LoadFolder(data)->Profiles[1].ProfileName(), u"From corvanectl");
