@@ -95,5 +95,33 @@ TEST(StoredFilesWindow, ASaveAfterAnotherProgramsSaveReloadsAndSaysSo) {
   dlg->Shutdown();
 }
 
+TEST(StoredFilesWindow, AChangeWithoutAMouseIsSavedAndSentWhenItArrives) {
+  TempDataFolder data;
+  LoadFolder(data);
+  ModalAnswerer answerer;
+  auto dlg = OpenMainWindow(data, "");
+  ASSERT_NE(dlg->Session(), nullptr);
+  ASSERT_NE(dlg->Session()->Sim(), nullptr);
+  const int p = dlg->App().Config.CurrentProfileSlot();
+  dlg->App().Profiles[p].SetProfileName(u"Made offline");
+  dlg->Upload().Dirty.PerformanceDirty = 1;
+  dlg->ScheduleApply();
+  Pump(100);
+  // Told that no mouse is there (text 156), and the change is kept and saved.
+  ASSERT_EQ(answerer.messages.size(), 1u);
+  EXPECT_EQ(answerer.messages[0], dlg->App().Language.Text(156));
+  EXPECT_TRUE(dlg->TimerActive(kTimerSave));
+  dlg->OnTimer(kTimerSave);
+  EXPECT_EQ(LoadFolder(data)->Profiles[p].ProfileName(), u"Made offline");
+  EXPECT_EQ(dlg->Upload().Dirty.PerformanceDirty, 1);
+  // The mouse arrives: what it missed is sent.
+  dlg->Session()->Sim()->Plug(DeviceRole::Wired);
+  QElapsedTimer t;
+  t.start();
+  while (dlg->Upload().Dirty.Any() && t.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 5);
+  EXPECT_FALSE(dlg->Upload().Dirty.Any());
+  dlg->Shutdown();
+}
+
 }  // namespace
 }  // namespace corvane
