@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "support/CorvanectlRun.h"
 #include "support/DefaultProfileGolden.h"
@@ -66,6 +70,28 @@ TEST(InitCli, DamagedFilesAreKeptAsideToldAndRewritten) {
   // What they still held is read; here that is everything the good files said.
   EXPECT_EQ(now, good);
   EXPECT_EQ(RunCorvanectl(folder.Root(), {"init"}).err, "");
+}
+
+TEST(InitCli, ReadOnlyCommandsWriteNoFile) {
+  TempDataFolder folder;
+  ASSERT_EQ(RunCorvanectl(folder.Root(), {"init"}).status, 0);
+  // Every save puts a new file in place: the same inode and time mean nothing was written.
+  const auto stamps = [&] {
+    std::vector<std::tuple<std::string, std::uintmax_t, std::filesystem::file_time_type>> files;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(folder.Root())) {
+      struct stat st {};
+      ::stat(e.path().c_str(), &st);
+      files.emplace_back(e.path().string(), static_cast<std::uintmax_t>(st.st_ino), e.last_write_time());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+  };
+  const auto before = stamps();
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"show"}, {"show", "--profile", "3"}, {"profile", "list"}, {"macro", "list"}, {"init"}}) {
+    EXPECT_EQ(RunCorvanectl(folder.Root(), args).status, 0) << args[0];
+    EXPECT_EQ(stamps(), before) << args[0];
+  }
 }
 
 TEST(InitCli, TakesNoArguments) {
