@@ -35,7 +35,8 @@ int RunReset(CliContext& ctx, const std::vector<std::string>& args) {
   record.SetProfileName(name);
   const auto path = ProfileSlotPath(app, p);
   std::string why;
-  if (!SaveStoredFiles(ctx, StoredFiles::Settings, [&](std::string* reason) { return WriteProfileFile(record, path, reason); }, &why))
+  const auto save = [&](std::string* reason) { return WriteProfileFile(record, path, reason); };
+  if (!SaveStoredFiles(ctx, StoredFiles::Settings, save, &why))
     return ctx.Refuse("the mouse was reset, but profile " + std::to_string(p) + " could not be written to " +
                       path.string() + ": " + why);
   ctx.out << "reset profile=" << p << " name=" << Utf8(name) << "\n";

@@ -48,7 +48,9 @@ std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::opt
 
 int SaveLibrary(CliContext& ctx) {
   std::string why;
-  const auto save = [&](std::string* reason) { return SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros, reason); };
+  const auto save = [&](std::string* reason) {
+    return SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros, reason);
+  };
   if (SaveStoredFiles(ctx, StoredFiles::Library, save, &why)) return kExitOk;
   return ctx.Refuse(std::string("the macro library could not be written to ") +
                     MacroLibraryFilePath(ctx.app->DataFolder).string() + ": " + why);

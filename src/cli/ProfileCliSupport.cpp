@@ -13,7 +13,8 @@ std::optional<int> ParseProfileIndex(const std::string& text) {
 }
 
 bool SaveConfigAndProfiles(CliContext& ctx, std::string* reason) {
-  return SaveStoredFiles(ctx, StoredFiles::Settings, [&](std::string* why) { return SaveProfilesThenConfig(*ctx.app, why); }, reason);
+  const auto save = [&](std::string* why) { return SaveProfilesThenConfig(*ctx.app, why); };
+  return SaveStoredFiles(ctx, StoredFiles::Settings, save, reason);
 }
 
 }  // namespace corvane::cli

@@ -47,8 +47,8 @@ int UploadSession::ApplyAndSave() {
 int WritePendingSave(CliContext& ctx, DeviceUploadState& state) {
   if (!state.ConfigSavePending) return kExitOk;
   std::string why;
-  if (SaveStoredFiles(ctx, StoredFiles::Settings, [&](std::string* reason) { return RunPendingConfigSave(*ctx.app, state, reason); }, &why))
-    return kExitOk;
+  const auto save = [&](std::string* reason) { return RunPendingConfigSave(*ctx.app, state, reason); };
+  if (SaveStoredFiles(ctx, StoredFiles::Settings, save, &why)) return kExitOk;
   return ctx.Refuse("the settings could not be saved: " + why);
 }
 

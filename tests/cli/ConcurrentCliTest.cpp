@@ -60,16 +60,19 @@ TEST(ConcurrentCli, NoChangeIsLostWithoutSayingSo) {
   ASSERT_EQ(RunCorvanectl(folder.Root(), {"init"}).status, 0);
   Outcome renames1, renames2, macros;
   std::thread a([&] {
-    renames1 = RunSeries(folder, [](int i) { return std::vector<std::string>{"profile", "rename", "1", "A" + std::to_string(i)}; },
-                         [](int i) { return "A" + std::to_string(i); });
+    renames1 = RunSeries(
+        folder, [](int i) { return std::vector<std::string>{"profile", "rename", "1", "A" + std::to_string(i)}; },
+        [](int i) { return "A" + std::to_string(i); });
   });
   std::thread b([&] {
-    renames2 = RunSeries(folder, [](int i) { return std::vector<std::string>{"profile", "rename", "2", "B" + std::to_string(i)}; },
-                         [](int i) { return "B" + std::to_string(i); });
+    renames2 = RunSeries(
+        folder, [](int i) { return std::vector<std::string>{"profile", "rename", "2", "B" + std::to_string(i)}; },
+        [](int i) { return "B" + std::to_string(i); });
   });
   std::thread c([&] {
-    macros = RunSeries(folder, [](int i) { return std::vector<std::string>{"macro", "add", "M" + std::to_string(i) + "_"}; },
-                       [](int i) { return "M" + std::to_string(i) + "_"; });
+    macros = RunSeries(
+        folder, [](int i) { return std::vector<std::string>{"macro", "add", "M" + std::to_string(i) + "_"}; },
+        [](int i) { return "M" + std::to_string(i) + "_"; });
   });
   a.join();
   b.join();

@@ -40,9 +40,11 @@ TEST(ProfileSlotPath, UnusableSlotsAreToldAndNeverWritten) {
        "is not usable"},
       {"climbs out after going in", u"config\\..\\..\\outside.psf", nullptr, "points outside the data folder",
        "is not usable"},
-      {"a directory", u"config\\a-folder", [](const auto& t) { fs::create_directories(t.folder.Path("config/a-folder")); },
+      {"a directory", u"config\\a-folder",
+       [](const auto& t) { fs::create_directories(t.folder.Path("config/a-folder")); },
        "config/a-folder: a directory, not a file", "config/a-folder: a directory, not a file"},
-      {"a FIFO", u"config\\a-fifo", [](const auto& t) { ASSERT_EQ(::mkfifo(t.folder.Path("config/a-fifo").c_str(), 0600), 0); },
+      {"a FIFO", u"config\\a-fifo",
+       [](const auto& t) { ASSERT_EQ(::mkfifo(t.folder.Path("config/a-fifo").c_str(), 0600), 0); },
        "config/a-fifo: not a regular file", "config/a-fifo: not a regular file"},
       {"a device", u"/dev/null", nullptr, "/dev/null: not a regular file", "/dev/null: not a regular file"},
   };
