@@ -111,6 +111,9 @@ void CCorvaneDlg::SaveStoredFiles(bool closing) {
     return;
   }
   if (result == GuardedSave::Saved) return;
+  // Still locked after five seconds at the end: the other program is stuck, and the
+  // window's change would otherwise be gone with it.
+  if (result == GuardedSave::Busy && RunPendingConfigSave(App(), upload_, &why)) return;
   if (closing) {
     std::fprintf(stderr, "corvane: the settings were not saved: %s\n", why.c_str());
     return;
