@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "app/SimulatedMouseWindow.h"
 #include "dialogs/FirmwareDialog.h"
@@ -20,6 +21,7 @@
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/DataFolder.h"
+#include "base/DataFolderLock.h"
 #include "dialogs/CAttentionDlg.h"
 #include "lang/LanguageEntries.h"
 #include "platform/DesktopShell.h"
@@ -103,7 +105,11 @@ bool CCorvaneDlg::OnInitDialog() {
 
   gui.SkinScale = ScaleForScreen();
   gui.DpiFactor = static_cast<float>(ComputeDpiFactor(LogicalDpiX()));
-  gui.Font = RunStartupLoad(app, gui.SkinScale);
+  {
+    const DataFolderLock lock(app.DataFolder, std::chrono::seconds(5));
+    gui.Font = RunStartupLoad(app, gui.SkinScale);
+    seen_ = TakeStoredFilesStamp(app);
+  }
 
   // Controls, dialog font and size (the base's own initialisation), then the title the
   // language gives the window and its place on the screen.
@@ -120,6 +126,9 @@ bool CCorvaneDlg::OnInitDialog() {
 
   OpenDevice();
   StartAutoSwitch();
+  // Damaged settings files the load kept aside: told once, over the shown window.
+  if (!app.FileNotices.empty())
+    QTimer::singleShot(0, this, [this] { ShowAttentionText(FileNoticesSummary(App().FileNotices)); });
 
   LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   SetTimer(kTimerKeepHidden, 100);
@@ -259,7 +268,7 @@ void CCorvaneDlg::Shutdown() {
       else if (decoder_) decoder_->Decode(r.Role, std::span(r.Bytes).first(r.Length));
     }
   }
-  RunPendingConfigSave(App(), upload_);
+  SaveStoredFiles(true);
   osd_.reset();
   decoder_.reset();
   readers_.reset();

@@ -18,6 +18,7 @@
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
 #include "session/DeviceSession.h"
+#include "session/StoredFilesGuard.h"
 #include "settings/CommandEffect.h"
 #include "skin/CDlgBase.h"
 #include "skin/GuiState.h"
@@ -207,6 +208,9 @@ class CCorvaneDlg : public CDlgBase {
   void OnBatteryTimer();
   void OnBluetoothLeftTimer();
   void OnSaveTimer();
+  // The pending save under the data folder's lock; when another program changed the
+  // files meanwhile, they are reloaded and the user told (closing: nothing is shown).
+  void SaveStoredFiles(bool closing);
   void RunProfileAction();
   void SaveAndShow();
   void RefreshView();
@@ -222,6 +226,7 @@ class CCorvaneDlg : public CDlgBase {
   std::unique_ptr<State> state_;
   CorvaneDlgOptions options_;
   DeviceUploadState upload_;
+  StoredFilesStamp seen_;  // the stored files as this window last read or wrote them
   std::unique_ptr<DeviceSession> session_;
   // With the simulated mouse: the window that presses its buttons (kept as long as the
   // session, which it works on).

@@ -113,6 +113,8 @@ void CCorvaneDlg::ProcessScan(const ScanOutcome& scan) {
   if (scan.StartConnectionTimer) SetTimer(kTimerConnection, kConnectionAfterScanMs);
   if (scan.StartBluetoothLeftTimer) SetTimer(kTimerBluetoothLeft, kBluetoothLeftMs);
   if (scan.LinkStateQueried && scan.LinkState.Valid) OnLinkStateReply();
+  // Changes made while no mouse was reachable kept their flags: the arriving mouse gets them.
+  if (link.MouseReachable() && upload_.Dirty.Any()) ScheduleApply();
 }
 
 void CCorvaneDlg::DrainStatusReports() {

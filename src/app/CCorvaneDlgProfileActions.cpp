@@ -103,7 +103,7 @@ void CCorvaneDlg::ImportProfile(int p) {
 void CCorvaneDlg::SaveAndShow() {
   // config.ini and the five profile files now, through the same save the timer runs.
   upload_.ConfigSavePending = 1;
-  RunPendingConfigSave(App(), upload_);
+  SaveStoredFiles(false);
   ShowCurrentProfile(*this, App(), Gui());
 }
 

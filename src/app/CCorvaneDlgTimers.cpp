@@ -92,6 +92,9 @@ void CCorvaneDlg::ScheduleApply() { SetTimer(kTimerApply, kApplyDelayMs); }
 
 void CCorvaneDlg::OnApplyTimer() {
   if (!session_) {
+    // The change is kept for the mouse's arrival (its flags stay set) and saved now.
+    upload_.ConfigSavePending = 1;
+    SetTimer(kTimerSave, kSaveDelayMs);
     ShowAttention(kTextDeviceNotConnected);
     return;
   }
@@ -112,7 +115,37 @@ void CCorvaneDlg::ShowApplyResult(const ApplyResult& result) {
   if (!result.Report.Clean()) ShowAttentionText(UploadProblemText(App().Language, result.Report));
 }
 
-void CCorvaneDlg::OnSaveTimer() { RunPendingConfigSave(App(), upload_); }
+void CCorvaneDlg::OnSaveTimer() { SaveStoredFiles(false); }
+
+void CCorvaneDlg::SaveStoredFiles(bool closing) {
+  if (!upload_.ConfigSavePending) return;
+  std::string why;
+  // At the end the window waits longer: nothing can be retried after it.
+  const auto wait = closing ? std::chrono::milliseconds(5000) : std::chrono::milliseconds(200);
+  const auto save = [&](std::string* reason) { return RunPendingConfigSave(App(), upload_, reason); };
+  const GuardedSave result = RunGuardedSave(App(), seen_, StoredFiles::Settings, wait, save, &why);
+  if (result == GuardedSave::Busy && !closing) {
+    SetTimer(kTimerSave, kSaveDelayMs);  // another program is saving: try again shortly
+    return;
+  }
+  if (result == GuardedSave::Saved) return;
+  // Still locked after five seconds at the end: the other program is stuck, and the
+  // window's change would otherwise be gone with it.
+  if (result == GuardedSave::Busy && RunPendingConfigSave(App(), upload_, &why)) return;
+  if (closing) {
+    std::fprintf(stderr, "corvane: the settings were not saved: %s\n", why.c_str());
+    return;
+  }
+  if (result == GuardedSave::ChangedBehind) {
+    // The other program's save is kept: the files are read again and shown.
+    upload_.ConfigSavePending = 0;
+    ReloadStoredFiles(App(), seen_);
+    ShowCurrentProfile(*this, App(), Gui());
+    ShowAttentionText(u"Reloaded settings saved by another program; the change here was not saved.");
+    return;
+  }
+  ShowAttentionText(U16("The settings could not be saved: " + why));
+}
 
 void CCorvaneDlg::OnConnectionTimer() {
   if (!session_ || !decoder_) {

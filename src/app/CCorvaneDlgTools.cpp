@@ -10,6 +10,7 @@
 #include "platform/DesktopShell.h"
 #include "session/ApplyToDevice.h"
 #include "session/FactoryReset.h"
+#include "settings/ProfileFile.h"
 #include "settings/SettingsCommands.h"
 
 namespace corvane {
@@ -54,7 +55,10 @@ void CCorvaneDlg::RunFactoryReset() {
   }
   CFirmwareResetDlg confirm(Gui(), this);
   if (confirm.DoModal() != IDOK) return;
-  const FactoryResetResult reset = ResetMouseAndProfile(App(), session_->Link());
+  const FactoryResetResult reset = ResetMouseAndProfile(
+      App(), session_->Link(), [](const ProfileRecord& record, const std::filesystem::path& path, std::string* why) {
+        return WriteProfileFile(record, path, why);
+      });
   if (reset.Sent == SendResult::NoDevice) {
     ShowAttention(kTextDeviceNotConnected);
     return;

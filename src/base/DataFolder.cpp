@@ -33,7 +33,10 @@ std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, s
     if (c == u'\\') c = u'/';
   }
   std::filesystem::path p(Utf8(text));
-  return p.is_absolute() ? p : dataFolder / p;
+  if (p.is_absolute()) return p;
+  const std::filesystem::path inside = p.lexically_normal();
+  if (inside.empty() || *inside.begin() == ".." || inside == ".") return {};
+  return dataFolder / p;
 }
 
 std::filesystem::path ExecutableFolder() {

@@ -15,7 +15,9 @@ bool EnsureDataFolder(const std::filesystem::path& dataFolder);
 
 // Stored paths keep their Windows spelling ("config\default0.psf"); they are opened with
 // "/" separators, and a relative one resolves against the data folder rather than the
-// working directory. An empty stored path gives an empty path (nothing to open).
+// working directory. An empty stored path gives an empty path (nothing to open), and so
+// does a relative one that climbs out of the data folder ("..\..\x.psf"): the program
+// itself only ever stores paths inside it. An absolute path is taken as the user set it.
 std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored);
 
 // Folder of the running executable.

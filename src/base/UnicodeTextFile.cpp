@@ -1,46 +1,211 @@
 #include "base/UnicodeTextFile.h"
 
-#include <atomic>
-#include <cstdio>
-#include <fstream>
-#include <system_error>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-namespace corvane {
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <system_error>
 
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > UnicodeTextReader::kMaxFileBytes) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(static_cast<std::size_t>(size), '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(size));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
+namespace corvane {
+namespace {
+
+// "permission denied" rather than "Permission denied": messages read "FILE: reason".
+std::string ErrnoText(int error) {
+  std::string text = std::strerror(error);
+  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
+    text[0] = static_cast<char>(text[0] - 'A' + 'a');
+  return text;
+}
+
+void SetReason(std::string* reason, std::string text) {
+  if (reason) *reason = std::move(text);
+}
+
+constexpr std::string_view kTempMarker = ".tmp";
+
+bool AllDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+  }
   return true;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-  static std::atomic<unsigned> counter{0};
-  std::filesystem::path tmp = path;
-  tmp += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-  {
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && std::fflush(f) == 0 &&
-                    ::fsync(::fileno(f)) == 0;
-    if (std::fclose(f) != 0 || !ok) {
-      std::remove(tmp.c_str());
+// Makes the rename itself durable: without it a power cut soon after a save can bring
+// back the old directory entry.
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
       return false;
     }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
   }
+  return true;
+}
+
+}  // namespace
+
+std::string_view FileReadStatusText(FileReadStatus status) {
+  switch (status) {
+    case FileReadStatus::Ok: return "read";
+    case FileReadStatus::Missing: return "no such file";
+    case FileReadStatus::NotRegularFile: return "not a regular file";
+    case FileReadStatus::TooLarge: return "larger than any settings file (over 64 MiB)";
+    case FileReadStatus::Unreadable: return "cannot be read";
+  }
+  return "cannot be read";
+}
+
+FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::string& bytes, std::string* reason) {
+  bytes.clear();
+  struct stat st {};
+  // stat follows symbolic links: a link is read through to its target.
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      SetReason(reason, std::string(FileReadStatusText(FileReadStatus::Missing)));
+      return FileReadStatus::Missing;
+    }
+    SetReason(reason, ErrnoText(errno));
+    return FileReadStatus::Unreadable;
+  }
+  // A directory, a FIFO or a device is never opened: a FIFO would block the read.
+  if (!S_ISREG(st.st_mode)) {
+    SetReason(reason, S_ISDIR(st.st_mode) ? "a directory, not a file" : "not a regular file");
+    return FileReadStatus::NotRegularFile;
+  }
+  if (static_cast<std::uintmax_t>(st.st_size) > UnicodeTextReader::kMaxFileBytes) {
+    SetReason(reason, std::string(FileReadStatusText(FileReadStatus::TooLarge)));
+    return FileReadStatus::TooLarge;
+  }
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    SetReason(reason, ErrnoText(errno));
+    return FileReadStatus::Unreadable;
+  }
+  bytes.resize(static_cast<std::size_t>(st.st_size));
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      bytes.clear();
+      SetReason(reason, ErrnoText(error));
+      return FileReadStatus::Unreadable;
+    }
+    if (n == 0) break;  // shrank since the stat
+    got += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(got);
+  return FileReadStatus::Ok;
+}
+
+bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
+  return ReadFileBytesChecked(path, bytes) == FileReadStatus::Ok;
+}
+
+std::filesystem::path ResolveFileLinks(const std::filesystem::path& path) {
+  std::filesystem::path current = path;
+  // A loop of links ends here as an unreadable, unwritable path instead of a hang.
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, ec))) return current;
+    const std::filesystem::path target = std::filesystem::read_symlink(current, ec);
+    if (ec) return current;
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  return current;
+}
+
+bool IsLeftoverTempName(std::string_view name) {
+  // NAME.tmp<pid>-<counter>, as WriteFileAtomically names its temporary files.
+  const std::size_t marker = name.rfind(kTempMarker);
+  if (marker == std::string_view::npos || marker == 0) return false;
+  const std::string_view rest = name.substr(marker + kTempMarker.size());
+  const std::size_t dash = rest.find('-');
+  return dash != std::string_view::npos && AllDigits(rest.substr(0, dash)) && AllDigits(rest.substr(dash + 1));
+}
+
+int RemoveLeftoverTempFiles(const std::filesystem::path& folder, std::string_view fileName) {
+  int removed = 0;
   std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    std::remove(tmp.c_str());
+  std::filesystem::directory_iterator it(folder, ec);
+  if (ec) return 0;
+  for (const auto& entry : it) {
+    const std::string name = entry.path().filename().string();
+    if (!IsLeftoverTempName(name)) continue;
+    if (!fileName.empty() && name.rfind(std::string(fileName) + std::string(kTempMarker), 0) != 0) continue;
+    std::error_code typeEc;
+    if (!entry.is_regular_file(typeEc) || entry.is_symlink(typeEc)) continue;
+    // A program that is still running may be writing this one right now.
+    const std::string digits = name.substr(name.rfind(kTempMarker) + kTempMarker.size());
+    const long pid = std::strtol(digits.c_str(), nullptr, 10);
+    if (pid > 0 && pid != static_cast<long>(::getpid()) && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM))
+      continue;
+    std::error_code removeEc;
+    if (std::filesystem::remove(entry.path(), removeEc)) ++removed;
+  }
+  return removed;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string* reason) {
+  static std::atomic<unsigned> counter{0};
+  if (path.empty()) {
+    SetReason(reason, "no file is named");
     return false;
   }
+  // Where the file is a symbolic link, the link stays and its target is replaced.
+  const std::filesystem::path target = ResolveFileLinks(path);
+  struct stat st {};
+  const bool exists = ::lstat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) {
+    SetReason(reason, S_ISDIR(st.st_mode) ? "a directory, not a file" : "not a regular file");
+    return false;
+  }
+  std::filesystem::path tmp = target;
+  tmp += std::string(kTempMarker) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, exists ? (st.st_mode & 07777) : 0644);
+  if (fd < 0) {
+    SetReason(reason, ErrnoText(errno));
+    return false;
+  }
+  bool ok = WriteAll(fd, bytes);
+  int error = ok ? 0 : errno;
+  if (ok && ::fsync(fd) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    SetReason(reason, ErrnoText(error));
+    return false;
+  }
+  SyncFolder(target.parent_path());
   return true;
 }
 
@@ -69,6 +234,12 @@ void UnicodeTextReader::OpenBytes(std::string_view bytes) {
   }
 }
 
+void UnicodeTextReader::OpenText(std::u16string text) {
+  text_ = std::move(text);
+  pos_ = 0;
+  open_ = true;
+}
+
 bool UnicodeTextReader::ReadLine(std::u16string& line) {
   line.clear();
   if (!open_ || pos_ >= text_.size()) return false;
@@ -92,8 +263,8 @@ std::string UnicodeTextWriter::Bytes() const {
   return bytes;
 }
 
-bool UnicodeTextWriter::Commit(const std::filesystem::path& path) const {
-  return WriteFileAtomically(path, Bytes());
+bool UnicodeTextWriter::Commit(const std::filesystem::path& path, std::string* reason) const {
+  return WriteFileAtomically(path, Bytes(), reason);
 }
 
 }  // namespace corvane

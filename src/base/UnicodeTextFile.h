@@ -7,8 +7,10 @@
 // return stays part of the text. A trailing odd byte is ignored.
 //
 // Writing: the byte-order mark FF FE, then the text unchanged. The file is written to a
-// temporary file beside it and renamed over the old one, so a crash or a full disk never
-// leaves a truncated settings file behind.
+// temporary file beside it ("NAME.tmp<pid>-<n>"), flushed to disk and renamed over the old
+// one, so a crash, a kill or a full disk never leaves a truncated settings file behind.
+// Only regular files are written: a path naming a directory, a FIFO or a device is
+// refused, and a symbolic link keeps pointing where it did while its target is replaced.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -25,6 +27,8 @@ class UnicodeTextReader {
   bool Open(const std::filesystem::path& path);
   // Loads from memory (bytes as they would be on disk, byte-order mark included).
   void OpenBytes(std::string_view bytes);
+  // Reads from text already decoded (no byte-order mark).
+  void OpenText(std::u16string text);
   bool IsOpen() const { return open_; }
   // Next line as described above; false only when nothing at all is left.
   bool ReadLine(std::u16string& line);
@@ -46,15 +50,36 @@ class UnicodeTextWriter {
   // The bytes Commit writes: FF FE and the text as UTF-16LE.
   std::string Bytes() const;
   // Writes atomically; false (and the old file untouched) when it cannot be written.
-  bool Commit(const std::filesystem::path& path) const;
+  // reason, when given, receives why it failed ("permission denied", "not a regular file").
+  bool Commit(const std::filesystem::path& path, std::string* reason = nullptr) const;
 
  private:
   std::u16string text_;
 };
 
-// Reads a whole file's raw bytes (at most UnicodeTextReader::kMaxFileBytes); false when unreadable.
+// What reading a stored file found. Missing is a file that is simply not there (a first
+// start); every other failure means something is at that path that could not be used.
+enum class FileReadStatus { Ok, Missing, NotRegularFile, TooLarge, Unreadable };
+std::string_view FileReadStatusText(FileReadStatus status);
+
+// Reads a whole file's raw bytes (at most UnicodeTextReader::kMaxFileBytes). Directories,
+// FIFOs and devices are not opened. reason, when given, receives a short text for a
+// failure ("permission denied").
+FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::string& bytes,
+                                    std::string* reason = nullptr);
+// The same, true only for a file read whole.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);
-// Writes bytes to a temporary file beside path and renames it over path.
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// Writes bytes to a temporary file beside the file (beside a symbolic link's target) and
+// renames it over it; the old file is untouched when anything fails.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string* reason = nullptr);
+
+// The file a path finally names, following symbolic links (also to a target that does
+// not exist yet); the path itself when it is no link.
+std::filesystem::path ResolveFileLinks(const std::filesystem::path& path);
+// True for a name WriteFileAtomically gives its temporary files.
+bool IsLeftoverTempName(std::string_view name);
+// Removes the temporary files a killed save left in folder (those of programs no longer
+// running), only those of fileName when it is given; returns how many went.
+int RemoveLeftoverTempFiles(const std::filesystem::path& folder, std::string_view fileName = {});
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "session/AppContext.h"
+#include "session/StoredFilesGuard.h"
 
 namespace corvane::cli {
 
@@ -28,6 +29,9 @@ struct CliContext {
   std::unique_ptr<AppContext> app;  // after the start-up load
   std::ostream& out;
   std::ostream& err;
+  // The stored files as the start-up load left them: a save refuses when another program
+  // changed them since (see SaveStoredFiles).
+  StoredFilesStamp seen = {};
   // Sets a one-line refusal for stderr and returns kExitRefused.
   int Refuse(const std::u16string& message) const;
   int Refuse(const std::string& message) const;
@@ -45,6 +49,14 @@ struct CliCommand {
 };
 
 std::vector<CliCommand>& CliCommands();
+
+// How long a command waits for another program's save to finish.
+inline constexpr std::chrono::milliseconds kDataFolderLockWait{10000};
+
+// Runs save under the data folder's lock, after checking that no other program changed
+// the stored files since this command read them; false with reason otherwise.
+bool SaveStoredFiles(CliContext& ctx, StoredFiles which, const std::function<bool(std::string*)>& save,
+                     std::string* reason);
 
 struct CliCommandRegistrar {
   CliCommandRegistrar(std::string name, std::string usage, CliCommandFn run) {

@@ -21,9 +21,8 @@ namespace {
 using Args = std::vector<std::string>;
 
 int Saved(CliContext& ctx) {
-  return SaveConfigAndProfiles(ctx)
-             ? kExitOk
-             : ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
+  std::string why;
+  return SaveConfigAndProfiles(ctx, &why) ? kExitOk : ctx.Refuse("the settings could not be saved: " + why);
 }
 
 // A name the profile file can hold: not empty (refused as the name dialogs refuse it)
@@ -95,8 +94,9 @@ int Export(CliContext& ctx, const Args& args) {
   if (args.size() != 3) return ctx.Usage("usage: profile export N FILE");
   const auto p = ParseProfileIndex(args[1]);
   if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
-  if (!WriteProfileFile(ctx.app->Profiles[*p], std::filesystem::path(args[2]))) {
-    return ctx.Refuse("cannot write " + args[2]);
+  std::string why;
+  if (!WriteProfileFile(ctx.app->Profiles[*p], std::filesystem::path(args[2]), &why)) {
+    return ctx.Refuse("cannot write " + args[2] + ": " + why);
   }
   return kExitOk;
 }
@@ -107,14 +107,12 @@ int Import(CliContext& ctx, const Args& given) {
   if (args.size() != 3) return ctx.Usage("usage: profile import N FILE [--allow-launch]");
   const auto p = ParseProfileIndex(args[1]);
   if (!p) return ctx.Usage("profile must be 0 to 4, not \"" + args[1] + "\"");
-  // A file that is not a profile file leaves the profile at its defaults, as the main
-  // window's import does; the chosen file itself is never changed.
-  const bool read = ReadProfileFile(*ctx.app, ctx.app->Language, *p, std::filesystem::path(args[2]));
+  // A file that cannot be imported leaves the profile and every stored file as they were.
+  std::string why;
+  if (!ReadProfileFile(*ctx.app, ctx.app->Language, *p, std::filesystem::path(args[2]), &why))
+    return ctx.Refuse(args[2] + ": " + why + "; profile " + args[1] + " was left as it was");
   ReviewLaunchTargets(ctx, ctx.app->Profiles[*p], allowLaunch);
-  const int rc = Saved(ctx);
-  if (!read)
-    return ctx.Refuse(args[2] + " is not a readable profile file; profile " + args[1] + " was reset to its defaults");
-  return rc;
+  return Saved(ctx);
 }
 
 struct Subcommand {

@@ -7,6 +7,7 @@
 #include "cli/Cli.h"
 #include "cli/CliDeviceSession.h"
 #include "session/FactoryReset.h"
+#include "settings/ProfileFile.h"
 
 namespace corvane::cli {
 namespace {
@@ -19,11 +20,17 @@ int RunReset(CliContext& ctx, const std::vector<std::string>& args) {
   DeviceLink& link = session->Link();
   if (!link.MouseReachable()) return RefuseNoDevice(ctx);
 
-  const FactoryResetResult reset = ResetMouseAndProfile(*ctx.app, link);
+  // The profile file goes through the locked save that checks for other programs' changes.
+  std::string why;
+  const auto write = [&](const ProfileRecord& record, const std::filesystem::path& path, std::string* reason) {
+    return SaveStoredFiles(
+        ctx, StoredFiles::Settings, [&](std::string* r) { return WriteProfileFile(record, path, r); }, reason);
+  };
+  const FactoryResetResult reset = ResetMouseAndProfile(*ctx.app, link, write);
   if (reset.Sent != SendResult::Acknowledged) return RefuseSend(ctx, reset.Sent, "factory reset");
   if (!reset.ProfileWritten)
     return ctx.Refuse("the mouse was reset, but profile " + std::to_string(reset.Profile) + " could not be written to " +
-                      reset.SlotFile.string());
+                      reset.SlotFile.string() + ": " + reset.WriteError);
   ctx.out << "reset profile=" << reset.Profile << " name=" << Utf8(reset.Name) << "\n";
   return kExitOk;
 }

@@ -46,13 +46,17 @@ std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::opt
   return FindNode(ctx, *into, rc);
 }
 
-int SaveLibrary(const CliContext& ctx) {
-  if (SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros)) return kExitOk;
+int SaveLibrary(CliContext& ctx) {
+  std::string why;
+  const auto save = [&](std::string* reason) {
+    return SaveMacroLibraryFile(ctx.app->DataFolder, ctx.app->Macros, reason);
+  };
+  if (SaveStoredFiles(ctx, StoredFiles::Library, save, &why)) return kExitOk;
   return ctx.Refuse(std::string("the macro library could not be written to ") +
-                    MacroLibraryFilePath(ctx.app->DataFolder).string());
+                    MacroLibraryFilePath(ctx.app->DataFolder).string() + ": " + why);
 }
 
-int FinishImport(const CliContext& ctx, const MacroImportResult& result, const std::string& file) {
+int FinishImport(CliContext& ctx, const MacroImportResult& result, const std::string& file) {
   switch (result.status) {
     case MacroImportStatus::kImported:
       break;

@@ -23,10 +23,10 @@ bool TakeInto(const CliContext& ctx, std::vector<std::string>& args, std::option
 std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::optional<std::string>& into, int& rc);
 
 // Writes the library file as the macro manager does on closing; exit 0, or 1 with a reason.
-int SaveLibrary(const CliContext& ctx);
+int SaveLibrary(CliContext& ctx);
 
 // Prints the path of every node the import created and saves the library, or refuses
 // with the reason nothing was imported.
-int FinishImport(const CliContext& ctx, const MacroImportResult& result, const std::string& file);
+int FinishImport(CliContext& ctx, const MacroImportResult& result, const std::string& file);
 
 }  // namespace corvane::cli

@@ -1,8 +1,7 @@
 #include "cli/ProfileCliSupport.h"
 
 #include "cli/CliNumbers.h"
-#include "settings/ConfigTable.h"
-#include "settings/ProfileFile.h"
+#include "session/ConfigSave.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane::cli {
@@ -13,10 +12,9 @@ std::optional<int> ParseProfileIndex(const std::string& text) {
   return static_cast<int>(*p);
 }
 
-bool SaveConfigAndProfiles(CliContext& ctx) {
-  const bool config = SaveCurrentProfileIndex(*ctx.app);
-  const bool profiles = SaveAllProfiles(*ctx.app);
-  return config && profiles;
+bool SaveConfigAndProfiles(CliContext& ctx, std::string* reason) {
+  const auto save = [&](std::string* why) { return SaveProfilesThenConfig(*ctx.app, why); };
+  return SaveStoredFiles(ctx, StoredFiles::Settings, save, reason);
 }
 
 }  // namespace corvane::cli

@@ -11,8 +11,9 @@ namespace corvane::cli {
 // A profile index 0..4 written as a plain decimal number; none for anything else.
 std::optional<int> ParseProfileIndex(const std::string& text);
 
-// Writes config.ini (with the current profile) and all five profile files, as the main
-// window does after a profile command; false when any of them could not be written.
-bool SaveConfigAndProfiles(CliContext& ctx);
+// Writes all five profile files and config.ini (with the current profile), as the main
+// window does after a profile command; false when any of them could not be written
+// (reason, when given, names the file and why).
+bool SaveConfigAndProfiles(CliContext& ctx, std::string* reason = nullptr);
 
 }  // namespace corvane::cli

@@ -25,7 +25,11 @@ int UploadSession::RefuseEffect(const CommandEffect& effect, const std::string& 
 
 int UploadSession::ApplyAndSave() {
   const ApplyResult result = ApplyToDevice(*ctx_.app, session_->Link(), state_);
-  if (result.Outcome == UploadOutcome::DeviceNotConnected) return RefuseNoDevice(ctx_);
+  if (result.Outcome == UploadOutcome::DeviceNotConnected) {
+    // The mouse left after the session opened: the change is saved for its return.
+    WritePendingSave(ctx_, state_);
+    return RefuseNoDevice(ctx_);
+  }
   std::vector<int> dropped = rebuildSlots_.DroppedButtons;
   dropped.insert(dropped.end(), result.Slots.DroppedButtons.begin(), result.Slots.DroppedButtons.end());
   for (const int button : dropped)
@@ -41,8 +45,11 @@ int UploadSession::ApplyAndSave() {
 }
 
 int WritePendingSave(CliContext& ctx, DeviceUploadState& state) {
-  if (RunPendingConfigSave(*ctx.app, state)) return kExitOk;
-  return ctx.Refuse("the settings could not be written to " + ctx.app->DataFolder.string());
+  if (!state.ConfigSavePending) return kExitOk;
+  std::string why;
+  const auto save = [&](std::string* reason) { return RunPendingConfigSave(*ctx.app, state, reason); };
+  if (SaveStoredFiles(ctx, StoredFiles::Settings, save, &why)) return kExitOk;
+  return ctx.Refuse("the settings could not be saved: " + why);
 }
 
 }  // namespace corvane::cli

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/DataFolder.h"
+#include "base/DataFolderLock.h"
 #include "base/TextUtil.h"
 #include "cli/Cli.h"
 #include "session/StartupLoad.h"
@@ -25,6 +26,11 @@ int CliContext::Refuse(const std::string& message) const {
 int CliContext::RefuseWithText(int n, const std::string& fallback) const {
   const std::u16string& text = app->Language.Text(n);
   return text.empty() ? Refuse(fallback) : Refuse(text);
+}
+
+bool SaveStoredFiles(CliContext& ctx, StoredFiles which, const std::function<bool(std::string*)>& save,
+                     std::string* reason) {
+  return RunGuardedSave(*ctx.app, ctx.seen, which, kDataFolderLockWait, save, reason) == GuardedSave::Saved;
 }
 
 int CliContext::Usage(const std::string& message) const {
@@ -105,9 +111,21 @@ int Main(const std::vector<std::string>& argv) {
     return kExitUsage;
   }
 
-  CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr};
+  CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr, {}};
   ctx.app->DataFolder = opt.dataDir.empty() ? DefaultDataFolder() : std::filesystem::path(opt.dataDir);
-  RunStartupLoad(*ctx.app);
+  {
+    // The load may write (a first start, a damaged file replaced): under the lock, so it
+    // never reads another program's save half-way through.
+    EnsureDataFolder(ctx.app->DataFolder);
+    const DataFolderLock lock(ctx.app->DataFolder, kDataFolderLockWait);
+    std::error_code ec;
+    if (!lock.Held() && std::filesystem::is_directory(ctx.app->DataFolder, ec))
+      return ctx.Refuse("another program is saving to " + ctx.app->DataFolder.string() + " (its lock is held)");
+    RunStartupLoad(*ctx.app);
+    ctx.seen = TakeStoredFilesStamp(*ctx.app);
+  }
+  // Damaged files found by the load: said once, here; the files were kept aside.
+  for (const std::string& notice : ctx.app->FileNotices) std::cerr << "corvanectl: " << notice << "\n";
   return it->run(ctx, args);
 }
 

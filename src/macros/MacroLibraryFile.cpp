@@ -4,6 +4,7 @@
 #include <utility>
 #include <optional>
 
+#include "base/DamagedFile.h"
 #include "base/DataFolder.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
@@ -237,11 +238,14 @@ std::u16string MacroLibraryText(const MacroLibrary& library, const MacroLocation
 }
 
 bool SaveMacroLibrary(const std::filesystem::path& path, const MacroLibrary& library,
-                      const MacroLocation& selection) {
+                      const MacroLocation& selection, std::string* reason) {
   UnicodeTextWriter writer;
   writer.Write(MacroLibraryText(library, selection));
-  if (2 + 2 * writer.Text().size() > UnicodeTextReader::kMaxFileBytes) return false;
-  return writer.Commit(path);
+  if (2 + 2 * writer.Text().size() > UnicodeTextReader::kMaxFileBytes) {
+    if (reason) *reason = "the library would be larger than can be read back";
+    return false;
+  }
+  return writer.Commit(path, reason);
 }
 
 bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroLocation& savedSelection) {
@@ -260,13 +264,43 @@ std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFold
   return ResolveDataPath(dataFolder, u"config\\MacroLibraryFile.mlf");
 }
 
-void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library) {
+void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library,
+                          std::vector<std::string>* notices) {
+  const std::filesystem::path file = MacroLibraryFilePath(dataFolder);
+  std::string bytes, why;
+  const FileReadStatus status = ReadFileBytesChecked(file, bytes, &why);
   MacroLocation checkedOnly;
-  LoadMacroLibrary(MacroLibraryFilePath(dataFolder), library, checkedOnly);
+  if (status == FileReadStatus::Missing) return;
+  if (status == FileReadStatus::Ok && LoadMacroLibraryBytes(bytes, library, checkedOnly)) return;
+  const auto notice = [&](const std::string& text) {
+    if (notices) notices->push_back(ShownPath(file, dataFolder) + ": " + text);
+  };
+  library.ClearLibrary();
+  if (status == FileReadStatus::NotRegularFile) {
+    notice(why + "; the macro library starts empty and is not saved there");
+    return;
+  }
+  if (status == FileReadStatus::Ok) {
+    why = DescribeTextDamage(bytes);
+    if (why.empty()) why = "not a complete macro library (it stops at a missing or bad line)";
+    UnicodeTextReader reader;
+    reader.OpenText(RecoverDamagedText(bytes));
+    ReadLibrary(reader, library, checkedOnly);
+  }
+  std::string asideReason;
+  const std::filesystem::path aside = KeepDamagedFileAside(file, &asideReason);
+  if (aside.empty()) {
+    notice(why + "; it could not be kept aside (" + asideReason + "), so it is left as it is");
+    return;
+  }
+  int macros = 0, folders = 0;
+  library.ForEachUsedNode([&](const MacroLocation&, const MacroNode& node) { ++(node.Item ? macros : folders); });
+  notice(why + "; the file was kept as " + aside.filename().string() + "; " + std::to_string(macros) +
+         " macros and " + std::to_string(folders) + " folders were read from it");
 }
 
-bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library) {
-  return SaveMacroLibrary(MacroLibraryFilePath(dataFolder), library, MacroLocation::None());
+bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library, std::string* reason) {
+  return SaveMacroLibrary(MacroLibraryFilePath(dataFolder), library, MacroLocation::None(), reason);
 }
 
 }  // namespace corvane

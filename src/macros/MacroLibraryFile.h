@@ -9,6 +9,7 @@
 //   level records indented by one tab, third-level records by two.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "macros/MacroLibrary.h"
 
@@ -21,7 +22,7 @@ std::u16string MacroLibraryText(const MacroLibrary& library, const MacroLocation
 // file cannot be written, or when it would be larger than the reader accepts, so a file
 // that could not be read back never replaces a good one.
 bool SaveMacroLibrary(const std::filesystem::path& path, const MacroLibrary& library,
-                      const MacroLocation& selection);
+                      const MacroLocation& selection, std::string* reason = nullptr);
 
 // Clears the library and reads the file into it, placing each record at its location;
 // stores the file's selection in savedSelection. Stops with false at the first missing or
@@ -33,10 +34,16 @@ bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroL
 
 // The data folder's library file.
 std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFolder);
-// Reads the data folder's library file into library (a missing file leaves it empty).
-void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library);
+// Reads the data folder's library file into library (a missing file leaves it empty). A
+// damaged file (another encoding, carriage returns, cut short, oversized, unreadable) is
+// kept aside as NAME.damaged-DATE and the records it still holds are loaded, so the next
+// save never writes a partial library over the only copy; a directory or FIFO in its
+// place is left alone. Each case adds a line to notices.
+void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library,
+                          std::vector<std::string>* notices = nullptr);
 // Writes library to the data folder's library file as the macro manager does on closing
 // and when recording stops: the file names no selection (stage -1).
-bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library);
+bool SaveMacroLibraryFile(const std::filesystem::path& dataFolder, const MacroLibrary& library,
+                          std::string* reason = nullptr);
 
 }  // namespace corvane

@@ -21,6 +21,10 @@ ApplyResult ApplyToDevice(AppContext& ctx, DeviceLink& link, DeviceUploadState& 
   if (!link.MouseReachable()) {
     result.Outcome = UploadOutcome::DeviceNotConnected;
     result.AttentionText = kTextDeviceNotConnected;
+    // The change stays in the profile with its flags set, for the mouse's arrival; it
+    // is saved as any other, or it would be gone at exit.
+    state.ConfigSavePending = 1;
+    result.ScheduleSave = true;
     return result;
   }
 

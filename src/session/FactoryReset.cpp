@@ -2,12 +2,11 @@
 
 #include "session/AppContext.h"
 #include "settings/ConfigTable.h"
-#include "settings/ProfileFile.h"
 #include "settings/ProfileTable.h"
 
 namespace corvane {
 
-FactoryResetResult ResetMouseAndProfile(AppContext& ctx, DeviceLink& link) {
+FactoryResetResult ResetMouseAndProfile(AppContext& ctx, DeviceLink& link, const ProfileWrite& write) {
   FactoryResetResult result;
   result.Profile = ctx.Config.CurrentProfileSlot();
   result.Sent = ResetDeviceToDefaults(link);
@@ -18,7 +17,7 @@ FactoryResetResult ResetMouseAndProfile(AppContext& ctx, DeviceLink& link) {
   ResetProfileToDefaults(record, result.Profile, ctx.Language, ctx.Dpi.SensorId);
   record.SetProfileName(result.Name);
   result.SlotFile = ProfileSlotPath(ctx, result.Profile);
-  result.ProfileWritten = !result.SlotFile.empty() && WriteProfileFile(record, result.SlotFile);
+  result.ProfileWritten = !result.SlotFile.empty() && write(record, result.SlotFile, &result.WriteError);
   return result;
 }
 

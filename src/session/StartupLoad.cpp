@@ -1,6 +1,8 @@
 #include "session/StartupLoad.h"
 
 #include "base/DataFolder.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 #include "lang/LanguageFiles.h"
 #include "lang/LoadLanguage.h"
 #include "macros/MacroLibraryFile.h"
@@ -12,14 +14,35 @@ namespace corvane {
 UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
   UiFont font;
   // A folder that cannot be made is no reason to stop: reads then fall back to
-  // defaults and writes fail quietly.
-  EnsureDataFolder(ctx.DataFolder);
+  // defaults and writes fail, but the user hears of it now rather than at a save.
+  if (!EnsureDataFolder(ctx.DataFolder))
+    ctx.FileNotices.push_back(ctx.DataFolder.string() + ": the data folder cannot be created or is not a folder");
+  // What a save killed half-way left behind (the file it was replacing is intact).
+  const std::filesystem::path configFolder = ctx.DataFolder / "config";
+  RemoveLeftoverTempFiles(configFolder);
   InstallLanguageFiles(ctx.DataFolder);
   LoadLanguage(ctx.DataFolder, ctx.Language, font, skinScale);
-  LoadMacroLibraryFile(ctx.DataFolder, ctx.Macros);
+  LoadMacroLibraryFile(ctx.DataFolder, ctx.Macros, &ctx.FileNotices);
   LoadConfig(ctx, ctx.Language);
+  // Profile files kept elsewhere leave their temporary files there.
+  for (int p = 0; p < kProfileCount; ++p) {
+    const std::filesystem::path slot = ProfileSlotPath(ctx, p);
+    if (slot.empty()) continue;
+    const std::filesystem::path target = ResolveFileLinks(slot);
+    RemoveLeftoverTempFiles(target.parent_path(), target.filename().string());
+  }
   BuildDpiStepTables(ctx.Dpi);
   return font;
+}
+
+std::u16string FileNoticesSummary(const std::vector<std::string>& notices) {
+  std::string names;
+  for (const std::string& notice : notices) {
+    const std::string file = std::filesystem::path(notice.substr(0, notice.find(": "))).filename().string();
+    if (names.find(file) != std::string::npos) continue;
+    names += (names.empty() ? "" : ", ") + file;
+  }
+  return U16("Damaged files kept aside as *.damaged-*: " + names);
 }
 
 }  // namespace corvane

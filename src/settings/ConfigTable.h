@@ -82,14 +82,19 @@ std::filesystem::path ConfigFilePath(const std::filesystem::path& dataFolder);
 // empty when the configuration names no file for p.
 std::filesystem::path ProfileSlotPath(const SettingsStore& settings, int p);
 
-// Writes "[Setting]" and the seventeen pairs; false when the file cannot be written.
-bool SaveConfig(const SettingsStore& settings);
+// Writes "[Setting]" and the seventeen pairs; false when the file cannot be written
+// (reason, when given, names the file and why).
+bool SaveConfig(const SettingsStore& settings, std::string* reason = nullptr);
 // CurrentProfile := the main window's CurrentProfileIndex, then SaveConfig.
-bool SaveCurrentProfileIndex(SettingsStore& settings);
+bool SaveCurrentProfileIndex(SettingsStore& settings, std::string* reason = nullptr);
 
-// Start-up: reads config.ini and the five profile files, falling back to defaults, and
-// re-defaults the DPI levels when the sensor changed since they were made. 1 when
-// config.ini was read, 0 when defaults were used.
+// Start-up: reads config.ini and the five profile files and re-defaults the DPI levels
+// when the sensor changed since they were made. A missing config.ini gets the defaults
+// (and missing profile files theirs). A damaged one (cut short, another encoding, an
+// eighteenth line ...) is kept aside, what it still says is taken, and the profile files
+// are read as they are, never reset because of it; see LoadProfileSlot for damaged
+// profile files. Each damage adds a line to FileNotices. 1 when config.ini was read as
+// it is, 0 otherwise.
 int LoadConfig(SettingsStore& settings, const LanguageTable& language);
 
 // The mouse reports another sensor model: store it, re-default every profile's DPI

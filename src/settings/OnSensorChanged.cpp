@@ -10,9 +10,11 @@ void OnSensorChanged(SettingsStore& ctx, std::uint16_t sensorId) {
   ctx.Config.SetConfigSensor(sensorId);
   // PreST records which sensor the profiles' DPI levels are now made for.
   ctx.Config.SetConfigPreST(static_cast<std::uint16_t>(~sensorId));
-  SaveCurrentProfileIndex(ctx);
   for (ProfileRecord& record : ctx.Profiles.Records) ApplySensorDpiDefaults(record, sensorId);
+  // The profiles before config.ini: a kill between the two must not leave a PreST that
+  // claims DPI levels the profile files do not have yet.
   SaveAllProfiles(ctx);
+  SaveCurrentProfileIndex(ctx);
   BuildDpiStepTables(ctx.Dpi);
 }
 

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "base/DamagedFile.h"
 #include "base/TextUtil.h"
 #include "base/UnicodeTextFile.h"
 #include "settings/ConfigTable.h"
@@ -241,8 +242,10 @@ std::u16string ProfileFileText(const ProfileRecord& r) {
   return s;
 }
 
-bool ParseProfileFile(UnicodeTextReader& in, ProfileRecord& record) {
-  ProfileRecord r = record;
+namespace {
+
+// Reads the lines into r as far as they go; fields before a bad line keep what was read.
+bool ParseInto(UnicodeTextReader& in, ProfileRecord& r) {
   std::u16string line;
   std::size_t eq = 0;
   // A file saved with carriage returns fails here: its first line is "[Setting]\r".
@@ -257,33 +260,123 @@ bool ParseProfileFile(UnicodeTextReader& in, ProfileRecord& record) {
     std::visit(ParseValue{std::u16string_view(line).substr(eq + 1)}, body.Target);
   }
   for (ButtonEntry& b : r.Buttons) {
-    if (!ParseButton(in, b)) return false;
+    // A button block cut short keeps the button as it was.
+    ButtonEntry read = b;
+    if (!ParseButton(in, read)) return false;
+    b = std::move(read);
   }
   // Lines after the last button block are ignored.
+  return true;
+}
+
+void Notice(SettingsStore& ctx, const std::filesystem::path& file, const std::string& text) {
+  ctx.FileNotices.push_back(ShownPath(file, ctx.DataFolder) + ": " + text);
+}
+
+}  // namespace
+
+bool ParseProfileFile(UnicodeTextReader& in, ProfileRecord& record) {
+  ProfileRecord r = record;
+  if (!ParseInto(in, r)) return false;
   record = std::move(r);
   return true;
 }
 
-bool WriteProfileFile(const ProfileRecord& record, const std::filesystem::path& path) {
-  if (path.empty()) return false;
+bool RecoverProfileFile(UnicodeTextReader& in, ProfileRecord& record) { return ParseInto(in, record); }
+
+bool WriteProfileFile(const ProfileRecord& record, const std::filesystem::path& path, std::string* reason) {
+  if (path.empty()) {
+    if (reason) *reason = "no file is named";
+    return false;
+  }
   UnicodeTextWriter writer;
   writer.Write(ProfileFileText(record));
-  return writer.Commit(path);
+  return writer.Commit(path, reason);
 }
 
-bool ReadProfileFile(SettingsStore& ctx, const LanguageTable& language, int p, const std::filesystem::path& path) {
+bool ReadProfileFile(SettingsStore& ctx, const LanguageTable&, int p, const std::filesystem::path& path,
+                     std::string* reason) {
   if (p < 0 || p >= kProfileCount) return false;
-  ProfileRecord& record = ctx.Profiles[p];
-  UnicodeTextReader reader;
-  if (!path.empty() && reader.Open(path) && ParseProfileFile(reader, record)) return true;
-  ResetProfileToDefaults(record, p, language, ctx.Dpi.SensorId);
-  WriteProfileFile(record, ProfileSlotPath(ctx, p));
+  std::string bytes, why;
+  const FileReadStatus status = ReadFileBytesChecked(path, bytes, &why);
+  if (status == FileReadStatus::Ok) {
+    UnicodeTextReader reader;
+    reader.OpenBytes(bytes);
+    if (ParseProfileFile(reader, ctx.Profiles[p])) return true;
+    why = DescribeTextDamage(bytes);
+    if (why.empty()) why = "not a complete profile file";
+  }
+  if (reason) *reason = why;
   return false;
 }
 
-bool SaveAllProfiles(const SettingsStore& ctx) {
+bool LoadProfileSlot(SettingsStore& ctx, const LanguageTable& language, int p) {
+  if (p < 0 || p >= kProfileCount) return false;
+  ProfileRecord& record = ctx.Profiles[p];
+  const std::filesystem::path file = ProfileSlotPath(ctx, p);
+  const std::string which = "profile " + std::to_string(p);
+  if (file.empty()) {
+    ResetProfileToDefaults(record, p, language, ctx.Dpi.SensorId);
+    if (!ctx.Config.ProfileSlotText(p).empty()) {
+      ctx.FileNotices.push_back("ProfileSlot" + std::to_string(p) + "URL \"" + Utf8(ctx.Config.ProfileSlotText(p)) +
+                                "\" points outside the data folder; " + which +
+                                " is at its defaults and is not saved there");
+    }
+    return false;
+  }
+  std::string bytes, reason;
+  const FileReadStatus status = ReadFileBytesChecked(file, bytes, &reason);
+  if (status == FileReadStatus::Ok) {
+    UnicodeTextReader reader;
+    reader.OpenBytes(bytes);
+    if (ParseProfileFile(reader, record)) return true;
+  }
+  ResetProfileToDefaults(record, p, language, ctx.Dpi.SensorId);
+  if (status == FileReadStatus::Missing) {
+    // A first start, or a profile whose file was removed: its defaults are written.
+    WriteProfileFile(record, file);
+    return false;
+  }
+  if (status == FileReadStatus::NotRegularFile) {
+    Notice(ctx, file, reason + "; " + which + " is at its defaults and is not saved there");
+    return false;
+  }
+  bool whole = false;
+  if (status == FileReadStatus::Ok) {
+    reason = DescribeTextDamage(bytes);
+    if (reason.empty()) reason = "not a complete profile file";
+    UnicodeTextReader reader;
+    reader.OpenText(RecoverDamagedText(bytes));
+    whole = RecoverProfileFile(reader, record);
+  }
+  std::string asideReason;
+  const std::filesystem::path aside = KeepDamagedFileAside(file, &asideReason);
+  if (aside.empty()) {
+    Notice(ctx, file,
+           reason + "; it could not be kept aside (" + asideReason + "), so it is left as it is and not saved over");
+    return false;
+  }
+  WriteProfileFile(record, file);
+  Notice(ctx, file,
+         reason + "; the file was kept as " + aside.filename().string() + "; " +
+             (whole ? "all of " + which + " was read from it"
+                    : "what could be read was loaded, the rest of " + which + " is at its defaults"));
+  return false;
+}
+
+bool SaveAllProfiles(const SettingsStore& ctx, std::string* reason) {
   bool ok = true;
-  for (int p = 0; p < kProfileCount; ++p) ok = WriteProfileFile(ctx.Profiles[p], ProfileSlotPath(ctx, p)) && ok;
+  for (int p = 0; p < kProfileCount; ++p) {
+    const std::filesystem::path file = ProfileSlotPath(ctx, p);
+    std::string why;
+    if (WriteProfileFile(ctx.Profiles[p], file, &why)) continue;
+    if (ok && reason) {
+      *reason = file.empty() ? "profile " + std::to_string(p) + ": its configured file \"" +
+                                   Utf8(ctx.Config.ProfileSlotText(p)) + "\" is not usable"
+                             : ShownPath(file, ctx.DataFolder) + ": " + why;
+    }
+    ok = false;
+  }
   return ok;
 }
 

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-bool SaveConfig(const SettingsStore& ctx) {
+bool SaveConfig(const SettingsStore& ctx, std::string* reason) {
   UnicodeTextWriter writer;
   writer.WriteLine(u"[Setting]");
   for (const SettingPair& pair : ctx.Config.Pairs) {
@@ -13,12 +13,16 @@ bool SaveConfig(const SettingsStore& ctx) {
     writer.Write(u"=");
     writer.WriteLine(pair.Value);
   }
-  return writer.Commit(ConfigFilePath(ctx.DataFolder));
+  const std::filesystem::path file = ConfigFilePath(ctx.DataFolder);
+  std::string why;
+  if (writer.Commit(file, &why)) return true;
+  if (reason) *reason = "config/config.ini: " + why;
+  return false;
 }
 
-bool SaveCurrentProfileIndex(SettingsStore& ctx) {
+bool SaveCurrentProfileIndex(SettingsStore& ctx, std::string* reason) {
   ctx.Config.SetCurrentProfile(ctx.CurrentProfileIndex);
-  return SaveConfig(ctx);
+  return SaveConfig(ctx, reason);
 }
 
 }  // namespace corvane

@@ -2,6 +2,8 @@
 // The stored settings the program works on: config.ini, the five profiles and the DPI
 // tables of the sensor they were made for, and the data folder that holds their files.
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "settings/ConfigTable.h"
 #include "settings/ProfileTable.h"
@@ -16,6 +18,9 @@ struct SettingsStore {
   DpiStepTables Dpi;  // also holds SensorId
   // The main window's integer copy of the current profile; see ConfigTable::CurrentProfile.
   int CurrentProfileIndex = 0;
+  // What the loads found wrong with the stored files, one line each naming the file and
+  // what was done ("config/default1.psf: ..."); the program tells the user once.
+  std::vector<std::string> FileNotices;
 };
 
 }  // namespace corvane

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -129,19 +130,23 @@ TEST(ProfileCli, ExportAndImportMoveAProfileBetweenSlots) {
   EXPECT_EQ(f.Run({"profile", "export", "1", f.folder.Path("no/such/dir/x.psf").string()}).status, 1);
 }
 
-TEST(ProfileCli, FailedImportLeavesTheProfileAtItsDefaults) {
+TEST(ProfileCli, FailedImportLeavesTheProfileAndItsFileAsTheyWere) {
   ProfileFolder f;
   ASSERT_EQ(f.Run({"profile", "rename", "2", "Mine"}).status, 0);
   std::string damaged = f.folder.Bytes("config/default2.psf");
   damaged.resize(damaged.size() - 300);
   f.folder.PutBytes("damaged.psf", damaged);
-  for (const char* name : {"damaged.psf", "missing.psf"}) {
-    ASSERT_EQ(f.Run({"profile", "rename", "2", "Mine"}).status, 0);
+  std::filesystem::create_directories(f.folder.Path("a-folder"));
+  ASSERT_EQ(::mkfifo(f.folder.Path("a-fifo").c_str(), 0600), 0);
+  for (const char* name : {"damaged.psf", "missing.psf", "a-folder", "a-fifo"}) {
+    const auto before = f.folder.Snapshot();
     const auto run = f.Run({"profile", "import", "2", f.folder.Path(name).string()});
     EXPECT_EQ(run.status, 1) << name;
-    EXPECT_EQ(f.SlotLine(2, 2), u"ProfileName=" + f.language.Text(87)) << name;
+    EXPECT_NE(run.err.find(f.folder.Path(name).string() + ": "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("profile 2 was left as it was"), std::string::npos) << run.err;
+    EXPECT_EQ(f.SlotLine(2, 2), u"ProfileName=Mine") << name;
+    EXPECT_EQ(f.folder.Snapshot(), before) << name;
   }
-  EXPECT_EQ(f.folder.Bytes("damaged.psf"), damaged);
 }
 
 TEST(ProfileCli, UsageErrors) {

@@ -190,7 +190,9 @@ TEST_F(UploadFrames, UnreachableMouseGetsNothingAndKeepsTheRequest) {
   EXPECT_EQ(r.Outcome, UploadOutcome::DeviceNotConnected);
   EXPECT_EQ(r.AttentionText, int{kTextDeviceNotConnected});
   EXPECT_TRUE(receiverOnly.OpsOf(FakeOp::Set).empty());
-  EXPECT_FALSE(r.ScheduleSave);
+  // Kept for the mouse's arrival and saved meanwhile, so an exit does not lose it.
+  EXPECT_TRUE(r.ScheduleSave);
+  EXPECT_EQ(state.ConfigSavePending, 1);
   EXPECT_EQ(state.Dirty.PerformanceDirty, 1);
 
   // Not yet activated: dropped silently, flags kept.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "settings/ConfigTable.h"
 #include "settings/ProfileFile.h"
 #include "settings/SensorTables.h"
@@ -57,7 +59,7 @@ TEST(LoadConfig, EmptyFolderGetsDefaultFilesAndReadsThemBack) {
   EXPECT_EQ(t.folder.Snapshot(), before);
 }
 
-TEST(LoadConfig, MalformedConfigResetsEverything) {
+TEST(LoadConfig, MalformedConfigIsKeptAsideAndTheProfilesAreRead) {
   auto eighteen = DefaultConfigLines();
   eighteen.push_back(u"Extra=1");
   auto trailingEmpty = DefaultConfigLines();
@@ -85,12 +87,26 @@ TEST(LoadConfig, MalformedConfigResetsEverything) {
   for (const Case& c : cases) {
     SettingsTestContext t;
     PutCustomProfiles(t);
+    const auto profiles = t.folder.Snapshot();
     t.folder.PutBytes("config/config.ini", c.bytes);
     EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 0) << c.what;
+    // What the file still says by name is taken, the rest defaulted: here every value
+    // it names is a default one.
     EXPECT_EQ(t.folder.Bytes("config/config.ini"), DefaultConfigBytes()) << c.what;
-    for (int p = 0; p < kProfileCount; ++p) {
-      EXPECT_EQ(t.folder.Bytes(SlotName(p)), DefaultProfileBytes(*t.ctx, p)) << c.what << " profile " << p;
+    ASSERT_EQ(t.ctx->FileNotices.size(), 1u) << c.what;
+    EXPECT_EQ(t.ctx->FileNotices[0].rfind("config/config.ini: ", 0), 0u) << t.ctx->FileNotices[0];
+    // The damaged file is kept beside it, and the profiles are read, not reset.
+    auto after = t.folder.Snapshot();
+    const auto kept = std::find_if(after.begin(), after.end(),
+                                   [](const auto& f) { return f.first.rfind("config/config.ini.damaged-", 0) == 0; });
+    ASSERT_NE(kept, after.end()) << c.what;
+    EXPECT_EQ(kept->second, c.bytes) << c.what;
+    for (const auto& [name, bytes] : profiles) {
+      const auto now = std::find_if(after.begin(), after.end(), [&](const auto& f) { return f.first == name; });
+      ASSERT_NE(now, after.end()) << name;
+      EXPECT_EQ(now->second, bytes) << c.what << " " << name;
     }
+    EXPECT_EQ(t.ctx->Profiles[3].ProfileName(), u"Kept 3") << c.what;
   }
 }
 
@@ -109,35 +125,42 @@ TEST(LoadConfig, AcceptedShapesKeepWhatTheFileSays) {
   EXPECT_EQ(t.folder.Bytes("config/config.ini"), written);
 }
 
-TEST(LoadConfig, ShortConfigLeavesTheOtherPairsEmpty) {
-  SettingsTestContext t;
-  PutCustomProfiles(t);
-  t.folder.PutText("config/config.ini", u"[Setting]\nNeedPassword=0\n");
-  const std::string custom = t.folder.Bytes(SlotName(2));
-  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
-  EXPECT_EQ(t.ctx->Config.Pairs[0], (SettingPair{u"NeedPassword", u"0"}));
-  for (int p = 0; p < kProfileCount; ++p) EXPECT_EQ(t.ctx->Config.ProfileSlotText(p), u"");
-  EXPECT_EQ(t.ctx->Config.Pairs[kConfigProfileShowCount], SettingPair{});
-  // No profile file is named: every profile is at its defaults and no slot is written.
-  EXPECT_EQ(t.ctx->Profiles[2].ProfileName(), u"T87");
-  EXPECT_EQ(t.folder.Bytes(SlotName(2)), custom);
+TEST(LoadConfig, ShortConfigIsDamagedAndKeepsWhatItHas) {
+  // A cut-short copy: taking it as it is would leave every profile path empty.
+  for (const std::u16string& text : {std::u16string(u"[Setting]\nNeedPassword=1\n"), std::u16string(u"[Setting]\n")}) {
+    SettingsTestContext t;
+    PutCustomProfiles(t);
+    t.folder.PutText("config/config.ini", text);
+    const std::string custom = t.folder.Bytes(SlotName(2));
+    EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 0);
+    EXPECT_EQ(t.ctx->Config.Pairs[0].Value, text.size() > 10 ? u"1" : u"0");
+    for (int p = 0; p < kProfileCount; ++p)
+      EXPECT_EQ(t.ctx->Config.ProfileSlotText(p), u"config\\default" + FormatDecimal(p) + u".psf");
+    EXPECT_EQ(t.ctx->Profiles[2].ProfileName(), u"Kept 2");
+    EXPECT_EQ(t.folder.Bytes(SlotName(2)), custom);
+    ASSERT_EQ(t.ctx->FileNotices.size(), 1u);
+    EXPECT_NE(t.ctx->FileNotices[0].find("of 17 settings (cut short)"), std::string::npos) << t.ctx->FileNotices[0];
+  }
 }
 
-TEST(LoadConfig, HeaderOnlyIsAccepted) {
-  SettingsTestContext t;
-  t.folder.PutText("config/config.ini", u"[Setting]\n");
-  EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
-  EXPECT_EQ(t.ctx->Config.Pairs[12], SettingPair{});
-}
-
-TEST(LoadConfig, MalformedProfileAloneIsReset) {
+TEST(LoadConfig, MalformedProfileAloneIsKeptAsideAndReadAsFarAsItGoes) {
   SettingsTestContext t;
   PutCustomProfiles(t);
   t.folder.PutText("config/config.ini", JoinLines(DefaultConfigLines()));
   t.folder.PutText(SlotName(1), u"[Setting]\nProfileName=Half\n");
+  const std::string half = t.folder.Bytes(SlotName(1));
   EXPECT_EQ(LoadConfig(*t.ctx, t.ctx->Language), 1);
-  EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"T86");
-  EXPECT_EQ(t.folder.Bytes(SlotName(1)), DefaultProfileBytes(*t.ctx, 1));
+  EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"Half");
+  auto expected = DefaultProfileLines(t.ctx->Language, 1);
+  expected[1] = u"ProfileName=Half";
+  EXPECT_EQ(t.folder.Bytes(SlotName(1)), Utf16File(JoinLines(expected)));
+  ASSERT_EQ(t.ctx->FileNotices.size(), 1u);
+  const std::string notice = t.ctx->FileNotices[0];
+  EXPECT_EQ(notice.rfind("config/default1.psf: ", 0), 0u) << notice;
+  const std::string keptAs = "default1.psf.damaged-";
+  const std::size_t at = notice.find(keptAs);
+  ASSERT_NE(at, std::string::npos) << notice;
+  EXPECT_EQ(t.folder.Bytes("config/" + notice.substr(at, notice.find(';', at) - at)), half);
   EXPECT_EQ(t.ctx->Profiles[0].ProfileName(), u"Kept 0");
   EXPECT_EQ(t.ctx->Profiles[0].XYSettingX[0], 0x64);
 }

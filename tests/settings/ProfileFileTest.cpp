@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <random>
@@ -296,41 +298,48 @@ TEST(ProfileFile, DamagedBytesNeverCrash) {
   }
 }
 
-TEST(ProfileFile, FailedReadResetsTheProfileAndRewritesItsSlot) {
-  SettingsTestContext t;
-  t.ctx->Config.ConfigDefaults();
-  ProfileRecord& r = t.ctx->Profiles[2];
-  const auto before = EveryFieldSet();
-  r = *before;
-  const std::string chosen = Utf16File(Edited(73, u"\tMacroKeyIndex="));
-  t.folder.PutBytes("chosen.psf", chosen);
-  EXPECT_FALSE(ReadProfileFile(*t.ctx, t.ctx->Language, 2, t.folder.Path("chosen.psf")));
-  // Every field is back at its default; a macro's unused step slots keep what they
-  // held, as emptying a button's macro always leaves them.
-  const auto expected = DefaultRecord(t.ctx->Language, 2);
-  for (std::size_t k = 0; k < kButtonCount; ++k) expected->Buttons[k].Macro.Actions = before->Buttons[k].Macro.Actions;
-  EXPECT_EQ(ProfileFileText(r), ProfileFileText(*expected));
-  // The slot file of profile 2 is written, the chosen file left as it was.
-  EXPECT_EQ(t.folder.Bytes("config/default2.psf"), Utf16File(ProfileFileText(*expected)));
-  EXPECT_EQ(t.folder.Bytes("chosen.psf"), chosen);
-}
-
-TEST(ProfileFile, UnreadableFilesFallBackToDefaults) {
+TEST(ProfileFile, FailedImportLeavesTheProfileAndEveryFileAlone) {
   SettingsTestContext t;
   t.ctx->Config.ConfigDefaults();
   const std::string defaults = Utf16File(JoinLines(DefaultProfileLines(t.ctx->Language, 1)));
   std::filesystem::create_directories(t.folder.Path("a-folder.psf"));
+  ASSERT_EQ(::mkfifo(t.folder.Path("a-fifo.psf").c_str(), 0600), 0);
   t.folder.PutBytes("binary.psf", std::string("\x00\xFF\x13\x37\n\n\x00", 7));
   t.folder.PutBytes("odd.psf", defaults.substr(0, 1001));
+  t.folder.PutBytes("cut.psf", Utf16File(Edited(73, u"\tMacroKeyIndex=")));
   // Larger than any settings file is read: not loaded into memory at all.
   t.folder.PutBytes("huge.psf", "");
   ASSERT_EQ(::truncate(t.folder.Path("huge.psf").c_str(), 65 * 1024 * 1024), 0);
-  for (const char* name : {"missing.psf", "a-folder.psf", "binary.psf", "odd.psf", "huge.psf"}) {
-    std::filesystem::remove(t.folder.Path("config/default1.psf"));
-    t.ctx->Profiles[1].Settings[0].Value = u"before";
-    EXPECT_FALSE(ReadProfileFile(*t.ctx, t.ctx->Language, 1, t.folder.Path(name))) << name;
-    EXPECT_EQ(t.ctx->Profiles[1].ProfileName(), u"T86") << name;
-    EXPECT_EQ(t.folder.Bytes("config/default1.psf"), defaults) << name;
+  const auto before = EveryFieldSet();
+  struct Case {
+    const char* name;
+    const char* reason;
+  };
+  for (const Case c : {Case{"missing.psf", "no such file"}, Case{"a-folder.psf", "a directory"},
+                       Case{"a-fifo.psf", "not a regular file"}, Case{"binary.psf", "byte-order mark"},
+                       Case{"odd.psf", "not a complete profile file"}, Case{"cut.psf", "not a complete profile file"},
+                       Case{"huge.psf", "larger than"}}) {
+    t.ctx->Profiles[1] = *before;
+    // Every file's size and time: the 65 MiB one is not read into memory for this.
+    const auto stamp = [&] {
+      std::vector<std::pair<std::string, std::uintmax_t>> files;
+      for (const auto& e : std::filesystem::directory_iterator(t.folder.Root())) {
+        if (!e.is_regular_file()) continue;
+        files.emplace_back(e.path().filename().string(), e.file_size());
+      }
+      std::sort(files.begin(), files.end());
+      return files;
+    };
+    const auto files = stamp();
+    const auto chosen = t.folder.Bytes("cut.psf");
+    std::string why;
+    // Returns at once for the FIFO too: it is never opened.
+    EXPECT_FALSE(ReadProfileFile(*t.ctx, t.ctx->Language, 1, t.folder.Path(c.name), &why)) << c.name;
+    EXPECT_NE(why.find(c.reason), std::string::npos) << c.name << ": " << why;
+    EXPECT_EQ(ProfileFileText(t.ctx->Profiles[1]), ProfileFileText(*before)) << c.name;
+    EXPECT_EQ(stamp(), files) << c.name;
+    EXPECT_EQ(t.folder.Bytes("cut.psf"), chosen) << c.name;
+    EXPECT_FALSE(t.folder.Exists("config/default1.psf")) << c.name;
   }
 }
 
