@@ -124,6 +124,7 @@ const std::string kSilent =
     "corvanectl: the mouse stopped answering during the upload; what it did not take is sent at the next upload\n";
 
 TEST_F(FaultMatrix, TheCleanRunSendsMacrosInSeveralPackets) {
+  RecordProperty("frames", static_cast<int>(frames_));
   // The matrix below is only as good as the upload it spoils.
   EXPECT_GE(frames_, 5u);
   EXPECT_NE(*before_, *after_);

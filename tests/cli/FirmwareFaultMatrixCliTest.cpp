@@ -119,6 +119,8 @@ TEST(FirmwareFaultMatrix, EveryPhaseUnpluggedOrFailing) {
   stuck.fwChecksumStuck = true;
   cases.push_back({"restart keeps the old application", stuck});
 
+  RecordProperty("phases", static_cast<int>(phases.size()));
+  RecordProperty("cases", static_cast<int>(cases.size()));
   for (const Case& c : cases) {
     SimState state;
     state.faults = c.faults;

@@ -119,6 +119,7 @@ std::size_t UploadFaultMatrix::frames_ = 0;
 SimMouseState* UploadFaultMatrix::cleanMouse_ = nullptr;
 
 TEST_F(UploadFaultMatrix, TheCleanUploadSendsEveryGroupAndBothMacros) {
+  RecordProperty("frames", static_cast<int>(frames_));
   EXPECT_GE(frames_, 12u);
   EXPECT_FALSE(cleanMouse_->macros == SimMouseState{}.macros);
 }
