@@ -13,8 +13,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace corvane;
   static const SimState kFactory;
-  SimState state = kFactory;
-  if (!ParseSimStateText(fuzz::Utf16Units(fuzz::AsBytes(data, size)), state)) return 0;
+  static fuzz::FuzzScratch scratch;
+  const std::filesystem::path file = scratch.Fresh() / "sim-state.txt";
+  fuzz::WriteBytes(file, fuzz::AsBytes(data, size));
+  SimState state;
+  if (LoadSimState(file, state) != SimStateLoad::Loaded) return 0;
 
   SimState reread = kFactory;
   if (!ParseSimStateText(SimStateText(state), reread) || !(reread == state)) std::abort();
