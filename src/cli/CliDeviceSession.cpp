@@ -48,6 +48,8 @@ int RefuseSend(const CliContext& ctx, SendResult result, const std::string& what
       return RefuseNoDevice(ctx);
     case SendResult::DeviceGone:
       return ctx.Refuse("the mouse was disconnected during the " + what);
+    case SendResult::NoReply:
+      return ctx.Refuse("the mouse did not answer the " + what);
     case SendResult::NotAcknowledged:
       break;
   }

@@ -37,6 +37,8 @@ int UploadSession::ApplyAndSave() {
   int rc = kExitOk;
   if (result.Report.DeviceGone) {
     rc = ctx_.Refuse("the mouse was disconnected during the upload; what it did not take is sent at the next upload");
+  } else if (result.Report.Unresponsive) {
+    rc = ctx_.Refuse("the mouse stopped answering during the upload; what it did not take is sent at the next upload");
   } else {
     for (const UploadProblem& problem : result.Report.Problems) rc = ctx_.Refuse(DescribeProblem(problem));
   }

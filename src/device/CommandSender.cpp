@@ -17,6 +17,11 @@ bool CommandSender::Send(FeatureCommand command, std::uint8_t position, std::spa
     case SendResult::NotAcknowledged:
       report_.Problems.push_back({UploadProblemKind::NotAcknowledged, command, position});
       return false;
+    case SendResult::NoReply:
+      // Every further frame would wait out the same timeouts: the rest is not sent.
+      report_.Problems.push_back({UploadProblemKind::NotAcknowledged, command, position});
+      report_.Unresponsive = true;
+      return false;
     case SendResult::NoDevice:
     case SendResult::DeviceGone:
       break;

@@ -1,6 +1,7 @@
 #pragma once
 // The upload's way to the transport: sends through SendFeatureCommand, records what the
-// device did not take, and after the device has gone sends nothing more.
+// device did not take, and after the device has gone (or stopped answering) sends nothing
+// more.
 #include <cstdint>
 #include <span>
 
@@ -18,7 +19,8 @@ class CommandSender {
   bool HasInterface();
   // True when the device acknowledged the packet.
   bool Send(FeatureCommand command, std::uint8_t position, std::span<const std::uint8_t> payload);
-  bool Gone() const { return report_.DeviceGone; }
+  // The device went away or stopped answering: nothing more is sent.
+  bool Gone() const { return report_.DeviceGone || report_.Unresponsive; }
   Pause& GetPause() { return link_.GetPause(); }
   UploadReport& Report() { return report_; }
 

@@ -13,6 +13,7 @@ SendResult SendFeatureCommand(DeviceLink& link, std::uint8_t command, std::uint8
   const bool countsAsWrite = info ? info->countsAsWrite : false;
   const std::uint32_t ackPause = info ? info->ackPauseMs : kRetryPauseMs;
   Pause& pause = link.GetPause();
+  bool answered = false;
 
   for (int attempt = 0; attempt < kSendAttempts; ++attempt) {
     const auto route = link.PickCommandInterface();
@@ -29,11 +30,14 @@ SendResult SendFeatureCommand(DeviceLink& link, std::uint8_t command, std::uint8
     if (!route->Handle->GetFeature(reply)) {
       reply[FeatureFrame::kAckOffset] = 0;
       if (!link.InterfaceStillPresent(*route->Path)) return SendResult::DeviceGone;
+    } else {
+      answered = true;
     }
-    if (reply[FeatureFrame::kAckOffset] != 0) return SendResult::Acknowledged;
+    if (reply[FeatureFrame::kReportIdOffset] == kReportCommand && reply[FeatureFrame::kAckOffset] != 0)
+      return SendResult::Acknowledged;
     pause.Sleep(kRetryPauseMs);
   }
-  return SendResult::NotAcknowledged;
+  return answered ? SendResult::NotAcknowledged : SendResult::NoReply;
 }
 
 SendResult SendFeatureCommand(DeviceLink& link, FeatureCommand command, std::uint8_t position,

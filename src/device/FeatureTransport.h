@@ -16,6 +16,10 @@ enum class SendResult : std::uint8_t {
   Acknowledged,
   // Four attempts went unanswered; the device dropped the frame.
   NotAcknowledged,
+  // Four attempts and not one acknowledgement read came back, though the interface is
+  // still there: the device has stopped answering (each such read can take the HID
+  // layer's whole timeout, so a caller with more to send should stop).
+  NoReply,
   // No feature interface is open: nothing was sent.
   NoDevice,
   // The interface vanished while the frame was under way (unplugged); the remaining
@@ -26,7 +30,8 @@ enum class SendResult : std::uint8_t {
 // Sends one packet (payload of at most 27 bytes) and waits for the acknowledgement: up
 // to four attempts, each a fresh frame with a new sequence number, a pause for the device
 // (60 ms, 120 ms for macro data), a read of report 9 whose byte 1 is the answer, and
-// 60 ms more when it was not answered.
+// 60 ms more when it was not answered. A reply under another report id is noise, not an
+// answer.
 SendResult SendFeatureCommand(DeviceLink& link, std::uint8_t command, std::uint8_t position,
                               std::span<const std::uint8_t> payload);
 SendResult SendFeatureCommand(DeviceLink& link, FeatureCommand command, std::uint8_t position,

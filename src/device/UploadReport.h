@@ -27,8 +27,10 @@ struct UploadProblem {
 struct UploadReport {
   std::vector<UploadProblem> Problems;
   bool DeviceGone = false;  // the device went away during the upload
+  // The device stopped answering acknowledgement reads; the rest was not sent.
+  bool Unresponsive = false;
 
-  bool Clean() const { return Problems.empty() && !DeviceGone; }
+  bool Clean() const { return Problems.empty() && !DeviceGone && !Unresponsive; }
 };
 
 // One line for the user, e.g. "the mouse did not acknowledge CmdDpiLevels (packet 0x12)".

@@ -29,18 +29,25 @@ bool IsProgram(const std::string& path) {
 
 }  // namespace
 
-std::vector<std::string> LaunchCommand(const std::u16string& target) {
+std::vector<std::string> LaunchCommand(const std::u16string& target, uid_t user) {
   std::string t = Utf8(target);
-  if (t.empty()) return {};
+  if (t.empty() || t[0] == '-' || user == 0) return {};
   if (IsAddress(t)) return {"xdg-open", t};
   // Paths written on Windows keep their backslashes in the profile.
   std::replace(t.begin(), t.end(), '\\', '/');
+  std::error_code ec;
+  if (!std::filesystem::exists(t, ec)) return {};
+  // Absolute, so a name beginning with "-" is never read as an option, and a program is
+  // never looked up in PATH.
+  t = std::filesystem::absolute(t, ec).lexically_normal().string();
+  if (ec) return {};
   if (IsProgram(t)) return {t};
   return {"xdg-open", t};
 }
 
 void XdgLauncher::Open(const std::u16string& target) {
-  const std::vector<std::string> command = LaunchCommand(target);
+  // Root as either the real or the effective user: nothing is started.
+  const std::vector<std::string> command = LaunchCommand(target, ::geteuid() == 0 ? 0 : ::getuid());
   if (command.empty()) return;
   std::vector<char*> argv;
   for (const auto& a : command) argv.push_back(const_cast<char*>(a.c_str()));

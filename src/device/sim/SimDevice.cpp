@@ -66,6 +66,14 @@ std::vector<SimEvent> SimDevice::TakeEvents() {
 
 void SimDevice::AdvanceClock(std::uint32_t ms) {
   now_ += ms;
+  std::uint32_t& leaveAfter = state_.faults.receiverLeavesPairingAfterMs;
+  if (state_.receiver.pairing && leaveAfter > 0 && Present(DeviceRole::Receiver)) {
+    pairingWaitMs_ += ms;
+    if (pairingWaitMs_ >= leaveAfter) {
+      leaveAfter = 0;
+      Unplug(DeviceRole::Receiver);
+    }
+  }
   if (AdvancePairing(state_.receiver, ms) == SimLinkChange::Up) EmitReceiverLink(true);
   // Plug erases from arrivals_, so collect the due roles first.
   std::vector<DeviceRole> due;
@@ -127,6 +135,10 @@ void SimDevice::Unplug(DeviceRole role) {
   present_[i] = false;
   ++generation_[i];
   ack_[i] = {};
+  // Unplugged, the mouse is reset: a fault of its frames that had begun ends.
+  refusedPacket_.reset();
+  garbageReplies_ = false;
+  repliesLost_ = false;
   if (role == DeviceRole::Wired) firmware_ = SimFirmware{};
   SimEvent e;
   e.kind = SimEvent::Kind::Removed;

@@ -73,6 +73,8 @@ class SimDevice {
   std::optional<DeviceRole> StatusRoute() const;
   bool TakeFrame(DeviceRole role, std::span<const std::uint8_t> frame);
   bool Acknowledges(std::uint8_t command, std::uint8_t position);
+  // Counts the frame down against the frame faults; true when the mouse takes nothing of it.
+  bool FrameFaultRefuses(std::span<const std::uint8_t> frame);
   void EmitStatus(std::uint8_t quickLaunch = 0);
   void EmitReceiverLink(bool linked);
   void Emit(DeviceRole role, SimReport report);
@@ -96,6 +98,19 @@ class SimDevice {
   std::uint8_t attemptCommand_ = 0;
   std::uint8_t attemptPosition_ = 0;
   unsigned attempts_ = 0;
+  // Frame faults under way (see SimFaults).
+  // A retry of a packet carries the same command, position and payload; only its
+  // sequence number and checksum differ.
+  struct RefusedPacket {
+    std::uint8_t command;
+    std::uint8_t position;
+    std::vector<std::uint8_t> payload;
+    bool operator==(const RefusedPacket&) const = default;
+  };
+  std::optional<RefusedPacket> refusedPacket_;
+  bool garbageReplies_ = false;
+  bool repliesLost_ = false;
+  std::uint64_t pairingWaitMs_ = 0;  // since the last pairing request
   std::vector<PendingArrival> arrivals_;
   std::uint64_t now_ = 0;
   std::uint32_t noise_ = 0x2545F491u;

@@ -16,6 +16,21 @@ struct SimFaults {
   // The Nth feature write from now (any report) pulls the device it was sent to off the
   // bus; the write fails. Counts down; 0 = off.
   std::uint32_t unplugAtFrame = 0;
+  // Faults that begin at the Nth command frame (report 9) from now, counted down like
+  // unplugAtFrame; 0 = off. Once begun they last until a device leaves the bus (or the
+  // program ends: they are not written to the state file).
+  // noAckAtFrame: that packet is not taken, and neither are its retries (the same command
+  // and packet position); the mouse takes the next packet again.
+  std::uint32_t noAckAtFrame = 0;
+  // garbageRepliesFromFrame: from that frame on the mouse takes nothing and answers every
+  // acknowledgement read with noise under a foreign report id.
+  std::uint32_t garbageRepliesFromFrame = 0;
+  // repliesLostFromFrame: from that frame on the mouse takes nothing and no acknowledgement
+  // read is ever answered: each fails after the HID layer's timeout (SimTimings).
+  std::uint32_t repliesLostFromFrame = 0;
+  // The receiver leaves the bus this long into a pairing wait; 0 = it stays.
+  std::uint32_t receiverLeavesPairingAfterMs = 0;
+
   // Each status report is preceded by garbage (a report with a foreign id and a
   // truncated report 7), and link-state replies carry a wrong signature.
   bool garbageReports = false;

@@ -38,6 +38,24 @@ bool SimDevice::Acknowledges(std::uint8_t command, std::uint8_t position) {
   return true;
 }
 
+namespace {
+
+// Counts a fault's frame countdown down; true on the frame it names.
+bool CountDown(std::uint32_t& frames) { return frames > 0 && --frames == 0; }
+
+}  // namespace
+
+bool SimDevice::FrameFaultRefuses(std::span<const std::uint8_t> frame) {
+  SimFaults& f = state_.faults;
+  const auto payload = frame.subspan(SimFrame::kPayload);
+  RefusedPacket packet{frame[SimFrame::kCommand], frame[SimFrame::kPosition], {payload.begin(), payload.end()}};
+  if (CountDown(f.noAckAtFrame)) refusedPacket_ = packet;
+  if (CountDown(f.garbageRepliesFromFrame)) garbageReplies_ = true;
+  if (CountDown(f.repliesLostFromFrame)) repliesLost_ = true;
+  if (refusedPacket_ && !(*refusedPacket_ == packet)) refusedPacket_.reset();
+  return refusedPacket_ || garbageReplies_ || repliesLost_;
+}
+
 bool SimDevice::TakeFrame(DeviceRole role, std::span<const std::uint8_t> frame) {
   AckState& ack = ack_[Index(role)];
   ack = {};
@@ -49,6 +67,7 @@ bool SimDevice::TakeFrame(DeviceRole role, std::span<const std::uint8_t> frame) 
   if (SimFrameChecksum(frame) != frame[SimFrame::kChecksum] || !Reachable(role) || state_.faults.noAck) return true;
   const SimCommand* cmd = FindSimCommand(ack.command);
   const std::uint8_t position = frame[SimFrame::kPosition];
+  if (FrameFaultRefuses(frame)) return true;
   if (cmd == nullptr || (cmd->position != 0 && position != cmd->position)) return true;
   if (!Acknowledges(ack.command, position)) return true;
   if (cmd->apply(state_.mouse, position, frame.subspan(SimFrame::kPayload))) ack.ack = 1;
@@ -70,6 +89,7 @@ bool SimDevice::SetFeature(DeviceRole role, std::span<const std::uint8_t> report
           if (role == DeviceRole::Receiver) {
             SimLinkChange change = SimLinkChange::None;
             ok = TakePairingRequest(state_.receiver, report, f, change);
+            if (ok) pairingWaitMs_ = 0;
             if (change == SimLinkChange::Down) EmitReceiverLink(false);
           }
           break;
@@ -104,6 +124,21 @@ bool SimDevice::GetFeature(DeviceRole role, std::span<std::uint8_t> report) {
         break;
       }
       case kReportCommand: {
+        if (repliesLost_) {
+          now_ += SimTimings::kReplyTimeoutMs;
+          break;
+        }
+        if (garbageReplies_) {
+          for (std::uint8_t& b : report) {
+            noise_ = noise_ * 1103515245u + 12345u;
+            b = static_cast<std::uint8_t>(noise_ >> 16);
+          }
+          // Whatever the noise says, it is no report 9; byte 1 would read as a yes.
+          report[0] = kReportCommand ^ 0x5A;
+          if (report.size() > SimAckReply::kAck) report[SimAckReply::kAck] |= 1;
+          ok = true;
+          break;
+        }
         const AckState& a = ack_[Index(role)];
         std::array<std::uint8_t, SimFrame::kSize> reply{};
         reply[0] = kReportCommand;

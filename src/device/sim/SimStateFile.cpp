@@ -100,7 +100,7 @@ struct Field {
   bool (*load)(SimState& s, std::u16string_view text);
 };
 
-const std::array<Field, 31> kFields{{
+const std::array<Field, 35> kFields{{
     {u"Buttons", [](const SimState& s) { return Hex(s.mouse.settings.buttons); },
      [](SimState& s, std::u16string_view t) { return ParseHex(t, s.mouse.settings.buttons); }},
     {u"DpiLevel", [](const SimState& s) { return Dec(s.mouse.settings.dpiLevel); },
@@ -172,6 +172,14 @@ const std::array<Field, 31> kFields{{
      [](SimState& s, std::u16string_view t) { return LoadBool(t, s.faults.fwChecksumStuck); }},
     {u"FaultPairingFails", [](const SimState& s) { return Dec(s.faults.pairingFails); },
      [](SimState& s, std::u16string_view t) { return LoadBool(t, s.faults.pairingFails); }},
+    {u"FaultNoAckAtFrame", [](const SimState& s) { return Dec(s.faults.noAckAtFrame); },
+     [](SimState& s, std::u16string_view t) { return LoadDec(t, s.faults.noAckAtFrame); }},
+    {u"FaultGarbageRepliesFromFrame", [](const SimState& s) { return Dec(s.faults.garbageRepliesFromFrame); },
+     [](SimState& s, std::u16string_view t) { return LoadDec(t, s.faults.garbageRepliesFromFrame); }},
+    {u"FaultRepliesLostFromFrame", [](const SimState& s) { return Dec(s.faults.repliesLostFromFrame); },
+     [](SimState& s, std::u16string_view t) { return LoadDec(t, s.faults.repliesLostFromFrame); }},
+    {u"FaultReceiverLeavesPairingAfterMs", [](const SimState& s) { return Dec(s.faults.receiverLeavesPairingAfterMs); },
+     [](SimState& s, std::u16string_view t) { return LoadDec(t, s.faults.receiverLeavesPairingAfterMs); }},
 }};
 
 // ---- macro slots: "packets:receivedMask:bytes" ------------------------------------------

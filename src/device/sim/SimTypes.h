@@ -41,6 +41,9 @@ struct SimTimings {
   // The flash refuses firmware reports while an erase runs.
   static constexpr std::uint32_t kApplicationEraseBusyMs = 2000;
   static constexpr std::uint32_t kSectorEraseBusyMs = 50;
+  // A feature read the device never answers fails after this long (the kernel's timeout
+  // for a USB control transfer).
+  static constexpr std::uint32_t kReplyTimeoutMs = 5000;
 };
 
 // Product version of each role's interfaces; the firmware update requires major 2 on
