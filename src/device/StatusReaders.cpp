@@ -69,7 +69,11 @@ void StatusReaders::OnEnded(DeviceLink& link, const RawStatusReport& ended) {
 }
 
 void StatusReaders::Stop() {
-  for (Slot& s : slots_) s.stop = true;
+  for (Slot& s : slots_) {
+    s.stop = true;
+    std::lock_guard lock(s.handleMutex);
+    if (s.handle) s.handle->Close();
+  }
   for (Slot& s : slots_)
     if (s.thread.joinable()) s.thread.join();
 }
@@ -87,6 +91,10 @@ void StatusReaders::Run(Slot& slot, DeviceRole role, std::string path, std::uint
     if (info.path == path) belongs = RoleOfProduct(info.vendor, info.product) == role;
   std::unique_ptr<HidHandle> handle = belongs ? backend_.Open(path) : nullptr;
   if (handle) {
+    {
+      std::lock_guard lock(slot.handleMutex);
+      slot.handle = handle.get();
+    }
     RawStatusReport report;
     report.Role = role;
     report.Generation = generation;
@@ -99,6 +107,10 @@ void StatusReaders::Run(Slot& slot, DeviceRole role, std::string path, std::uint
       if (result != HidReadResult::Ok || n == 0 || report.Bytes[0] != kReportStatus) continue;
       report.Length = std::min(n, report.Bytes.size());
       queue_.Push(report);
+    }
+    {
+      std::lock_guard lock(slot.handleMutex);
+      slot.handle = nullptr;
     }
     handle->Close();
   }

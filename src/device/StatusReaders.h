@@ -21,6 +21,7 @@
 namespace corvane {
 
 class HidBackend;
+class HidHandle;
 class DeviceLink;
 struct ScanOutcome;
 
@@ -53,8 +54,10 @@ class StatusReportQueue {
 
 class StatusReaders {
  public:
-  // How long a read blocks before the reader looks whether it is to stop.
-  static constexpr int kReadSliceMs = 200;
+  // How long a read blocks before the reader looks again whether it is to stop. Stop()
+  // closes the open handles, which ends a blocked read at once, so this only bounds a
+  // missed wake-up; a long slice keeps an idle program from waking for nothing.
+  static constexpr int kReadSliceMs = 5000;
 
   StatusReaders(HidBackend& backend, StatusReportQueue& queue) : backend_(backend), queue_(queue) {}
   ~StatusReaders() { Stop(); }
@@ -78,6 +81,9 @@ class StatusReaders {
   struct Slot {
     std::thread thread;
     std::atomic<bool> stop{false};
+    // The reader's open handle, for Stop() to close (which wakes its blocked read).
+    std::mutex handleMutex;
+    HidHandle* handle = nullptr;
     std::atomic<bool> finished{true};
     std::uint32_t generation = 0;
     bool claimed = false;  // holds the link's reader guard (owning thread only)

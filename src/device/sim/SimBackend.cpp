@@ -51,10 +51,11 @@ bool ParsePath(std::string_view path, DeviceRole& role, SimInterface& iface) {
 
 }  // namespace
 
-bool SimBackendShared::DeliverLocked() {
-  bool hotplugQueued = false;
+SimBackendShared::Delivery SimBackendShared::DeliverLocked() {
+  Delivery delivered;
   std::erase_if(queues, [](const std::weak_ptr<SimReportQueue>& w) { return w.expired(); });
   for (SimEvent& e : device.TakeEvents()) {
+    delivered.anyEvent = true;
     if (e.kind == SimEvent::Kind::InputReport) {
       for (const auto& w : queues) {
         const auto q = w.lock();
@@ -67,9 +68,9 @@ bool SimBackendShared::DeliverLocked() {
     if (!watching) continue;
     const HotplugEvent kind = e.kind == SimEvent::Kind::Arrived ? HotplugEvent::Arrival : HotplugEvent::Removal;
     for (const auto& n : kInterfaceNames) hotplug.emplace_back(kind, SimBackend::InterfacePath(e.role, n.iface));
-    hotplugQueued = true;
+    delivered.hotplugQueued = true;
   }
-  return hotplugQueued;
+  return delivered;
 }
 
 SimBackend::SimBackend(SimOptions options) : options_(std::move(options)) {

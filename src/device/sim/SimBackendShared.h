@@ -43,8 +43,12 @@ struct SimBackendShared {
   }
 
   // Hands the model's reports to the open input handles and its bus changes to the
-  // hotplug queue. Call with the mutex held; true when a hotplug event was queued.
-  bool DeliverLocked();
+  // hotplug queue. Call with the mutex held.
+  struct Delivery {
+    bool anyEvent = false;       // the model had something to hand out
+    bool hotplugQueued = false;  // a hotplug event was queued
+  };
+  Delivery DeliverLocked();
 
   // Runs fn on the model under the lock, delivers what it caused, then wakes waiting
   // readers and tells the hotplug notifier.
@@ -53,9 +57,13 @@ struct SimBackendShared {
     std::function<void()> notify;
     std::unique_lock lock(mutex);
     auto result = fn(device);
-    if (DeliverLocked()) notify = notifier;
+    const Delivery delivered = DeliverLocked();
+    if (delivered.hotplugQueued) notify = notifier;
     lock.unlock();
-    changed.notify_all();
+    // Waiters look at report queues, at whether their device is still there and at the
+    // hotplug queue, all of which change only with an event: a step of the clock that
+    // brought nothing wakes nobody.
+    if (delivered.anyEvent) changed.notify_all();
     if (notify) notify();
     return result;
   }
