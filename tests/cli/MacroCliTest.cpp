@@ -76,6 +76,24 @@ TEST_F(MacroCli, BuildsTheLibraryFileByteExact) {
   EXPECT_EQ(LibraryBytes(), Utf16File(expected));
 }
 
+// A library whose macro holds the largest key has no key left for a new macro: adding
+// one is refused and the library file stays as it was; folders need no key.
+TEST_F(MacroCli, NoKeyLeftRefusesNewMacros) {
+  MacroLibrary lib;
+  lib.NextKeyIndex = static_cast<int>(4294967295u);
+  MacroLocation at;
+  ASSERT_EQ(lib.AddMacro(u"Last", at), MacroNodeChange::kDone);
+  fs::create_directories(dir_ / "config");
+  ASSERT_TRUE(SaveMacroLibraryFile(dir_, lib));
+  const std::string before = LibraryBytes();
+  const testing::CliRun add = Ctl({"macro", "add", "New"});
+  EXPECT_EQ(add.status, 1);
+  EXPECT_EQ(add.err, "corvanectl: no macro key is left: a macro holds the largest key, 4294967295\n");
+  EXPECT_EQ(LibraryBytes(), before);
+  Ok({"macro", "folder", "Games"});
+  EXPECT_EQ(Ctl({"macro", "list"}).out, "Last\nGames/\n");
+}
+
 TEST_F(MacroCli, ModeAndSteps) {
   Ok({"macro", "add", "M"});
   Ok({"macro", "mode", "M", "2", "7"});
