@@ -8,9 +8,10 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <ctime>
 #include <optional>
+
+#include "base/TextUtil.h"
 
 namespace corvane {
 
@@ -55,7 +56,7 @@ std::unique_ptr<TraceSink> TraceSink::AppendTo(const std::filesystem::path& path
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0644);
   if (fd < 0) {
     const int code = errno;
-    error = path.string() + ": " + (code == ENXIO ? std::string("no program reads this pipe") : std::strerror(code));
+    error = path.string() + ": " + (code == ENXIO ? std::string("no program reads this pipe") : ErrnoText(code));
     return nullptr;
   }
   return std::unique_ptr<TraceSink>(new TraceSink(fd, path.string(), std::move(report)));
@@ -145,7 +146,7 @@ bool TraceSink::WriteChunk(std::string_view chunk) {
     if (code != EAGAIN && code != EWOULDBLOCK) {
       if (code == EPIPE) DiscardBrokenPipeSignal();
       ReportOnce(code == EPIPE ? std::string("the reader closed the pipe; the trace stops here")
-                               : std::string(std::strerror(code)));
+                               : ErrnoText(code));
       return false;
     }
     // The reader is full: wait for room, but once the run ends only for kDrainMs.

@@ -95,7 +95,7 @@ TEST(TraceSink, AppendsToTheFile) {
   EXPECT_EQ(text.str(), "earlier run\nsleep 60\n");
   const auto missing = path.parent_path() / "no-such-folder" / "trace.txt";
   EXPECT_FALSE(TraceSink::AppendTo(missing, error));
-  EXPECT_EQ(error, missing.string() + ": No such file or directory");
+  EXPECT_EQ(error, missing.string() + ": no such file or directory");
 }
 
 // The trace as a named pipe: whatever its reader does, the device work (Line) and the
