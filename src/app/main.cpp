@@ -11,6 +11,7 @@
 
 #include "app/CCorvaneApp.h"
 #include "app/Gallery.h"
+#include "base/DataFolder.h"
 
 namespace {
 
@@ -45,6 +46,10 @@ int main(int argc, char** argv) {
   if (!options) {
     std::fprintf(stderr, "corvane: %s\n", error.c_str());
     return 2;
+  }
+  if (options->DataFolder.empty() && corvane::DefaultDataFolder().empty()) {
+    std::fprintf(stderr, "corvane: %s\n", std::string(corvane::kNoDataFolderText).c_str());
+    return 1;
   }
   if (!corvane::DisplayAvailable()) {
     std::fprintf(stderr,

@@ -1,5 +1,9 @@
 #include "base/DataFolder.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <system_error>
 
@@ -15,15 +19,32 @@ std::filesystem::path DefaultDataFolder() {
   } else if (const char* home = std::getenv("HOME"); home && *home) {
     base = std::filesystem::path(home) / ".local" / "share";
   } else {
-    base = std::filesystem::current_path();
+    return {};
   }
   return base / "CorvaneData20250827A";
 }
 
-bool EnsureDataFolder(const std::filesystem::path& dataFolder) {
-  std::error_code ec;
-  std::filesystem::create_directories(dataFolder / "config", ec);
-  return std::filesystem::is_directory(dataFolder / "config", ec);
+bool EnsureDataFolder(const std::filesystem::path& dataFolder, std::string* problem) {
+  const auto fail = [&](std::string text) {
+    if (problem) *problem = std::move(text);
+    return false;
+  };
+  if (dataFolder.empty()) return fail(std::string(kNoDataFolderText));
+  const std::filesystem::path config = dataFolder / "config";
+  std::error_code made;
+  std::filesystem::create_directories(config, made);
+  // The folder nearest the root that is wrong names the fault best.
+  for (const std::filesystem::path& folder : {dataFolder, config}) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) {
+      const int code = errno;
+      return fail(folder.string() + ": " + ErrnoText(made ? made.value() : code));
+    }
+    if (!S_ISDIR(st.st_mode)) return fail(folder.string() + ": not a folder");
+    // Saves create files (and their temporary copies) in both.
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) return fail(folder.string() + ": " + ErrnoText(errno));
+  }
+  return true;
 }
 
 std::filesystem::path ResolveDataPath(const std::filesystem::path& dataFolder, std::u16string_view stored) {

@@ -1,17 +1,25 @@
 #pragma once
 // The per-user data folder and the stored paths that point into it.
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace corvane {
 
 // $CORVANE_DATA_DIR when set; otherwise $XDG_DATA_HOME (or ~/.local/share) followed by
-// "CorvaneData20250827A".
+// "CorvaneData20250827A". Empty when none of CORVANE_DATA_DIR, XDG_DATA_HOME and HOME is
+// set: the current directory is no place to guess for the user's settings.
 std::filesystem::path DefaultDataFolder();
+// What the program says when DefaultDataFolder() is empty and no --data-dir was given.
+inline constexpr std::string_view kNoDataFolderText =
+    "no data folder: HOME and XDG_DATA_HOME are both unset, and the current directory is not used "
+    "in their place; set HOME, XDG_DATA_HOME or CORVANE_DATA_DIR, or pass --data-dir";
 
 // Creates the data folder and its "config" subfolder when missing; false when either is
-// not a usable folder afterwards (the program goes on; reads fall back to defaults).
-bool EnsureDataFolder(const std::filesystem::path& dataFolder);
+// not a folder the program can write into afterwards (the program goes on; reads fall
+// back to defaults), with "PATH: reason" in problem. An empty path creates nothing and
+// gives kNoDataFolderText.
+bool EnsureDataFolder(const std::filesystem::path& dataFolder, std::string* problem = nullptr);
 
 // Stored paths keep their Windows spelling ("config\default0.psf"); they are opened with
 // "/" separators, and a relative one resolves against the data folder rather than the

@@ -2,8 +2,16 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 namespace corvane {
+
+std::string ErrnoText(int error) {
+  std::string text = std::strerror(error);
+  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
+    text[0] = static_cast<char>(text[0] - 'A' + 'a');
+  return text;
+}
 
 std::u16string U16(std::string_view s) {
   std::u16string out;

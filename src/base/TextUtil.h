@@ -10,6 +10,10 @@ namespace corvane {
 std::u16string U16(std::string_view utf8);
 std::string Utf8(std::u16string_view text);
 
+// The system's text for an errno value as the reason of a message "FILE: reason":
+// "permission denied" rather than "Permission denied".
+std::string ErrnoText(int error);
+
 // Standard string-to-long conversion: leading white space, optional sign, an optional
 // "0x" prefix in base 16; stops at the first character that is not a digit; text without
 // digits gives 0; out-of-range values saturate as strtol does.

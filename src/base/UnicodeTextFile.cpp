@@ -12,16 +12,10 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/TextUtil.h"
+
 namespace corvane {
 namespace {
-
-// "permission denied" rather than "Permission denied": messages read "FILE: reason".
-std::string ErrnoText(int error) {
-  std::string text = std::strerror(error);
-  if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z' && (text.size() < 2 || text[1] < 'A' || text[1] > 'Z'))
-    text[0] = static_cast<char>(text[0] - 'A' + 'a');
-  return text;
-}
 
 void SetReason(std::string* reason, std::string text) {
   if (reason) *reason = std::move(text);

@@ -144,6 +144,8 @@ int RunAdd(CliContext& ctx, const Args& args, bool folder) {
       return ctx.Refuse("a name cannot hold a line feed");
     case MacroNodeChange::kFull:
       return ctx.Refuse("that folder already holds 60 entries");
+    case MacroNodeChange::kNoKeyLeft:
+      return ctx.Refuse("no macro key is left: a macro holds the largest key, 4294967295");
     case MacroNodeChange::kNotHere:
     case MacroNodeChange::kNoNode:
       break;

@@ -57,6 +57,8 @@ int SaveLibrary(CliContext& ctx) {
 }
 
 int FinishImport(CliContext& ctx, const MacroImportResult& result, const std::string& file) {
+  // Said whatever else happens: a partial import must not pass for a whole one.
+  for (const std::string& line : result.skipped) ctx.err << "corvanectl: skipped " << line << "\n";
   switch (result.status) {
     case MacroImportStatus::kImported:
       break;
@@ -68,12 +70,17 @@ int FinishImport(CliContext& ctx, const MacroImportResult& result, const std::st
       return ctx.Refuse("the destination already holds 60 entries; nothing was imported");
     case MacroImportStatus::kNothingFits:
       return ctx.Refuse("folders cannot go into a second-level folder; nothing was imported");
+    case MacroImportStatus::kNoKeyLeft:
+      return ctx.Refuse("no macro key is left: a macro holds the largest key, 4294967295; nothing was imported");
   }
   for (const MacroLocation& at : result.created) {
     const MacroNode* node = ctx.app->Macros.NodeAt(at);
     ctx.out << Utf8(MacroPathOf(ctx.app->Macros, at)) << (node->IsFolder() ? "/" : "") << "\n";
   }
-  return SaveLibrary(ctx);
+  // What was imported is kept; the command still fails when anything was left out.
+  const int saved = SaveLibrary(ctx);
+  if (saved != kExitOk || result.skipped.empty()) return saved;
+  return ctx.Refuse("the import is incomplete: " + std::to_string(result.skipped.size()) + " skipped, listed above");
 }
 
 }  // namespace corvane::cli

@@ -26,7 +26,8 @@ std::optional<MacroLocation> IntoSelection(const CliContext& ctx, const std::opt
 int SaveLibrary(CliContext& ctx);
 
 // Prints the path of every node the import created and saves the library, or refuses
-// with the reason nothing was imported.
+// with the reason nothing was imported. Whatever the import left out is listed on stderr
+// and makes the command exit 1 (what was imported is still saved).
 int FinishImport(CliContext& ctx, const MacroImportResult& result, const std::string& file);
 
 }  // namespace corvane::cli

@@ -34,7 +34,8 @@ int UploadSession::ApplyAndSave() {
   dropped.insert(dropped.end(), result.Slots.DroppedButtons.begin(), result.Slots.DroppedButtons.end());
   for (const int button : dropped)
     ctx_.err << "corvanectl: the macro of button " << button << " is no longer in the macro library; the button was disabled\n";
-  int rc = kExitOk;
+  // The mouse did not get what the profile asked for: a script must see that.
+  int rc = dropped.empty() ? kExitOk : kExitRefused;
   if (result.Report.DeviceGone) {
     rc = ctx_.Refuse("the mouse was disconnected during the upload; what it did not take is sent at the next upload");
   } else if (result.Report.Unresponsive) {

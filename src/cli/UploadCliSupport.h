@@ -28,7 +28,8 @@ class UploadSession {
   int RefuseEffect(const CommandEffect& effect, const std::string& fallback) const;
 
   // Runs the upload and writes the pending save. Exit 0 when the mouse took everything;
-  // otherwise 1 with one line per frame or macro it did not take.
+  // otherwise 1 with one line per frame or macro it did not take, and per macro button
+  // disabled because its macro is no longer in the library.
   int ApplyAndSave();
 
  private:

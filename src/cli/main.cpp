@@ -113,6 +113,7 @@ int Main(const std::vector<std::string>& argv) {
 
   CliContext ctx{opt, std::make_unique<AppContext>(), std::cout, std::cerr, {}};
   ctx.app->DataFolder = opt.dataDir.empty() ? DefaultDataFolder() : std::filesystem::path(opt.dataDir);
+  if (ctx.app->DataFolder.empty()) return ctx.Refuse(std::string(kNoDataFolderText));
   {
     // The load may write (a first start, a damaged file replaced): under the lock, so it
     // never reads another program's save half-way through.

@@ -1,6 +1,10 @@
 #include "macros/MacroImport.h"
 
+#include "base/DamagedFile.h"
+#include "base/TextUtil.h"
+#include "base/UnicodeTextFile.h"
 #include "macros/MacroLibraryFile.h"
+#include "macros/MacroPath.h"
 
 namespace corvane {
 namespace {
@@ -55,31 +59,56 @@ std::vector<MacroLocation> SourceNodes(const MacroLibrary& source, const MacroLo
   return out;
 }
 
+const char* NotAddedReason(MacroNodeChange change) {
+  switch (change) {
+    case MacroNodeChange::kClash: return "the name is taken at the destination";
+    case MacroNodeChange::kFull: return "no free place at the destination (60 entries)";
+    case MacroNodeChange::kNoKeyLeft: return "no macro key is left";
+    case MacroNodeChange::kBadName: return "a name the library cannot hold";
+    case MacroNodeChange::kNotHere:
+    case MacroNodeChange::kNoNode:
+    case MacroNodeChange::kDone: break;
+  }
+  return "folders go only two levels deep";
+}
+
 class Copier {
  public:
   Copier(MacroLibrary& library, const MacroLibrary& source) : lib_(library), src_(source) {}
 
   void Macro(const MacroLocation& from, MacroLocation parent) {
     const MacroNode& node = *src_.NodeAt(from);
-    if (lib_.AddMacro(node.MacroItemName, parent) != MacroNodeChange::kDone) return;
+    if (const MacroNodeChange change = lib_.AddMacro(node.MacroItemName, parent); change != MacroNodeChange::kDone)
+      return Skip(from, NotAddedReason(change));
     if (node.Item) CopyMacroData(*node.Item, *lib_.NodeAt(parent)->Item);
     created.push_back(parent);
   }
 
   // A new folder with the source's macros, and with its sub-folders when withSubFolders.
   void Folder(const MacroLocation& from, MacroLocation parent, bool withSubFolders) {
-    if (lib_.AddFolder(src_.NodeAt(from)->MacroItemName, parent) != MacroNodeChange::kDone) return;
+    if (const MacroNodeChange change = lib_.AddFolder(src_.NodeAt(from)->MacroItemName, parent);
+        change != MacroNodeChange::kDone)
+      return Skip(from, NotAddedReason(change));
     created.push_back(parent);
     for (const MacroLocation& child : ChildrenOf(src_, from)) {
       if (!src_.NodeAt(child)->IsFolder()) {
         Macro(child, parent);
       } else if (withSubFolders) {
         Folder(child, parent, false);
+      } else {
+        Skip(child, NotAddedReason(MacroNodeChange::kNotHere));
       }
     }
   }
 
+  // A node left out, with everything below it.
+  void Skip(const MacroLocation& from, const char* reason) {
+    const MacroNode& node = *src_.NodeAt(from);
+    skipped.push_back(Utf8(MacroPathOf(src_, from)) + (node.IsFolder() ? "/ and what it holds" : "") + ": " + reason);
+  }
+
   std::vector<MacroLocation> created;
+  std::vector<std::string> skipped;
 
  private:
   MacroLibrary& lib_;
@@ -107,7 +136,7 @@ MacroImportResult ImportMacroFrom(MacroLibrary& library, const MacroLibrary& sou
   }
   if (MacroNode* selected = library.NodeAt(d); selected && selected->IsFolder()) selected->MacroItemFolderIsOpen = 1;
   if (change != MacroNodeChange::kDone) {
-    result.status = MacroImportStatus::kFull;
+    result.status = change == MacroNodeChange::kNoKeyLeft ? MacroImportStatus::kNoKeyLeft : MacroImportStatus::kFull;
     return result;
   }
   // A folder named by the file leaves the new macro empty.
@@ -142,8 +171,10 @@ MacroImportResult ImportLibraryFrom(MacroLibrary& library, const MacroLibrary& s
       } else if (d.stage == 0) {
         anyFits = true;
         copy.Folder(s, d, false);  // only the macros directly inside it
+      } else {
+        // Below a second-level folder the tree has no room for folders: they are left out.
+        copy.Skip(s, NotAddedReason(MacroNodeChange::kNotHere));
       }
-      // Below a second-level folder the tree has no room for folders: they are left out.
     }
   } else {
     anyFits = true;
@@ -163,21 +194,47 @@ MacroImportResult ImportLibraryFrom(MacroLibrary& library, const MacroLibrary& s
     result.status = anyFits ? MacroImportStatus::kFull : MacroImportStatus::kNothingFits;
   }
   result.created = std::move(copy.created);
+  result.skipped = std::move(copy.skipped);
   return result;
 }
+
+namespace {
+
+// Reads an import file into source. A file that stops at a missing or bad line gives
+// what came before it, and a line saying that the rest of the file was not read.
+void ReadImportFile(const std::filesystem::path& file, MacroLibrary& source, MacroLocation& selection,
+                    std::vector<std::string>& skipped) {
+  std::string bytes;
+  if (ReadFileBytesChecked(file, bytes) != FileReadStatus::Ok) return;  // nothing read: nothing to import
+  if (LoadMacroLibraryBytes(bytes, source, selection)) return;
+  std::string why = DescribeTextDamage(bytes);
+  if (why.empty()) why = "it stops at a missing or bad line";
+  int read = 0;
+  source.ForEachUsedNode([&](const MacroLocation&, const MacroNode&) { ++read; });
+  skipped.push_back(file.string() + ": " + why + "; the rest of the file is left out (" + std::to_string(read) +
+                    " entries read before it)");
+}
+
+}  // namespace
 
 MacroImportResult ImportMacro(MacroLibrary& library, const std::filesystem::path& file) {
   MacroLibrary importLibrary;
   library.SavedMacroLocation = MacroLocation::None();
-  LoadMacroLibrary(file, importLibrary, library.SavedMacroLocation);
-  return ImportMacroFrom(library, importLibrary, library.SavedMacroLocation);
+  std::vector<std::string> damage;
+  ReadImportFile(file, importLibrary, library.SavedMacroLocation, damage);
+  MacroImportResult result = ImportMacroFrom(library, importLibrary, library.SavedMacroLocation);
+  result.skipped.insert(result.skipped.begin(), damage.begin(), damage.end());
+  return result;
 }
 
 MacroImportResult ImportMacroLibrary(MacroLibrary& library, const std::filesystem::path& file) {
   MacroLibrary importLibrary;
   library.SavedMacroLocation = MacroLocation::None();
-  LoadMacroLibrary(file, importLibrary, library.SavedMacroLocation);
-  return ImportLibraryFrom(library, importLibrary, library.SavedMacroLocation);
+  std::vector<std::string> damage;
+  ReadImportFile(file, importLibrary, library.SavedMacroLocation, damage);
+  MacroImportResult result = ImportLibraryFrom(library, importLibrary, library.SavedMacroLocation);
+  result.skipped.insert(result.skipped.begin(), damage.begin(), damage.end());
+  return result;
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 // imported macros receive new MacroKeyIndex values, so profile buttons stay linked to the
 // macros they were given, not to imported copies. Nothing is written to disk here.
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "macros/MacroLibrary.h"
@@ -16,11 +17,16 @@ enum class MacroImportStatus {
   kNoSource,      // the file names nothing to import (unreadable, empty, or its selection names no node)
   kFull,          // the destination group had no free slot; nothing was created
   kNothingFits,   // every source was a folder and the destination cannot hold folders
+  kNoKeyLeft,     // a macro holds the largest key: no new macro can be made; nothing was created
 };
 
 struct MacroImportResult {
   MacroImportStatus status = MacroImportStatus::kNoSource;
   std::vector<MacroLocation> created;  // in creation order
+  // What the file held, or was meant to hold, that is not in the library now, one line
+  // each ("Games/Reload: no free place at the destination", or the file's own damage);
+  // an import that left anything out must not look complete.
+  std::vector<std::string> skipped;
 };
 
 // A macro file: the node named by the file's selection becomes a new macro at the

@@ -118,6 +118,8 @@ MacroNodeChange MacroLibrary::Add(std::u16string_view name, MacroLocation& selec
   if (NameExistsAmongSiblings(first.stage, first.stage0Index, first.stage1Index, name)) {
     return MacroNodeChange::kClash;
   }
+  const auto key = static_cast<std::uint32_t>(NextKeyIndex);
+  if (!folder && key == 0) return MacroNodeChange::kNoKeyLeft;
   for (int k = 0; k < kSlots; ++k) {
     const MacroLocation at = WithSlot(first, k);
     MacroNode& node = MutableSlot((at));
@@ -128,9 +130,9 @@ MacroNodeChange MacroLibrary::Add(std::u16string_view name, MacroLocation& selec
       node.MacroItemIsFolder = 1;
     } else {
       node.Item = std::make_unique<MacroItem>(std::u16string(name));
-      node.Item->MacroKeyIndex = static_cast<std::uint32_t>(NextKeyIndex);
-      // Wraps instead of overflowing when a file set the counter to its largest value.
-      NextKeyIndex = static_cast<int>(static_cast<unsigned>(NextKeyIndex) + 1u);
+      node.Item->MacroKeyIndex = key;
+      // Past the largest key the counter becomes 0: no key left, never a reused one.
+      NextKeyIndex = static_cast<int>(key + 1u);
     }
     selection = at;
     return MacroNodeChange::kDone;

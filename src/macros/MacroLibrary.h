@@ -43,6 +43,7 @@ enum class MacroNodeChange {
   kNotHere,    // a folder below a second-level folder: the tree has no such level
   kBadName,    // empty, or holding a line feed the library file could not keep
   kNoNode,     // the location names no used node
+  kNoKeyLeft,  // a macro holds key 4294967295: no key is left above the highest in use
 };
 
 class MacroLibrary {
@@ -54,7 +55,10 @@ class MacroLibrary {
   MacroLibrary(MacroLibrary&&) noexcept = default;
   MacroLibrary& operator=(MacroLibrary&&) noexcept = default;
 
-  // The MacroKeyIndex of the next macro created.
+  // The MacroKeyIndex of the next macro created, read as an unsigned 32-bit key (the
+  // library file keeps it as a signed number). Key 0 means "no macro" to a button, so the
+  // counter never wraps onto it: 0 here means that key 4294967295 is given and no new
+  // macro can be made.
   int NextKeyIndex = 1;
   // The node selected in the macro manager or picker.
   MacroLocation CurrentMacroLocation;

@@ -172,7 +172,8 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
 }
 
 // Keeps new macros from taking an identity a loaded macro already has (a hand-edited
-// file may carry a counter lower than its macros' indexes).
+// file may carry a counter lower than its macros' indexes). A macro at key 4294967295
+// leaves the counter at 0: no key is left, and adding a macro is refused.
 void KeepKeyIndexAhead(MacroLibrary& library, bool anyMacro, std::uint32_t highestKey) {
   if (anyMacro && highestKey >= static_cast<std::uint32_t>(library.NextKeyIndex)) {
     library.NextKeyIndex = static_cast<int>(highestKey + 1u);
@@ -186,7 +187,9 @@ bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation
   if (!in.Line(line) || line != kHeader) return false;
   long next = 0;
   if (!in.Number(next)) return false;
-  library.NextKeyIndex = ClampToInt(next);
+  // A stored 0 says no key was left when it was saved; whether one is now (the macro at
+  // the largest key deleted) follows from the macros read below.
+  library.NextKeyIndex = next == 0 ? 1 : ClampToInt(next);
   if (!in.Line(line)) return false;
   MacroLocation selection;
   if (!ParseLocation(line, selection)) return false;

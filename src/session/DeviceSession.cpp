@@ -41,9 +41,10 @@ std::unique_ptr<DeviceSession> DeviceSession::Open(DeviceSessionOptions options,
 bool DeviceSession::Build(const ConfigTable& config, std::string& error) {
   const DeviceSessionOptions& opt = options_;
   if (!opt.traceFile.empty()) {
-    trace_ = TraceSink::AppendTo(opt.traceFile);
+    std::string reason;
+    trace_ = TraceSink::AppendTo(opt.traceFile, reason, [this](const std::string& why) { Warn("trace " + why); });
     if (!trace_) {
-      error = "cannot write the trace file " + opt.traceFile;
+      error = "cannot write the trace file " + reason;
       return false;
     }
   }

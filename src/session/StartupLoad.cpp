@@ -15,8 +15,8 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
   UiFont font;
   // A folder that cannot be made is no reason to stop: reads then fall back to
   // defaults and writes fail, but the user hears of it now rather than at a save.
-  if (!EnsureDataFolder(ctx.DataFolder))
-    ctx.FileNotices.push_back(ctx.DataFolder.string() + ": the data folder cannot be created or is not a folder");
+  if (std::string problem; !EnsureDataFolder(ctx.DataFolder, &problem))
+    ctx.FileNotices.push_back(problem + std::string(kDataFolderUnusable));
   // What a save killed half-way left behind (the file it was replacing is intact).
   const std::filesystem::path configFolder = ctx.DataFolder / "config";
   RemoveLeftoverTempFiles(configFolder);
@@ -37,12 +37,18 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
 
 std::u16string FileNoticesSummary(const std::vector<std::string>& notices) {
   std::string names;
+  std::string folder;  // the data folder's own trouble, said as it is
   for (const std::string& notice : notices) {
+    if (notice.ends_with(kDataFolderUnusable)) {
+      folder += (folder.empty() ? "" : "\n") + notice;
+      continue;
+    }
     const std::string file = std::filesystem::path(notice.substr(0, notice.find(": "))).filename().string();
     if (names.find(file) != std::string::npos) continue;
     names += (names.empty() ? "" : ", ") + file;
   }
-  return U16("Damaged files kept aside as *.damaged-*: " + names);
+  if (names.empty()) return U16(folder);
+  return U16((folder.empty() ? "" : folder + "\n") + "Damaged files kept aside as *.damaged-*: " + names);
 }
 
 }  // namespace corvane

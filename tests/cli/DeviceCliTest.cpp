@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "support/DeviceCliHelpers.h"
 
 namespace corvane {
@@ -54,13 +56,19 @@ TEST(DevicesCli, OptionErrors) {
       {{"--sim-state", folder.Path("s.txt").string(), "devices"}, 2},
       {{"--simulate", "devices", "extra"}, 2},
       {{"--simulate", "--trace", folder.Path("no/such/folder/t.txt").string(), "devices"}, 1},
+      // A pipe nobody reads is refused at once instead of waiting for a reader.
+      {{"--simulate", "--trace", folder.Path("unread.fifo").string(), "devices"}, 1},
   };
+  ASSERT_EQ(::mkfifo(folder.Path("unread.fifo").c_str(), 0600), 0);
   for (const auto& c : cases) {
     const auto run = RunCorvanectl(folder.Root(), c.args);
     EXPECT_EQ(run.status, c.status) << c.args[0] << " " << c.args[1];
     EXPECT_FALSE(run.err.empty());
     EXPECT_EQ(run.out, "");
   }
+  const auto fifo = RunCorvanectl(folder.Root(), cases[4].args);
+  EXPECT_NE(fifo.err.find(folder.Path("unread.fifo").string() + ": no program reads this pipe"), std::string::npos)
+      << fifo.err;
 }
 
 // Every command frame and link-state read goes to the first open connection in the order

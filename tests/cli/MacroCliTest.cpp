@@ -76,6 +76,24 @@ TEST_F(MacroCli, BuildsTheLibraryFileByteExact) {
   EXPECT_EQ(LibraryBytes(), Utf16File(expected));
 }
 
+// A library whose macro holds the largest key has no key left for a new macro: adding
+// one is refused and the library file stays as it was; folders need no key.
+TEST_F(MacroCli, NoKeyLeftRefusesNewMacros) {
+  MacroLibrary lib;
+  lib.NextKeyIndex = static_cast<int>(4294967295u);
+  MacroLocation at;
+  ASSERT_EQ(lib.AddMacro(u"Last", at), MacroNodeChange::kDone);
+  fs::create_directories(dir_ / "config");
+  ASSERT_TRUE(SaveMacroLibraryFile(dir_, lib));
+  const std::string before = LibraryBytes();
+  const testing::CliRun add = Ctl({"macro", "add", "New"});
+  EXPECT_EQ(add.status, 1);
+  EXPECT_EQ(add.err, "corvanectl: no macro key is left: a macro holds the largest key, 4294967295\n");
+  EXPECT_EQ(LibraryBytes(), before);
+  Ok({"macro", "folder", "Games"});
+  EXPECT_EQ(Ctl({"macro", "list"}).out, "Last\nGames/\n");
+}
+
 TEST_F(MacroCli, ModeAndSteps) {
   Ok({"macro", "add", "M"});
   Ok({"macro", "mode", "M", "2", "7"});
@@ -295,6 +313,82 @@ TEST_F(MacroCli, ExportAndImportBetweenLibraries) {
   r = in({"library", "import", mbf, "--into=Mine"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Mine/Games/\nMine/Games/Reload\nMine/Solo\n");
+}
+
+// A library import that leaves anything out (the file cut short, no free place, no level
+// for a folder) lists each thing skipped and exits 1; what did fit is still imported.
+TEST_F(MacroCli, LibraryImportSaysWhatItSkipped) {
+  MacroLibrary source;
+  for (const char16_t* name : {u"A", u"B", u"C"}) {
+    MacroLocation at;
+    ASSERT_EQ(source.AddMacro(name, at), MacroNodeChange::kDone);
+  }
+  MacroLocation folder;
+  ASSERT_EQ(source.AddFolder(u"F", folder), MacroNodeChange::kDone);
+  MacroLocation m = folder, sub = folder;
+  ASSERT_EQ(source.AddMacro(u"M", m), MacroNodeChange::kDone);
+  ASSERT_EQ(source.AddFolder(u"S", sub), MacroNodeChange::kDone);
+  MacroLocation n = sub;
+  ASSERT_EQ(source.AddMacro(u"N", n), MacroNodeChange::kDone);
+  const fs::path whole = dir_ / "whole.mbf";
+  ASSERT_TRUE(SaveMacroLibrary(whole, source, MacroLocation::None()));
+  std::string bytes;
+  ASSERT_TRUE(ReadFileBytes(whole, bytes));
+  // Cut inside B's record: only A comes before it.
+  std::string needle;
+  for (const char c : std::string("MacroItemName=B")) needle += std::string{c, '\0'};
+  const std::size_t at = bytes.find(needle);
+  ASSERT_NE(at, std::string::npos);
+  const fs::path cut = dir_ / "cut.mbf";
+  std::ofstream(cut, std::ios::binary) << bytes.substr(0, at + needle.size() + 20);
+
+  struct Case {
+    const char* what;
+    int filler;  // top-level macros already in the destination
+    std::vector<std::string> folders;  // folders made in the destination first
+    std::string file;
+    std::string into;
+    int status;
+    std::string out;
+    std::vector<std::string> skipped;
+  };
+  const std::string kFull = ": no free place at the destination (60 entries)";
+  const std::string kDeep = ": folders go only two levels deep";
+  const Case cases[] = {
+      {"the whole file", 0, {}, whole.string(), "", 0, "A\nB\nC\nF/\nF/M\nF/S/\nF/S/N\n", {}},
+      {"a file cut short", 0, {}, cut.string(), "", 1, "A\n",
+       {cut.string() + ": it stops at a missing or bad line; the rest of the file is left out (1 entries read before it)"}},
+      {"one free place", 59, {}, whole.string(), "", 1, "A\n", {"B" + kFull, "C" + kFull, "F/ and what it holds" + kFull}},
+      {"into a top-level folder", 0, {"Top"}, whole.string(), "Top", 1, "Top/A\nTop/B\nTop/C\nTop/F/\nTop/F/M\n",
+       {"F/S/ and what it holds" + kDeep}},
+      {"into a second-level folder", 0, {"Top", "Top/Sub"}, whole.string(), "Top/Sub", 1,
+       "Top/Sub/A\nTop/Sub/B\nTop/Sub/C\n", {"F/ and what it holds" + kDeep}},
+  };
+  for (const Case& c : cases) {
+    const fs::path data = dir_ / "dest" / c.what;
+    MacroLibrary dest;
+    for (int i = 0; i < c.filler; ++i) {
+      MacroLocation sel;
+      ASSERT_EQ(dest.AddMacro(u"m" + FormatDecimal(i), sel), MacroNodeChange::kDone);
+    }
+    fs::create_directories(data / "config");
+    ASSERT_TRUE(SaveMacroLibraryFile(data, dest));
+    for (const std::string& f : c.folders) ASSERT_EQ(Ctl({"macro", "folder", f}, data).status, 0) << c.what;
+    std::vector<std::string> args{"library", "import", c.file};
+    if (!c.into.empty()) args.insert(args.end(), {"--into", c.into});
+    const testing::CliRun r = Ctl(args, data);
+    EXPECT_EQ(r.status, c.status) << c.what << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.what;
+    std::string err;
+    for (const std::string& line : c.skipped) err += "corvanectl: skipped " + line + "\n";
+    if (!c.skipped.empty())
+      err += "corvanectl: the import is incomplete: " + std::to_string(c.skipped.size()) + " skipped, listed above\n";
+    EXPECT_EQ(r.err, err) << c.what;
+    // What fitted was saved.
+    const std::string listed = Ctl({"macro", "list"}, data).out;
+    for (const std::string& line : testing::OutputLines(c.out))
+      EXPECT_NE(listed.find(line + "\n"), std::string::npos) << c.what << ": " << line;
+  }
 }
 
 }  // namespace

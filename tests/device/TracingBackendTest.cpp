@@ -2,9 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 #include "device/FeatureTransport.h"
 #include "device/PauseServices.h"
@@ -75,17 +82,115 @@ TEST(TracingBackend, TraceOfAnExchange) {
 TEST(TraceSink, AppendsToTheFile) {
   const testing::TempDataFolder folder;
   const auto path = folder.Path("trace.txt");
+  std::string error;
   {
     std::ofstream(path) << "earlier run\n";
-    auto sink = TraceSink::AppendTo(path);
-    ASSERT_TRUE(sink);
+    auto sink = TraceSink::AppendTo(path, error);
+    ASSERT_TRUE(sink) << error;
     sink->Line("sleep 60");
   }
   std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
   EXPECT_EQ(text.str(), "earlier run\nsleep 60\n");
-  EXPECT_FALSE(TraceSink::AppendTo(path.parent_path() / "no-such-folder" / "trace.txt"));
+  const auto missing = path.parent_path() / "no-such-folder" / "trace.txt";
+  EXPECT_FALSE(TraceSink::AppendTo(missing, error));
+  EXPECT_EQ(error, missing.string() + ": no such file or directory");
+}
+
+// The trace as a named pipe: whatever its reader does, the device work (Line) and the
+// end of the run go on, and the trouble is told once.
+class TracePipe : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); }
+  void TearDown() override {
+    if (reader_ >= 0) ::close(reader_);
+  }
+  void OpenReader() { reader_ = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }
+  std::unique_ptr<TraceSink> OpenSink() {
+    std::string error;
+    auto sink = TraceSink::AppendTo(path_, error, [this](const std::string& why) {
+      const std::lock_guard lock(mutex_);
+      reports_.push_back(why);
+    });
+    EXPECT_TRUE(sink) << error;
+    return sink;
+  }
+  std::vector<std::string> Reports() {
+    const std::lock_guard lock(mutex_);
+    return reports_;
+  }
+  // More than the pipe and the sink's buffer together hold.
+  static void Flood(TraceSink& sink) {
+    const std::string line(99, 'x');
+    for (std::size_t i = 0; i < 3 * TraceSink::kBufferLimit / 100; ++i) sink.Line(line);
+  }
+
+  testing::TempDataFolder folder_;
+  std::filesystem::path path_ = folder_.Path("trace.fifo");
+  int reader_ = -1;
+  std::mutex mutex_;
+  std::vector<std::string> reports_;
+};
+
+TEST_F(TracePipe, WithoutAReaderIsRefusedAtOnce) {
+  std::string error;
+  EXPECT_FALSE(TraceSink::AppendTo(path_, error));
+  EXPECT_EQ(error, path_.string() + ": no program reads this pipe");
+}
+
+TEST_F(TracePipe, AReaderThatNeverReadsLosesLinesButHoldsNothingUp) {
+  OpenReader();
+  const auto start = std::chrono::steady_clock::now();
+  {
+    auto sink = OpenSink();
+    ASSERT_TRUE(sink);
+    Flood(*sink);
+  }
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::milliseconds(TraceSink::kDrainMs + 4000));
+  const auto reports = Reports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(reports[0], path_.string() + ": the reader does not keep up; lines are left out of the trace");
+}
+
+TEST_F(TracePipe, AReaderThatGoesAwayIsToldOnceAndTheProgramLives) {
+  OpenReader();
+  auto sink = OpenSink();
+  ASSERT_TRUE(sink);
+  sink->Line("set receiver 09");
+  ::close(reader_);
+  reader_ = -1;
+  for (int i = 0; i < 200 && Reports().empty(); ++i) {
+    sink->Line("sleep 60");
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  sink->Line("sleep 60");
+  sink.reset();
+  EXPECT_EQ(Reports(), std::vector<std::string>{path_.string() + ": the reader closed the pipe; the trace stops here"});
+}
+
+TEST_F(TracePipe, AReaderThatKeepsUpGetsEveryLine) {
+  OpenReader();
+  {
+    auto sink = OpenSink();
+    ASSERT_TRUE(sink);
+    for (int i = 0; i < 100; ++i) sink->Line("line " + std::to_string(i));
+    // Read while the sink is still open, as a live reader does.
+    std::string got;
+    char buffer[4096];
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (got.size() < 100 * 6 && std::chrono::steady_clock::now() < until) {
+      const ssize_t n = ::read(reader_, buffer, sizeof buffer);
+      if (n > 0) got.append(buffer, static_cast<std::size_t>(n));
+      else std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const auto lines = Lines(got);
+    ASSERT_EQ(lines.size(), 100u);
+    EXPECT_EQ(lines.front(), "line 0");
+    EXPECT_EQ(lines.back(), "line 99");
+  }
+  EXPECT_TRUE(Reports().empty());
 }
 
 TEST(ObservedPause, TellsTheObserverThenPassesOn) {

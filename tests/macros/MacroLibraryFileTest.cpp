@@ -333,6 +333,48 @@ TEST(MacroLibraryFile, NewMacrosNeverTakeAnIndexTheFileAlreadyUses) {
   EXPECT_EQ(lib.NextKeyIndex, 42);
 }
 
+// The counter after loading is above the highest key in use; with a macro at the largest
+// key none is left, and a new macro is refused rather than given key 0 (a button's "no
+// macro") or an identity another macro already has.
+TEST(MacroLibraryFile, TheKeyCounterAfterLoadingNeverWraps) {
+  struct Case {
+    const char* what;
+    std::u16string counter;
+    std::vector<std::u16string> keys;
+    std::uint32_t next;  // 0: no key left
+  };
+  const Case cases[] = {
+      {"a macro at the largest key", u"1", {u"4294967295"}, 0},
+      {"the largest key among others", u"8", {u"3", u"4294967295", u"7"}, 0},
+      {"the key just below the largest", u"1", {u"4294967294"}, 4294967295u},
+      {"a counter past 2^31 kept as a negative number", u"-2", {}, 4294967294u},
+      {"a counter of 0 without macros", u"0", {}, 1},
+      {"a counter of 0 after the largest key's macro was deleted", u"0", {u"7"}, 8},
+  };
+  for (const Case& c : cases) {
+    auto lines = Header();
+    lines[1] = u"MacroKeyIndex=" + c.counter;
+    for (std::size_t i = 0; i < c.keys.size(); ++i) {
+      auto record = MacroRecord(u"", u"M" + FormatDecimal(static_cast<int>(i)), Loc(0, static_cast<int>(i), 0, 0), 1, u"");
+      record[4] = u"MacroKeyIndex=" + c.keys[i];
+      lines.insert(lines.end(), record.begin(), record.end());
+    }
+    MacroLibrary lib;
+    MacroLocation sel;
+    ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(Join(lines)), lib, sel)) << c.what;
+    EXPECT_EQ(static_cast<std::uint32_t>(lib.NextKeyIndex), c.next) << c.what;
+    MacroLocation at;
+    const MacroNodeChange change = lib.AddMacro(u"New", at);
+    if (c.next == 0) {
+      EXPECT_EQ(change, MacroNodeChange::kNoKeyLeft) << c.what;
+      EXPECT_FALSE(lib.Level0(static_cast<int>(c.keys.size())).IsUsed()) << c.what;
+    } else {
+      ASSERT_EQ(change, MacroNodeChange::kDone) << c.what;
+      EXPECT_EQ(lib.NodeAt(at)->Item->MacroKeyIndex, c.next) << c.what;
+    }
+  }
+}
+
 TEST(MacroLibraryFile, GarbageNeverCrashes) {
   std::string noise;
   std::uint32_t x = 12345;

@@ -315,5 +315,27 @@ TEST(MacroLibraryKeys, CounterWrapsInsteadOfOverflowing) {
   EXPECT_EQ(lib.NextKeyIndex, -2147483647 - 1);
 }
 
+// Key 0 means "no macro" to a button: past the largest key the counter stops instead of
+// handing out 0, 1, ... again, which would give new macros the identities of old ones.
+TEST(MacroLibraryKeys, TheLastKeyIsGivenOnceThenNewMacrosAreRefused) {
+  MacroLibrary lib;
+  lib.NextKeyIndex = static_cast<int>(4294967294u);
+  const MacroLocation a = AddMacro(lib, u"a");
+  const MacroLocation b = AddMacro(lib, u"b");
+  EXPECT_EQ(lib.NodeAt(a)->Item->MacroKeyIndex, 4294967294u);
+  EXPECT_EQ(lib.NodeAt(b)->Item->MacroKeyIndex, 4294967295u);
+  EXPECT_EQ(lib.NextKeyIndex, 0);
+
+  MacroLocation sel;
+  EXPECT_EQ(lib.AddMacro(u"c", sel), MacroNodeChange::kNoKeyLeft);
+  EXPECT_EQ(sel, MacroLocation{});
+  EXPECT_FALSE(lib.Level0(2).IsUsed());
+  EXPECT_EQ(lib.NewMacro(u"c", sel), 0);
+  EXPECT_FALSE(lib.Level0(2).IsUsed());
+  // Folders take no key.
+  EXPECT_EQ(lib.AddFolder(u"F", sel), MacroNodeChange::kDone);
+  EXPECT_EQ(lib.NextKeyIndex, 0);
+}
+
 }  // namespace
 }  // namespace corvane

@@ -117,11 +117,15 @@ int TempFiles(const fs::path& data) {
 }
 
 // The new state's saves all fail, each naming its file and the expected reason; the old
-// files and the next start's load are untouched by them.
-int SavesFailAndKeepTheOld(const fs::path& data, const std::string& reason, bool configToo) {
+// files and the next start's load are untouched by them. A folder that cannot be written
+// is told at the load already (folderNotice; empty: nothing to tell).
+int SavesFailAndKeepTheOld(const fs::path& data, const std::string& reason, bool configToo,
+                           const std::string& folderNotice = {}) {
   const Snapshot before(data);
+  const std::vector<std::string> notices =
+      folderNotice.empty() ? std::vector<std::string>{} : std::vector<std::string>{folderNotice};
   auto ctx = Load(data);
-  CHILD_CHECK(ctx->FileNotices.empty(), 10);
+  CHILD_CHECK(ctx->FileNotices == notices, 10);
   MakeNew(*ctx);
   std::string why;
   CHILD_CHECK(!SaveProfilesThenConfig(*ctx, &why), 11);
@@ -138,7 +142,7 @@ int SavesFailAndKeepTheOld(const fs::path& data, const std::string& reason, bool
   CHILD_CHECK(Snapshot(data) == before, 18);
   CHILD_CHECK(TempFiles(data) == 0, 19);
   const auto next = Load(data);
-  CHILD_CHECK(next->FileNotices.empty(), 20);
+  CHILD_CHECK(next->FileNotices == notices, 20);
   CHILD_CHECK(next->Profiles[1].ProfileName() == u"Alpha", 21);
   CHILD_CHECK(next->Macros.Level0(0).MacroItemName == u"Old", 22);
   CHILD_CHECK(next->Macros.Level0(3).MacroItemName.empty(), 23);
@@ -200,7 +204,8 @@ TEST(FailedWrite, ReadOnlyDataFolderKeepsTheOldFiles) {
     PutOld(data);
     if (::mount("corvane-test", folder.Path("mnt").c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=1m") != 0)
       return kNoNamespace;
-    return SavesFailAndKeepTheOld(data, "read-only file system", true);
+    return SavesFailAndKeepTheOld(data, "read-only file system", true,
+                                  data.string() + ": read-only file system" + std::string(kDataFolderUnusable));
   });
   if (rc != kNoNamespace) {
     std::printf("[ figures  ] read-only folder: a tmpfs remounted read-only in a private mount namespace\n");
@@ -210,7 +215,10 @@ TEST(FailedWrite, ReadOnlyDataFolderKeepsTheOldFiles) {
   if (::geteuid() == 0) GTEST_SKIP() << "no private mount namespace, and root ignores folder permissions";
   PutOld(data);
   fs::permissions(data / "config", fs::perms::owner_read | fs::perms::owner_exec);
-  const int denied = InChild([&] { return SavesFailAndKeepTheOld(data, "permission denied", true); });
+  const int denied = InChild([&] {
+    return SavesFailAndKeepTheOld(data, "permission denied", true,
+                                  (data / "config").string() + ": permission denied" + std::string(kDataFolderUnusable));
+  });
   fs::permissions(data / "config", fs::perms::owner_all);
   EXPECT_EQ(denied, 0);
 }
