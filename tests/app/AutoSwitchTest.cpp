@@ -19,7 +19,7 @@
 #include "settings/AutoSwitchMap.h"
 #include "support/ApplyCliHelpers.h"
 #include "support/SkinTestSupport.h"
-#include "support/XServer.h"
+#include "support/XvfbServer.h"
 
 // Xlib last: its macros clash with Qt's and gtest's names.
 #include <X11/Xatom.h>
@@ -117,8 +117,8 @@ std::string Joined(const std::vector<std::string>& lines, std::size_t from) {
 }
 
 TEST(AutoSwitchX11, ActiveWindowSwitchesTheProfileAndTheMouseGetsIt) {
-  XServer x;
-  ASSERT_TRUE(x.Start()) << "Xvfb";
+  XvfbServer x;
+  ASSERT_TRUE(x.Start(QStringLiteral("1280x800x24"))) << "Xvfb";
   const QByteArray display = x.Display().toLocal8Bit();
   EnvOverride displayEnv("DISPLAY", &display);
   EnvOverride waylandEnv("WAYLAND_DISPLAY", nullptr);

@@ -19,6 +19,7 @@
 #include "lang/LanguageTable.h"
 #include "lang/LoadLanguage.h"
 #include "support/TempDataFolder.h"
+#include "support/XvfbServer.h"
 
 namespace corvane::testing {
 namespace {
@@ -75,43 +76,6 @@ TEST(CorvaneCommandLineTest, RefusalsExitWithOneLine) {
   }
 }
 
-// An X server on a display number nobody uses, for the life of the test.
-class XServer {
- public:
-  bool Start() {
-    for (int n = 91; n < 160; ++n) {
-      if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
-          QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
-        continue;
-      server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), "-screen", "0", "1920x1080x24", "-nolisten",
-                                              "tcp"});
-      if (!server_.waitForStarted(5000)) return false;
-      for (int i = 0; i < 100 && server_.state() == QProcess::Running; ++i) {
-        if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-          display_ = QStringLiteral(":%1").arg(n);
-          return true;
-        }
-        QThread::msleep(50);
-      }
-      server_.kill();
-      server_.waitForFinished();
-    }
-    return false;
-  }
-  ~XServer() {
-    if (server_.state() != QProcess::NotRunning) {
-      server_.terminate();
-      if (!server_.waitForFinished(3000)) server_.kill();
-      server_.waitForFinished();
-    }
-  }
-  const QString& Display() const { return display_; }
-
- private:
-  QProcess server_;
-  QString display_;
-};
-
 // The ids of the visible windows with this title.
 QStringList VisibleWindows(const QProcessEnvironment& env, const QString& title, bool wait) {
   QStringList args{"search"};
@@ -137,8 +101,8 @@ TEST(CorvaneProgramTest, RunsOneWindowAndEndsCleanlyOnSigterm) {
       QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty() ||
       QStandardPaths::findExecutable(QStringLiteral("xwininfo")).isEmpty())
     GTEST_SKIP() << "Xvfb, xdotool or xwininfo is not installed";
-  XServer x;
-  ASSERT_TRUE(x.Start()) << "Xvfb did not start";
+  XvfbServer x;
+  ASSERT_TRUE(x.Start(QStringLiteral("1920x1080x24"))) << "Xvfb did not start";
 
   TempDataFolder data;
   // The instance socket lives in TMPDIR: a folder of the test's own keeps a program the

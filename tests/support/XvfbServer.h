@@ -21,10 +21,9 @@ class XvfbServer {
   }
 
   // The server chooses a free display itself and names it on its output, so servers
-  // of tests running at the same time never share one.
-  bool Start() {
-    server_.start(QStringLiteral("Xvfb"),
-                  {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  // of tests running at the same time never share one. screen: WIDTHxHEIGHTxDEPTH.
+  bool Start(const QString& screen = QStringLiteral("1024x768x24")) {
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"});
     if (!server_.waitForStarted(5000)) return false;
     QByteArray out;
     for (int i = 0; i < 100 && !out.contains('\n') && server_.state() == QProcess::Running; ++i) {
