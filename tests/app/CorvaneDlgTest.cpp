@@ -179,7 +179,7 @@ TEST(MainWindowSaveTest, Timer70WritesThePendingSave) {
 TEST(MainWindowSaveTest, ApplyArmsTheSaveTimer) {
   TempDataFolder data;
   auto dlg = OpenMainWindow(data);
-  ModalAnswerer answer;  // the progress dialog
+  ModalResponder answer;  // the progress dialog
   ProfileRecord& profile = CurrentProfile(dlg->App());
   profile.XYSettingX[1] = static_cast<std::uint16_t>(profile.XYSettingX[1] + 1);
   dlg->Upload().Dirty.PerformanceDirty = 1;
@@ -237,7 +237,7 @@ TEST(MainWindowProfileActionTest, DeleteRefusesTheCurrentProfile) {
   ConfigTable& config = dlg->App().Config;
   const int current = config.CurrentProfileSlot();
   const int countBefore = config.GetProfileShowCount();
-  ModalAnswerer answer;
+  ModalResponder answer;
   dlg->RequestProfileAction(ProfileAction::Delete, current);
   EXPECT_TRUE(dlg->TimerActive(kTimerProfileAction));
   dlg->OnTimer(kTimerProfileAction);
@@ -274,7 +274,7 @@ TEST(MainWindowProfileActionTest, SixthProfileIsRefusedAndAddWithFiveShownDoesNo
   auto dlg = OpenMainWindow(data);
   ConfigTable& config = dlg->App().Config;
   while (config.GetProfileShowCount() < kProfileShowPositions) config.ShowNextProfile();
-  ModalAnswerer answer;
+  ModalResponder answer;
   dlg->RequestProfileAction(ProfileAction::Limit, 0);
   dlg->OnTimer(kTimerProfileAction);
   ASSERT_EQ(answer.messages.size(), 1u);
@@ -312,7 +312,7 @@ TEST(MainWindowKeyTest, TheTenKeySequenceShowsTheSupportContact) {
   TempDataFolder data;
   auto dlg = OpenMainWindow(data);
   dlg->show();
-  ModalAnswerer answer;
+  ModalResponder answer;
   const std::string sequence = CCorvaneDlg::kSupportSequence;
   // A wrong key part way starts the sequence again.
   for (const char c : std::string("CRVX")) Key(dlg.get(), c);

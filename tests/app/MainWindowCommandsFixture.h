@@ -32,37 +32,6 @@ inline void ClickIn(CDlgBase* window, unsigned id) {
   Click(window, Inside(c->GetRect()));
 }
 
-// Answers the modal windows that open while it lives: each goes to the script first (true:
-// handled), otherwise attention windows are recorded and everything is closed.
-class ModalResponder {
- public:
-  using Step = std::function<bool(QWidget*)>;
-  explicit ModalResponder(Step step = {}) : step_(std::move(step)) {
-    timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      // A file dialog need not become the active window on every platform.
-      for (QWidget* w : QApplication::topLevelWidgets())
-        if (!modal && w->isVisible() && w->isModal() && qobject_cast<QFileDialog*>(w)) modal = w;
-      if (!modal || modal == last_) return;
-      last_ = modal;
-      if (auto* box = qobject_cast<CAttentionDlg*>(modal)) messages.push_back(box->Message());
-      else others.push_back(modal->metaObject()->className());
-      if (step_ && step_(modal)) return;
-      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-      else modal->close();
-    });
-    timer_.start();
-  }
-  std::vector<std::u16string> messages;
-  std::vector<std::string> others;
-
- private:
-  Step step_;
-  QPointer<QWidget> last_;
-  QTimer timer_;
-};
-
 class MainWindowCommandsTest : public ::testing::Test {
  protected:
   // Opens and shows the window on the simulated roles with a trace.

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QPointer>
 #include <QTimer>
 
 #include "app/CCorvaneDlg.h"
@@ -41,17 +43,23 @@ inline std::unique_ptr<CCorvaneDlg> OpenMainWindow(const TempDataFolder& data, c
   return dlg;
 }
 
-// Answers every modal window that opens while it lives: records an attention window's
-// message and closes whatever it finds.
-class ModalAnswerer {
+// Answers the modal windows that open while it lives: each goes to the script first (true:
+// handled), otherwise attention windows are recorded and everything is closed.
+class ModalResponder {
  public:
-  ModalAnswerer() {
+  using Step = std::function<bool(QWidget*)>;
+  explicit ModalResponder(Step step = {}) : step_(std::move(step)) {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (!modal) return;
+      // A file dialog need not become the active window on every platform.
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (!modal && w->isVisible() && w->isModal() && qobject_cast<QFileDialog*>(w)) modal = w;
+      if (!modal || modal == last_) return;
+      last_ = modal;
       if (auto* box = qobject_cast<CAttentionDlg*>(modal)) messages.push_back(box->Message());
       else others.push_back(modal->metaObject()->className());
+      if (step_ && step_(modal)) return;
       if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
       else modal->close();
     });
@@ -61,8 +69,11 @@ class ModalAnswerer {
   std::vector<std::string> others;
 
  private:
+  Step step_;
+  QPointer<QWidget> last_;
   QTimer timer_;
 };
+
 
 // The attention windows open without blocking (registered in the open-window table).
 inline std::vector<std::u16string> ModelessAttentions(GuiState& gui) {

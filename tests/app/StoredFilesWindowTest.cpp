@@ -13,7 +13,7 @@
 namespace corvane {
 namespace {
 
-using testing::ModalAnswerer;
+using testing::ModalResponder;
 using testing::OpenMainWindow;
 using testing::TempDataFolder;
 
@@ -37,14 +37,14 @@ TEST(StoredFilesWindow, ADamagedFileIsToldOnce) {
   config.resize(config.size() / 2);
   data.PutBytes("config/config.ini", config);
   {
-    ModalAnswerer answerer;
+    ModalResponder answerer;
     auto dlg = OpenMainWindow(data, "");
     Pump(200);
     ASSERT_EQ(answerer.messages.size(), 1u);
     EXPECT_NE(answerer.messages[0].find(u"config.ini"), std::u16string::npos);
     dlg->Shutdown();
   }
-  ModalAnswerer answerer;
+  ModalResponder answerer;
   auto again = OpenMainWindow(data, "");
   Pump(200);
   EXPECT_TRUE(answerer.messages.empty());
@@ -67,7 +67,7 @@ TEST(StoredFilesWindow, ADamagedFileIsToldOnce) {
 TEST(StoredFilesWindow, ASaveAfterAnotherProgramsSaveReloadsAndSaysSo) {
   TempDataFolder data;
   LoadFolder(data);
-  ModalAnswerer answerer;
+  ModalResponder answerer;
   auto dlg = OpenMainWindow(data, "");
   // corvanectl renames profile 1 meanwhile.
   {
@@ -98,7 +98,7 @@ TEST(StoredFilesWindow, ASaveAfterAnotherProgramsSaveReloadsAndSaysSo) {
 TEST(StoredFilesWindow, AChangeWithoutAMouseIsSavedAndSentWhenItArrives) {
   TempDataFolder data;
   LoadFolder(data);
-  ModalAnswerer answerer;
+  ModalResponder answerer;
   auto dlg = OpenMainWindow(data, "");
   ASSERT_NE(dlg->Session(), nullptr);
   ASSERT_NE(dlg->Session()->Sim(), nullptr);
