@@ -55,10 +55,7 @@ void CCorvaneDlg::RunFactoryReset() {
   }
   CFirmwareResetDlg confirm(Gui(), this);
   if (confirm.DoModal() != IDOK) return;
-  const FactoryResetResult reset = ResetMouseAndProfile(
-      App(), session_->Link(), [](const ProfileRecord& record, const std::filesystem::path& path, std::string* why) {
-        return WriteProfileFile(record, path, why);
-      });
+  const FactoryResetResult reset = ResetMouseAndProfile(App(), session_->Link(), WriteProfileFile);
   if (reset.Sent == SendResult::NoDevice) {
     ShowAttention(kTextDeviceNotConnected);
     return;
