@@ -4,6 +4,7 @@
 file(GLOB SKINGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/skingen/*.cpp)
 add_executable(skingen ${SKINGEN_SOURCES})
 target_link_libraries(skingen PRIVATE Qt6::Gui)
+corvane_build_tool(skingen)
 set_target_properties(skingen PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 set(SKIN_DIR ${CMAKE_BINARY_DIR}/skins)

@@ -11,6 +11,7 @@ add_executable(corvane_fwgen
   ${CMAKE_SOURCE_DIR}/src/device/FirmwareImages.cpp
   ${CMAKE_SOURCE_DIR}/src/device/ImageChecksum.cpp)
 target_include_directories(corvane_fwgen PRIVATE ${CMAKE_SOURCE_DIR}/src)
+corvane_build_tool(corvane_fwgen)
 
 set(CORVANE_FW_ARGS "")
 set(CORVANE_FW_DEPENDS corvane_fwgen)
