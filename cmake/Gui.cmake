@@ -30,7 +30,7 @@ corvane_library(corvane_dialogs dialogs
           CFirmwareResetDlg.cpp CLaunchTargetsDlg.cpp CMacroKeyOrFolderNameDlg.cpp CMacroKeyRenameDlg.cpp
           CMacroManagerDlg.cpp CMacroManagerDlgRecord.cpp CMacroManagerDlgSteps.cpp CMacroManagerDlgTree.cpp
           CMacroSelectDlg.cpp CMacroSmallDlg.cpp CParingDlg.cpp CProfileNameDlg.cpp CProgressBarDlg.cpp
-          CQuickLaunchDlg.cpp CSecondaryDlg.cpp CShortcutDlg.cpp FirmwareDialog.cpp FirmwareDialogWorker.cpp
+          CQuickLaunchDlg.cpp CSecondaryDlg.cpp CShortcutDlg.cpp FirmwareDialog.cpp FirmwareDialogWorker.cpp FirmwareReportQueue.cpp
           PairingDialog.cpp RowListScroll.cpp
   LINKS corvane_widgets corvane_platform_qt)
 

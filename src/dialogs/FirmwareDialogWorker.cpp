@@ -1,9 +1,7 @@
 #include "dialogs/FirmwareDialogWorker.h"
 
-#include <QMetaObject>
-#include <QObject>
-
 #include "device/DeviceLink.h"
+#include "dialogs/FirmwareReportQueue.h"
 #include "lang/LanguageEntries.h"
 #include "session/DeviceSession.h"
 
@@ -18,11 +16,11 @@ std::atomic<int> g_runningUpdates{0};
 // window does not take its disappearance for the user unplugging the last device.
 class QueuedFirmwareObserver final : public FirmwareObserver {
  public:
-  QueuedFirmwareObserver(QObject* target, const FirmwareDialogSink& sink, DeviceLink& windowLink)
-      : target_(target), sink_(sink), windowLink_(windowLink) {}
+  QueuedFirmwareObserver(FirmwareReportQueue& queue, const FirmwareDialogSink& sink, DeviceLink& windowLink)
+      : queue_(queue), sink_(sink), windowLink_(windowLink) {}
 
   void DeviceChecksum(const std::u16string& text) override {
-    Post([f = sink_.deviceChecksum, text] { f(text); });
+    queue_.Post([f = sink_.deviceChecksum, text] { f(text); });
   }
   void Status(const FirmwareStatus& status) override {
     // The first restart text comes right before the restart frame; it is shown three
@@ -31,19 +29,14 @@ class QueuedFirmwareObserver final : public FirmwareObserver {
       restartAnnounced_ = true;
       windowLink_.ExpectReenumeration = 1;
     }
-    Post([f = sink_.status, status] { f(status); });
+    queue_.Post([f = sink_.status, status] { f(status); });
   }
   void Progress(const FirmwareProgress& progress) override {
-    Post([f = sink_.progress, progress] { f(progress); });
+    queue_.Post([f = sink_.progress, progress] { f(progress); });
   }
 
  private:
-  template <class F>
-  void Post(F&& fn) {
-    QMetaObject::invokeMethod(target_, std::forward<F>(fn), Qt::QueuedConnection);
-  }
-
-  QObject* target_;
+  FirmwareReportQueue& queue_;
   const FirmwareDialogSink& sink_;
   DeviceLink& windowLink_;
   bool restartAnnounced_ = false;
@@ -64,7 +57,8 @@ bool FirmwareDialogWorker::Start(QObject* target, FirmwareDialogSink sink) {
   Wait();
   running_ = true;
   ++g_runningUpdates;
-  thread_ = std::thread([this, target, sink = std::move(sink)] { Run(target, sink); });
+  queue_ = std::make_unique<FirmwareReportQueue>(target);
+  thread_ = std::thread([this, sink = std::move(sink)] { Run(sink); });
   return true;
 }
 
@@ -72,7 +66,7 @@ void FirmwareDialogWorker::Wait() {
   if (thread_.joinable()) thread_.join();
 }
 
-void FirmwareDialogWorker::Run(QObject* target, const FirmwareDialogSink& sink) {
+void FirmwareDialogWorker::Run(const FirmwareDialogSink& sink) {
   FirmwareResult result;
   {
     // A link of the worker's own: the window keeps using its link on its own thread (a
@@ -80,18 +74,15 @@ void FirmwareDialogWorker::Run(QObject* target, const FirmwareDialogSink& sink) 
     // through the same HID stack, trace and pause service.
     DeviceLink link(session_.Backend(), session_.GetPause());
     link.ScanDevices();
-    QueuedFirmwareObserver observer(target, sink, session_.Link());
+    QueuedFirmwareObserver observer(*queue_, sink, session_.Link());
     result = RunFirmwareCheck(link, language_, images_, observer);
     link.CloseFeatureHandles();
   }
   --g_runningUpdates;
-  QMetaObject::invokeMethod(
-      target,
-      [this, f = sink.finished, result] {
-        running_ = false;
-        f(result);
-      },
-      Qt::QueuedConnection);
+  queue_->Post([this, f = sink.finished, result] {
+    running_ = false;
+    f(result);
+  });
 }
 
 }  // namespace corvane

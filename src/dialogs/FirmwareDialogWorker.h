@@ -3,10 +3,11 @@
 // painting and reacting while the mouse is written (the update's pauses add up to a
 // minute and more). The worker talks to the mouse through a device link of its own over
 // the session's HID stack and pause service; the window's link stays the window's, used
-// on the window's thread only. Everything the update shows reaches the dialog by queued
-// invocation: only the window's thread touches controls.
+// on the window's thread only. Everything the update shows reaches the dialog through a
+// locked queue that the window's thread empties: only that thread touches controls.
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "device/FirmwareImages.h"
@@ -19,6 +20,7 @@ class QObject;
 namespace corvane {
 
 class DeviceSession;
+class FirmwareReportQueue;
 
 // What the worker reports, each call made on the thread that owns `target`.
 struct FirmwareDialogSink {
@@ -45,11 +47,14 @@ class FirmwareDialogWorker {
   void Wait();
 
  private:
-  void Run(QObject* target, const FirmwareDialogSink& sink);
+  void Run(const FirmwareDialogSink& sink);
 
   DeviceSession& session_;
   const LanguageTable& language_;
   const LoadedImages& images_;
+  // Made on the window's thread by Start; lives until the worker is gone, so a report
+  // still queued when the thread ends is delivered or dropped with it, never run late.
+  std::unique_ptr<FirmwareReportQueue> queue_;
   std::thread thread_;
   std::atomic<bool> running_{false};
 };
