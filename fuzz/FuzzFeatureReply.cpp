@@ -36,6 +36,7 @@ class ReplyHandle final : public HidHandle {
     return HidReadResult::Timeout;
   }
   void Close() override {}
+  bool Connected() override { return true; }
 
  private:
   FuzzedDataProvider& input_;

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "base/TextUtil.h"
+#include "cli/UploadIncompleteMarker.h"
 #include "session/ConfigSave.h"
 
 namespace corvane::cli {
@@ -16,6 +17,7 @@ std::unique_ptr<UploadSession> UploadSession::Open(CliContext& ctx, int& exitCod
     return nullptr;
   }
   s->rebuildSlots_ = RebuildDeviceShadow(*ctx.app, s->state_);
+  if (UploadIncomplete(ctx.app->DataFolder)) ForgetWhatTheMouseHolds(s->state_);
   return s;
 }
 
@@ -25,6 +27,10 @@ int UploadSession::RefuseEffect(const CommandEffect& effect, const std::string& 
 
 int UploadSession::ApplyAndSave() {
   const ApplyResult result = ApplyToDevice(*ctx_.app, session_->Link(), state_);
+  // The next command that uploads must learn whether this one left something unsent.
+  const bool incomplete = !result.Complete();
+  if ((incomplete || UploadIncomplete(ctx_.app->DataFolder)) && !MarkUploadIncomplete(ctx_.app->DataFolder, incomplete))
+    ctx_.err << "corvanectl: the data folder could not record whether the upload is complete\n";
   if (result.Outcome == UploadOutcome::DeviceNotConnected) {
     // The mouse left after the session opened: the change is saved for its return.
     WritePendingSave(ctx_, state_);

@@ -102,8 +102,10 @@ ScanOutcome DeviceLink::ScanDevices() {
     if (r.Present) {
       AnyPresent = 1;
       outcome.StartReader[static_cast<std::size_t>(info.role)] = true;
-      // A handle left from a node that has since been replaced is reopened.
-      if (!r.FeatureHandle || r.FeatureHandlePath != r.FeatureInterfacePath) OpenFeatureInterface(info.role);
+      // A handle left from a node that has since been replaced is reopened, also when the
+      // new node took the old path and its removal event never came.
+      if (!r.FeatureHandle || r.FeatureHandlePath != r.FeatureInterfacePath || !r.FeatureHandle->Connected())
+        OpenFeatureInterface(info.role);
     } else {
       CloseFeatureHandle(info.role);
       r.FeatureInterfacePath.clear();

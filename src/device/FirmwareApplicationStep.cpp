@@ -42,8 +42,9 @@ FirmwareStepResult EraseApplicationArea(FirmwareRun& run) {
 
 FirmwareStepResult WriteApplication(FirmwareRun& run) {
   FirmwareReport reply;
-  if (run.channel.Read(F::kApplicationStart, F::kBlockSize, reply) == FirmwareSend::Gone)
-    return run.Stop(FirmwareOutcome::DeviceGone);
+  const FirmwareSend headRead = run.channel.Read(F::kApplicationStart, F::kBlockSize, reply);
+  if (headRead == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+  if (headRead == FirmwareSend::NoReply) return run.Stop(FirmwareOutcome::ApplicationWriteFailed);
   const auto head = reply.Data().first<4>();
   if (!std::all_of(head.begin(), head.end(), [](std::uint8_t b) { return b == 0xFF; })) {
     run.Status(kTextFwErasing);
@@ -58,6 +59,7 @@ FirmwareStepResult WriteApplication(FirmwareRun& run) {
       case FirmwareSend::Gone:
         return run.Stop(FirmwareOutcome::DeviceGone);
       case FirmwareSend::Rejected:
+      case FirmwareSend::NoReply:  // only reads end that way
         return run.Stop(p.tail ? FirmwareOutcome::ApplicationTailFailed : FirmwareOutcome::ApplicationWriteFailed);
       case FirmwareSend::Taken:
         break;
@@ -74,14 +76,21 @@ FirmwareStepResult VerifyApplication(FirmwareRun& run) {
   const auto image = run.images.Application;
   std::vector<std::uint8_t> readBack(image.size(), 0);
   FirmwareReport reply;
+  bool answered = true;
   for (const Piece& p : Pieces(image.size())) {
-    if (run.channel.Read(F::kApplicationStart + p.offset, p.length, reply) == FirmwareSend::Gone)
-      return run.Stop(FirmwareOutcome::DeviceGone);
+    const FirmwareSend read = run.channel.Read(F::kApplicationStart + p.offset, p.length, reply);
+    if (read == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+    // A mouse that stopped answering cannot show a good application: it counts as a
+    // mismatch, without reading the rest.
+    if (read == FirmwareSend::NoReply) {
+      answered = false;
+      break;
+    }
     std::copy_n(reply.Data().begin(), p.length, readBack.begin() + p.offset);
     run.progressValue += kReadProgress;
     run.ShowProgress(true);
   }
-  if (ImageChecksum(readBack) == run.imageChecksum) return std::nullopt;
+  if (answered && ImageChecksum(readBack) == run.imageChecksum) return std::nullopt;
   // A half-good application must not be started: the area is erased again.
   run.Status(OutcomeInfo(FirmwareOutcome::ReadBackMismatch).languageText);
   if (EraseApplicationArea(run)) return run.Stop(FirmwareOutcome::DeviceGone);

@@ -40,6 +40,9 @@ FirmwareSend FirmwareChannel::Read(std::uint32_t address, std::size_t count, Fir
     auto data = reply.Data();
     std::fill(data.begin(), data.end(), std::uint8_t{0});
     if (!StillPresent()) return FirmwareSend::Gone;
+    if (++unansweredReads_ >= kFirmwareReadAttempts) return FirmwareSend::NoReply;
+  } else {
+    unansweredReads_ = 0;
   }
   Sleep(FirmwarePauses::kAroundReadMs);
   return read ? FirmwareSend::Taken : FirmwareSend::Rejected;

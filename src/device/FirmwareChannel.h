@@ -11,7 +11,10 @@
 
 namespace corvane {
 
-enum class FirmwareSend : std::uint8_t { Taken, Rejected, Gone };
+// NoReply: the cable mouse is still enumerated but has left kFirmwareReadAttempts reads
+// in a row unanswered. Each such read can take the HID layer's whole timeout, so the
+// update ends there rather than read on through thousands of blocks.
+enum class FirmwareSend : std::uint8_t { Taken, Rejected, Gone, NoReply };
 
 struct FirmwarePauses {
   static constexpr std::uint32_t kAroundReadMs = 5;
@@ -23,6 +26,7 @@ struct FirmwarePauses {
   static constexpr std::uint32_t kCountdownStepMs = 1000;
 };
 constexpr int kFirmwareWriteAttempts = 4;
+constexpr int kFirmwareReadAttempts = 4;
 
 class FirmwareChannel {
  public:
@@ -38,6 +42,7 @@ class FirmwareChannel {
   // Asks for count bytes at address and reads the reply into reply (5 ms before and
   // after the read). A read that fails leaves the data bytes zero, as the device's
   // answer is then unknown; the caller compares or checksums them like any other reply.
+  // The read that makes kFirmwareReadAttempts unanswered in a row returns NoReply.
   FirmwareSend Read(std::uint32_t address, std::size_t count, FirmwareReport& reply);
 
  private:
@@ -45,6 +50,7 @@ class FirmwareChannel {
   bool StillPresent();
 
   DeviceLink& link_;
+  int unansweredReads_ = 0;  // in a row, since the last answered read
 };
 
 }  // namespace corvane

@@ -15,7 +15,7 @@ using F = FirmwareFlash;
 constexpr int kLoaderSteps = F::kLoaderSectors + F::kLoaderBlocks;  // 1419 in the status text
 constexpr int kProbePasses = 3;
 
-enum class Probe { Same, Differs, Gone };
+enum class Probe { Same, Differs, Gone, NoReply };
 
 std::span<const std::uint8_t> LoaderBlock(const FirmwareRun& run, std::uint32_t address) {
   return run.images.Loader.subspan(address, F::kBlockSize);
@@ -30,7 +30,15 @@ bool Matches(const FirmwareReport& reply, std::span<const std::uint8_t> expected
 Probe ProbeLoader(FirmwareRun& run) {
   FirmwareReport reply;
   for (std::uint32_t a = F::kLoaderProbeStart; a < F::kLoaderProbeEnd; a += F::kBlockSize) {
-    if (run.channel.Read(a, F::kBlockSize, reply) == FirmwareSend::Gone) return Probe::Gone;
+    switch (run.channel.Read(a, F::kBlockSize, reply)) {
+      case FirmwareSend::Gone:
+        return Probe::Gone;
+      case FirmwareSend::NoReply:
+        return Probe::NoReply;
+      case FirmwareSend::Taken:
+      case FirmwareSend::Rejected:
+        break;
+    }
     if (!Matches(reply, LoaderBlock(run, a))) return Probe::Differs;
   }
   return Probe::Same;
@@ -53,6 +61,7 @@ FirmwareStepResult WriteLoader(FirmwareRun& run) {
       case FirmwareSend::Gone:
         return run.Stop(FirmwareOutcome::DeviceGone);
       case FirmwareSend::Rejected:
+      case FirmwareSend::NoReply:  // only reads end that way
         return run.Stop(FirmwareOutcome::LoaderWriteFailed);
       case FirmwareSend::Taken:
         break;
@@ -67,7 +76,9 @@ FirmwareStepResult VerifyLoader(FirmwareRun& run) {
   FirmwareReport reply;
   for (std::uint32_t b = 0; b < F::kLoaderBlocks; ++b) {
     const std::uint32_t a = b * F::kBlockSize;
-    if (run.channel.Read(a, F::kBlockSize, reply) == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+    const FirmwareSend read = run.channel.Read(a, F::kBlockSize, reply);
+    if (read == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+    if (read == FirmwareSend::NoReply) return run.Stop(FirmwareOutcome::LoaderVerifyFailed);
     run.Counted(kTextFwLoaderVerify, static_cast<int>(b) + 1, static_cast<int>(F::kLoaderBlocks));
     if (!Matches(reply, LoaderBlock(run, a))) return run.Stop(FirmwareOutcome::LoaderVerifyFailed);
   }
@@ -93,6 +104,8 @@ FirmwareStepResult RunLoaderStep(FirmwareRun& run) {
     if (pass > 0 && differing == 0) break;
     const Probe p = ProbeLoader(run);
     if (p == Probe::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+    // A mouse that stopped answering has not shown its loader: it is left alone.
+    if (p == Probe::NoReply) return run.Stop(FirmwareOutcome::LoaderVerifyFailed);
     if (p == Probe::Differs) ++differing;
   }
   if (differing < kProbePasses) return std::nullopt;
@@ -102,7 +115,9 @@ FirmwareStepResult RunLoaderStep(FirmwareRun& run) {
   if (auto stop = EraseLoaderArea(run)) return stop;
   // The erased window is read once more; the result decides nothing, but the exchange
   // stays part of the sequence the device sees.
-  if (ProbeLoader(run) == Probe::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+  const Probe erased = ProbeLoader(run);
+  if (erased == Probe::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+  if (erased == Probe::NoReply) return run.Stop(FirmwareOutcome::LoaderWriteFailed);
   if (auto stop = WriteLoader(run)) return stop;
   if (auto stop = SendLockFrame(run, kLock)) return stop;
   return VerifyLoader(run);

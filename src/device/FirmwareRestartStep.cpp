@@ -40,8 +40,9 @@ FirmwareStepResult FinaliseApplication(FirmwareRun& run) {
 
   // The information block is read, its counter raised by one, and written back whole.
   FirmwareReport info;
-  if (run.channel.Read(F::kInfoBlock, F::kBlockSize, info) == FirmwareSend::Gone)
-    return run.Stop(FirmwareOutcome::DeviceGone);
+  const FirmwareSend infoRead = run.channel.Read(F::kInfoBlock, F::kBlockSize, info);
+  if (infoRead == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);
+  if (infoRead == FirmwareSend::NoReply) return run.Stop(FirmwareOutcome::ApplicationWriteFailed);
   ++info.Data()[kInfoCounterByte];
   MakeInfoWrite(info, F::kInfoBlock, kInfoBlockLength);
   if (SendAndWait(run, info) == FirmwareSend::Gone) return run.Stop(FirmwareOutcome::DeviceGone);

@@ -31,6 +31,10 @@ class HidHandle {
   virtual HidReadResult Read(std::span<std::uint8_t> report, int timeoutMs, std::size_t& bytesRead) = 0;
   // Makes a Read blocked in another thread return (Gone) so its thread can end.
   virtual void Close() = 0;
+  // False once the device behind the handle has left the bus, even when a new device
+  // has since appeared under the same path (the handle then still speaks to the old,
+  // dead one). Asks nothing of the device itself.
+  virtual bool Connected() = 0;
 };
 
 enum class HotplugEvent { Arrival, Removal };

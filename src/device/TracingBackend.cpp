@@ -32,6 +32,7 @@ class TracingHandle final : public HidHandle {
   }
 
   void Close() override { inner_->Close(); }
+  bool Connected() override { return inner_->Connected(); }
 
  private:
   std::unique_ptr<HidHandle> inner_;

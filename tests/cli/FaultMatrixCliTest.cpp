@@ -2,11 +2,13 @@
 // against a simulated mouse that is unplugged at each frame, drops each frame, starts
 // answering with noise, or stops answering at all. Every run must end in bounded time with
 // a non-zero exit and a message that says what happened, and write the data folder exactly
-// as a clean run does. (That the next upload completes the mouse is checked where the
-// upload state lives on between uploads: tests/session/UploadFaultMatrixTest.cpp.)
+// as a clean run does, and the next corvanectl run that uploads must send what the mouse
+// missed. (The window's own upload state, which lives on in memory between uploads, is
+// checked in tests/session/UploadFaultMatrixTest.cpp.)
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -71,11 +73,18 @@ class FaultMatrix : public ::testing::Test {
     const UploadRun clean = RunOnSimulatedMouse(*folder_, kCommand);
     ASSERT_EQ(clean.run.status, 0) << clean.run.err;
     frames_ = clean.frames.size();
+    cleanMouse_ = new SimMouseState(ReadSimState(*folder_).mouse);
+    // What a plain `apply` sends after the clean run: the measure of "nothing owed".
+    const UploadRun settled = RunOnSimulatedMouse(*folder_, {"apply"});
+    ASSERT_EQ(settled.run.status, 0) << settled.run.err;
+    settledApply_ = new std::vector<std::string>(settled.frames);
     after_ = new std::vector<std::pair<std::string, std::string>>(ConfigFiles(*folder_));
   }
   static void TearDownTestSuite() {
     delete folder_;
     delete startMouse_;
+    delete cleanMouse_;
+    delete settledApply_;
     delete before_;
     delete after_;
   }
@@ -89,6 +98,7 @@ class FaultMatrix : public ::testing::Test {
   // faulty run must be.
   static Outcome RunWithFault(const std::function<void(SimFaults&)>& fault, const std::string& what) {
     PutConfigFiles(*folder_, *before_);
+    std::filesystem::remove(MarkerPath());
     SimState state = *startMouse_;
     fault(state.faults);
     WriteSimState(*folder_, state);
@@ -101,13 +111,18 @@ class FaultMatrix : public ::testing::Test {
     // The user's change is kept, written exactly as a clean run writes it: no file is
     // left half-written, reset or dropped because the mouse failed.
     EXPECT_EQ(ConfigFiles(*folder_), *after_) << what << ": the data folder differs from a clean run's";
+    EXPECT_TRUE(std::filesystem::exists(MarkerPath())) << what << ": the next run would not know what is owed";
     return o;
   }
+
+  static std::filesystem::path MarkerPath() { return folder_->Root() / "upload-incomplete"; }
 
   static inline const std::vector<std::string> kCommand{"button", "5", "macro:Long"};
   static TempDataFolder* folder_;
   static std::size_t frames_;
   static SimState* startMouse_;
+  static SimMouseState* cleanMouse_;  // the mouse after the clean run
+  static std::vector<std::string>* settledApply_;
   static std::vector<std::pair<std::string, std::string>>* before_;
   static std::vector<std::pair<std::string, std::string>>* after_;
 };
@@ -115,6 +130,8 @@ class FaultMatrix : public ::testing::Test {
 TempDataFolder* FaultMatrix::folder_ = nullptr;
 std::size_t FaultMatrix::frames_ = 0;
 SimState* FaultMatrix::startMouse_ = nullptr;
+SimMouseState* FaultMatrix::cleanMouse_ = nullptr;
+std::vector<std::string>* FaultMatrix::settledApply_ = nullptr;
 std::vector<std::pair<std::string, std::string>>* FaultMatrix::before_ = nullptr;
 std::vector<std::pair<std::string, std::string>>* FaultMatrix::after_ = nullptr;
 
@@ -169,6 +186,43 @@ TEST_F(FaultMatrix, RepliesThatNeverComeFromEveryFrame) {
     const auto failed = std::count(o.gets.begin(), o.gets.end(), "get wired fail");
     EXPECT_EQ(static_cast<std::size_t>(failed), kAttempts) << "frame " << k;
     EXPECT_LE(o.run.frames.size(), k - 1 + kAttempts) << "frame " << k;
+  }
+}
+
+// corvanectl is a new process each time: after an upload that failed part-way, the next
+// run that uploads (here `apply`, with the mouse well again) sends what the mouse missed,
+// and the run after that finds nothing owed: it sends what `apply` sends after a clean run.
+TEST_F(FaultMatrix, TheNextRunSendsWhatTheMouseMissed) {
+  struct Case {
+    std::string what;
+    std::function<void(SimFaults&, std::uint32_t)> fault;
+  };
+  const std::vector<Case> cases = {
+      {"unplugged", [](SimFaults& f, std::uint32_t k) { f.unplugAtFrame = k; }},
+      {"no acknowledgement", [](SimFaults& f, std::uint32_t k) { f.noAckAtFrame = k; }},
+      {"garbage replies", [](SimFaults& f, std::uint32_t k) { f.garbageRepliesFromFrame = k; }},
+      {"replies lost", [](SimFaults& f, std::uint32_t k) { f.repliesLostFromFrame = k; }},
+  };
+  for (const Case& c : cases) {
+    for (const std::uint32_t k : {std::uint32_t{1}, static_cast<std::uint32_t>(frames_ / 2 + 1),
+                                  static_cast<std::uint32_t>(frames_)}) {
+      const std::string what = c.what + " at frame " + std::to_string(k);
+      RunWithFault([&](SimFaults& f) { c.fault(f, k); }, what);
+      ASSERT_NE(ReadSimState(*folder_).mouse, *cleanMouse_) << what << ": the fault spoiled nothing";
+
+      SimState healed = ReadSimState(*folder_);
+      healed.faults = SimFaults{};
+      WriteSimState(*folder_, healed);
+      const UploadRun next = RunOnSimulatedMouse(*folder_, {"apply"});
+      EXPECT_EQ(next.run.status, 0) << what << ": " << next.run.err;
+      EXPECT_FALSE(next.frames.empty()) << what;
+      EXPECT_EQ(ReadSimState(*folder_).mouse, *cleanMouse_) << what << ": the mouse still misses part of the upload";
+      EXPECT_FALSE(std::filesystem::exists(MarkerPath())) << what;
+
+      const UploadRun after = RunOnSimulatedMouse(*folder_, {"apply"});
+      EXPECT_EQ(after.run.status, 0) << what << ": " << after.run.err;
+      EXPECT_EQ(after.frames, *settledApply_) << what << ": more is sent again than after a clean run";
+    }
   }
 }
 

@@ -1,15 +1,20 @@
 // The firmware update's fault matrix through corvanectl: the cable pulled at the first and
 // the last frame of every phase of the update (each kind of frame: reads and writes of
-// each flash area, erases, unlock, restart, the final query), and each phase's own failure.
+// each flash area, erases, unlock, restart, the final query), the mouse falling silent at
+// the first frame of every phase, and each phase's own failure.
 // Every run ends in bounded time with exit 1 and a message, leaves the data folder as it
 // was, and a second update without the fault brings the mouse to the carried firmware.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "device/FirmwareChannel.h"
 #include "device/FirmwareReport.h"
 #include "support/DeviceCliHelpers.h"
 
@@ -92,14 +97,23 @@ TEST(FirmwareFaultMatrix, EveryPhaseUnpluggedOrFailing) {
   struct Case {
     std::string what;
     SimFaults faults;
+    // How many reads may go unanswered before the update gives up (silent mouse only).
+    std::optional<std::size_t> unansweredReads;
   };
   std::vector<Case> cases;
   for (const auto& [kind, p] : phases) {
     for (const std::uint32_t at : {p.first, p.last}) {
       SimFaults f;
       f.unplugAtFrame = at;
-      cases.push_back({"unplugged at frame " + std::to_string(at) + " (" + kind + ")", f});
+      cases.push_back({"unplugged at frame " + std::to_string(at) + " (" + kind + ")", f, std::nullopt});
     }
+    // The mouse stays on the bus but stops answering from the phase's first frame on:
+    // each unanswered read costs the HID layer's timeout, so the update must give up
+    // after a few of them instead of reading through every block.
+    SimFaults silent;
+    silent.fwSilentFromFrame = p.first;
+    cases.push_back({"silent from frame " + std::to_string(p.first) + ", " + kind, silent,
+                     static_cast<std::size_t>(kFirmwareReadAttempts)});
   }
   // Each phase's own failure: the application area refusing its block writes (from the
   // first and from the last block), a read-back that differs, a restart that leaves the
@@ -110,14 +124,14 @@ TEST(FirmwareFaultMatrix, EveryPhaseUnpluggedOrFailing) {
     SimFaults f;
     f.fwRejectWrites = -1;
     f.fwRejectFrom = from;
-    cases.push_back({"block writes refused from " + std::to_string(from), f});
+    cases.push_back({"block writes refused from " + std::to_string(from), f, std::nullopt});
   }
   SimFaults corrupt;
   corrupt.fwCorruptReadBack = true;
-  cases.push_back({"read-back differs", corrupt});
+  cases.push_back({"read-back differs", corrupt, std::nullopt});
   SimFaults stuck;
   stuck.fwChecksumStuck = true;
-  cases.push_back({"restart keeps the old application", stuck});
+  cases.push_back({"restart keeps the old application", stuck, std::nullopt});
 
   RecordProperty("phases", static_cast<int>(phases.size()));
   RecordProperty("cases", static_cast<int>(cases.size()));
@@ -126,7 +140,13 @@ TEST(FirmwareFaultMatrix, EveryPhaseUnpluggedOrFailing) {
     state.faults = c.faults;
     WriteSimState(folder, state);
     const auto start = std::chrono::steady_clock::now();
-    const CliRun run = RunCorvanectl(folder.Root(), UpdateArgs(folder, false));
+    std::filesystem::remove(folder.Path("trace.txt"));
+    const CliRun run = RunCorvanectl(folder.Root(), UpdateArgs(folder, c.unansweredReads.has_value()));
+    if (c.unansweredReads) {
+      const auto gets = TraceOf(TraceLines(folder.Path("trace.txt")), "get");
+      const auto unanswered = static_cast<std::size_t>(std::count(gets.begin(), gets.end(), "get wired fail"));
+      EXPECT_LE(unanswered, *c.unansweredReads) << c.what;
+    }
     EXPECT_LT(std::chrono::steady_clock::now() - start, kRunLimit) << c.what;
     // The restart frame itself takes the mouse off the bus: pulling the cable there loses
     // nothing, and the update may still end well.

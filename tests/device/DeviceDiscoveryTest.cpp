@@ -164,6 +164,42 @@ TEST(ScanDevices, ReopensAHandleWhoseNodeWasReplaced) {
   EXPECT_EQ(f.backend.ops[0].path, "/dev/wired-cmd-2");
 }
 
+// Between two scans the cable mouse's command node changed and no removal event said so.
+// The scan alone must drop or reopen the dead handle; a live one is kept as it is.
+TEST(ScanDevices, NoticesADeadHandleWithoutARemovalEvent) {
+  struct Case {
+    const char* what;
+    void (*change)(FakeHidBackend&);
+    bool present;        // the role after the second scan
+    bool reopened;       // a new handle was opened for it
+    SendResult command;  // a command sent after the second scan
+  };
+  const Case cases[] = {
+      {"nothing happened", [](FakeHidBackend&) {}, true, false, SendResult::Acknowledged},
+      {"node replaced under the same path", [](FakeHidBackend& b) { ++b.Command(W).generation; }, true, true,
+       SendResult::Acknowledged},
+      {"node vanished", [](FakeHidBackend& b) { b.Unplug(W); }, false, false, SendResult::NoDevice},
+  };
+  for (const Case& c : cases) {
+    Fixture f;
+    f.SetPresent({W});
+    f.link.ScanDevices();
+    ASSERT_TRUE(f.link.Role(W).FeatureHandle) << c.what;
+    c.change(f.backend);
+    const int opensBefore = f.backend.opens;
+    f.link.ScanDevices();
+    EXPECT_EQ(f.link.Role(W).Present != 0, c.present) << c.what;
+    EXPECT_EQ(f.link.Role(W).FeatureHandle != nullptr, c.present) << c.what;
+    if (c.present) {
+      EXPECT_TRUE(f.link.Role(W).FeatureHandle->Connected()) << c.what;
+    }
+    // Every scan probes each interface once; a reopened handle is one open more.
+    const int probes = c.present ? 2 : 0;
+    EXPECT_EQ(f.backend.opens - opensBefore, probes + (c.reopened ? 1 : 0)) << c.what;
+    EXPECT_EQ(SendFeatureCommand(f.link, 0x05, kSinglePacket, std::vector<std::uint8_t>{1}), c.command) << c.what;
+  }
+}
+
 TEST(OnDeviceChange, ArrivalAndRemoval) {
   struct Step {
     const char* what;

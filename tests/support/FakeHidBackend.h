@@ -43,6 +43,9 @@ struct FakeInterface {
   std::uint8_t linkFlag = 1;     // default answer to a report-8 read
   std::deque<std::optional<Bytes>> replies;  // scripted feature-read replies; nullopt = the read fails
   std::deque<Bytes> input;                   // queued input reports
+  // Raised when the node is replaced under the same path without a hotplug event;
+  // handles opened before then are dead.
+  int generation = 0;
 };
 
 struct FakeOp {
@@ -115,7 +118,8 @@ class FakeHidBackend final : public HidBackend {
 
 class FakeHandle final : public HidHandle {
  public:
-  FakeHandle(FakeHidBackend& backend, std::string path) : backend_(backend), path_(std::move(path)) {}
+  FakeHandle(FakeHidBackend& backend, std::string path, int generation)
+      : backend_(backend), path_(std::move(path)), generation_(generation) {}
 
   bool SetFeature(std::span<const std::uint8_t> report) override {
     FakeInterface* f = Live();
@@ -161,16 +165,18 @@ class FakeHandle final : public HidHandle {
   }
 
   void Close() override { closed_ = true; }
+  bool Connected() override { return Live() != nullptr; }
 
  private:
   FakeInterface* Live() {
     if (closed_) return nullptr;
     FakeInterface* f = backend_.Find(path_);
-    return f && f->present ? f : nullptr;
+    return f && f->present && f->generation == generation_ ? f : nullptr;
   }
 
   FakeHidBackend& backend_;
   std::string path_;
+  int generation_;
   bool closed_ = false;
 };
 
@@ -179,7 +185,7 @@ inline std::unique_ptr<HidHandle> FakeHidBackend::Open(const std::string& path) 
   FakeInterface* f = Find(path);
   if (!f || !f->present || !f->openable || f->successfulOpens == 0) return nullptr;
   if (f->successfulOpens > 0) --f->successfulOpens;
-  return std::make_unique<FakeHandle>(*this, path);
+  return std::make_unique<FakeHandle>(*this, path, f->generation);
 }
 
 }  // namespace corvane::testing

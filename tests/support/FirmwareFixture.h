@@ -78,6 +78,7 @@ class TamperingBackend final : public HidBackend {
     }
     HidReadResult Read(std::span<std::uint8_t> r, int t, std::size_t& n) override { return inner_->Read(r, t, n); }
     void Close() override { inner_->Close(); }
+    bool Connected() override { return inner_->Connected(); }
 
    private:
     TamperingBackend& owner_;

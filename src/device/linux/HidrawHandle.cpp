@@ -106,6 +106,14 @@ HidReadResult HidrawHandle::Read(std::span<std::uint8_t> report, int timeoutMs, 
   }
 }
 
+bool HidrawHandle::Connected() {
+  if (closed_) return false;
+  hidraw_devinfo info{};
+  if (::ioctl(fd_, HIDIOCGRAWINFO, &info) >= 0) return true;
+  // Any other failure (a descriptor that is no hidraw node) says nothing about the device.
+  return errno != ENODEV && errno != EIO;
+}
+
 void HidrawHandle::Close() {
   if (closed_.exchange(true)) return;
   const std::uint64_t one = 1;

@@ -30,6 +30,8 @@ class HidrawHandle final : public HidHandle {
   // itself is released when the handle is destroyed, so a reader still inside poll()
   // never sees its descriptor number reused.
   void Close() override;
+  // HIDIOCGRAWINFO fails with ENODEV once the device behind the node has gone.
+  bool Connected() override;
 
  private:
   HidrawHandle(int fd, int wakeFd) : fd_(fd), wakeFd_(wakeFd) {}

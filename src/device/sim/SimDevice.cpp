@@ -139,6 +139,7 @@ void SimDevice::Unplug(DeviceRole role) {
   refusedPacket_.reset();
   garbageReplies_ = false;
   repliesLost_ = false;
+  fwSilent_ = false;
   if (role == DeviceRole::Wired) firmware_ = SimFirmware{};
   SimEvent e;
   e.kind = SimEvent::Kind::Removed;

@@ -110,6 +110,7 @@ class SimDevice {
   std::optional<RefusedPacket> refusedPacket_;
   bool garbageReplies_ = false;
   bool repliesLost_ = false;
+  bool fwSilent_ = false;
   std::uint64_t pairingWaitMs_ = 0;  // since the last pairing request
   std::vector<PendingArrival> arrivals_;
   std::uint64_t now_ = 0;

@@ -41,6 +41,11 @@ struct SimFaults {
   std::uint32_t fwRejectFrom = 0;
   // Reads of the application area come back with one byte altered.
   bool fwCorruptReadBack = false;
+  // From the Nth firmware frame (report 0xBF) from now the cable mouse stops answering:
+  // its writes still go through at the HID level but do nothing, and every read fails
+  // after the HID layer's timeout (SimTimings). Counted down like unplugAtFrame; lasts
+  // until the mouse leaves the bus.
+  std::uint32_t fwSilentFromFrame = 0;
   // A restart never installs the new application, so its checksum stays the old one.
   bool fwChecksumStuck = false;
 

@@ -94,7 +94,10 @@ bool SimDevice::SetFeature(DeviceRole role, std::span<const std::uint8_t> report
           }
           break;
         case kReportFirmware:
-          if (role == DeviceRole::Wired) {
+          if (role == DeviceRole::Wired && CountDown(f.fwSilentFromFrame)) fwSilent_ = true;
+          if (role == DeviceRole::Wired && fwSilent_) {
+            ok = true;
+          } else if (role == DeviceRole::Wired) {
             const SimFirmware::Outcome o = firmware_.Take(state_.firmware, report, now_, f);
             ok = o.accepted;
             if (o.restart) {
@@ -150,6 +153,10 @@ bool SimDevice::GetFeature(DeviceRole role, std::span<std::uint8_t> report) {
         break;
       }
       case kReportFirmware:
+        if (role == DeviceRole::Wired && fwSilent_) {
+          now_ += SimTimings::kReplyTimeoutMs;
+          break;
+        }
         ok = role == DeviceRole::Wired && firmware_.Reply(state_.firmware, report, now_, state_.faults);
         break;
       default:

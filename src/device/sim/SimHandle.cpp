@@ -37,6 +37,11 @@ HidReadResult SimHandle::Read(std::span<std::uint8_t> report, int timeoutMs, std
   return HidReadResult::Ok;
 }
 
+bool SimHandle::Connected() {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->Alive(*queue_);
+}
+
 void SimHandle::Close() {
   {
     std::lock_guard lock(shared_->mutex);

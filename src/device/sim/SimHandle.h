@@ -19,6 +19,7 @@ class SimHandle final : public HidHandle {
   bool GetFeature(std::span<std::uint8_t> report) override;
   HidReadResult Read(std::span<std::uint8_t> report, int timeoutMs, std::size_t& bytesRead) override;
   void Close() override;
+  bool Connected() override;
 
  private:
   std::shared_ptr<SimBackendShared> shared_;

@@ -100,7 +100,7 @@ struct Field {
   bool (*load)(SimState& s, std::u16string_view text);
 };
 
-const std::array<Field, 35> kFields{{
+const std::array<Field, 36> kFields{{
     {u"Buttons", [](const SimState& s) { return Hex(s.mouse.settings.buttons); },
      [](SimState& s, std::u16string_view t) { return ParseHex(t, s.mouse.settings.buttons); }},
     {u"DpiLevel", [](const SimState& s) { return Dec(s.mouse.settings.dpiLevel); },
@@ -170,6 +170,8 @@ const std::array<Field, 35> kFields{{
      [](SimState& s, std::u16string_view t) { return LoadBool(t, s.faults.fwCorruptReadBack); }},
     {u"FaultFwChecksumStuck", [](const SimState& s) { return Dec(s.faults.fwChecksumStuck); },
      [](SimState& s, std::u16string_view t) { return LoadBool(t, s.faults.fwChecksumStuck); }},
+    {u"FaultFwSilentFromFrame", [](const SimState& s) { return Dec(s.faults.fwSilentFromFrame); },
+     [](SimState& s, std::u16string_view t) { return LoadDec(t, s.faults.fwSilentFromFrame); }},
     {u"FaultPairingFails", [](const SimState& s) { return Dec(s.faults.pairingFails); },
      [](SimState& s, std::u16string_view t) { return LoadBool(t, s.faults.pairingFails); }},
     {u"FaultNoAckAtFrame", [](const SimState& s) { return Dec(s.faults.noAckAtFrame); },
