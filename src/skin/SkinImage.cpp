@@ -2,28 +2,20 @@
 
 #include <QPainter>
 
+#include "skin/SkinImageCache.h"
+
 namespace corvane {
 
 bool SkinImage::Load(const std::filesystem::path& file) {
   slot_ = true;
-  QImage img;
-  if (!img.load(QString::fromStdString(file.string()))) {
-    image_ = QImage();
-    return false;
-  }
-  image_ = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return true;
+  image_ = SkinImageCache::Instance().File(file);
+  return !image_.isNull();
 }
 
 bool SkinImage::LoadResource(const QString& resource) {
   slot_ = true;
-  QImage img;
-  if (!img.load(resource)) {
-    image_ = QImage();
-    return false;
-  }
-  image_ = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-  return true;
+  image_ = SkinImageCache::Instance().Resource(resource);
+  return !image_.isNull();
 }
 
 void SkinImage::Set(QImage image) {
