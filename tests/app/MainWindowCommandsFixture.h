@@ -76,8 +76,14 @@ class MainWindowCommandsTest : public ::testing::Test {
     Press(popup, at, b);
     Release(popup, at, b);
   }
-  // Lets the queued closes and timers of the window run.
-  static void Settle(int ms = 20) { QTest::qWait(ms); }
+  // Lets the queued closes and activation changes of the window run, without waiting: a
+  // wall-clock wait as long as the apply timer's 20 ms would let it fire on a slow machine.
+  static void Settle() {
+    for (int round = 0; round < 3; ++round) {
+      QCoreApplication::processEvents();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+  }
   // The apply timer's upload now (the test does not wait the 20 ms).
   void RunApply() {
     ASSERT_TRUE(dlg->TimerActive(kTimerApply));
