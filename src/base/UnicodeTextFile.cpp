@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -221,10 +222,15 @@ void UnicodeTextReader::OpenBytes(std::string_view bytes) {
   const std::size_t start = bytes.size() >= 2 ? 2 : bytes.size();
   const std::size_t units = (bytes.size() - start) / 2;
   text_.resize(units);
-  for (std::size_t i = 0; i < units; ++i) {
-    const auto lo = static_cast<unsigned char>(bytes[start + 2 * i]);
-    const auto hi = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
-    text_[i] = static_cast<char16_t>(lo | (hi << 8));
+  if constexpr (std::endian::native == std::endian::little) {
+    // The file's byte order is the machine's: the units are the bytes as they are.
+    if (units != 0) std::memcpy(text_.data(), bytes.data() + start, units * 2);
+  } else {
+    for (std::size_t i = 0; i < units; ++i) {
+      const auto lo = static_cast<unsigned char>(bytes[start + 2 * i]);
+      const auto hi = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+      text_[i] = static_cast<char16_t>(lo | (hi << 8));
+    }
   }
 }
 
@@ -234,15 +240,22 @@ void UnicodeTextReader::OpenText(std::u16string text) {
   open_ = true;
 }
 
-bool UnicodeTextReader::ReadLine(std::u16string& line) {
-  line.clear();
+bool UnicodeTextReader::ReadLine(std::u16string_view& line) {
+  line = {};
   if (!open_ || pos_ >= text_.size()) return false;
   const std::size_t lf = text_.find(u'\n', pos_);
   const std::size_t end = lf == std::u16string::npos ? text_.size() : lf + 1;
-  line.assign(text_, pos_, end - pos_);
+  line = std::u16string_view(text_).substr(pos_, end - pos_);
   pos_ = end;
-  if (line.size() > 1 && line.back() == u'\n') line.pop_back();
+  if (line.size() > 1 && line.back() == u'\n') line.remove_suffix(1);
   return !line.empty();
+}
+
+bool UnicodeTextReader::ReadLine(std::u16string& line) {
+  std::u16string_view view;
+  const bool any = ReadLine(view);
+  line.assign(view);
+  return any;
 }
 
 std::string UnicodeTextWriter::Bytes() const {

@@ -122,13 +122,16 @@ std::uint8_t ParseHexPair(std::u16string_view pair) {
   return static_cast<std::uint8_t>(ParseLong(pair, 16));
 }
 
+// Lines are views into the reader's decoded text: a library of a thousand macros is
+// walked without copying a line.
 class RecordReader {
  public:
   explicit RecordReader(UnicodeTextReader& reader) : reader_(reader) {}
 
-  bool Line(std::u16string& line) { return reader_.ReadLine(line); }
+  bool Line(std::u16string_view& line) { return reader_.ReadLine(line); }
   // A line that needs "=" and a value; false when it is missing or has none.
-  bool Value(std::u16string& line, std::u16string_view& value) {
+  bool Value(std::u16string_view& value) {
+    std::u16string_view line;
     if (!reader_.ReadLine(line)) return false;
     const auto v = ValueOf(line);
     if (!v) return false;
@@ -137,14 +140,13 @@ class RecordReader {
   }
   bool Number(long& number) {
     std::u16string_view value;
-    if (!Value(scratch_, value)) return false;
+    if (!Value(value)) return false;
     number = ParseLong(value);
     return true;
   }
 
  private:
   UnicodeTextReader& reader_;
-  std::u16string scratch_;
 };
 
 // Reads one macro's fields after its folder flags; nullptr when a line is missing or bad.
@@ -154,9 +156,8 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
       !in.Number(commandNum)) {
     return nullptr;
   }
-  std::u16string line;
   std::u16string_view actions;
-  if (!in.Value(line, actions) || actions.size() != kAllActionDigits) return nullptr;
+  if (!in.Value(actions) || actions.size() != kAllActionDigits) return nullptr;
   auto item = std::make_unique<MacroItem>(std::u16string(name));
   item->MacroKeyIndex = static_cast<std::uint32_t>(key);
   item->MacroKeyLoopType = static_cast<std::uint8_t>(loopType);
@@ -183,7 +184,7 @@ void KeepKeyIndexAhead(MacroLibrary& library, bool anyMacro, std::uint32_t highe
 bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation& savedSelection) {
   library.ClearLibrary();
   RecordReader in(reader);
-  std::u16string line;
+  std::u16string_view line;
   if (!in.Line(line) || line != kHeader) return false;
   long next = 0;
   if (!in.Number(next)) return false;
@@ -198,7 +199,7 @@ bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation
   bool anyMacro = false;
   std::uint32_t highestKey = 0;
   bool ok = true;
-  std::u16string nameLine;
+  std::u16string_view nameLine;
   while (in.Line(nameLine)) {
     const auto name = ValueOf(nameLine);
     MacroLocation at;
