@@ -53,6 +53,22 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The next line feed at or after `from`, found with memchr over the units' bytes: a unit
+// holding 0A beside another byte is a character, so each byte hit is checked as a whole unit.
+std::size_t FindLineFeed(std::u16string_view text, std::size_t from) {
+  const char* const bytes = reinterpret_cast<const char*>(text.data());
+  const std::size_t size = text.size() * 2;
+  std::size_t at = from * 2;
+  while (at < size) {
+    const void* hit = std::memchr(bytes + at, 0x0A, size - at);
+    if (!hit) break;
+    const auto offset = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes);
+    if (text[offset / 2] == u'\n') return offset / 2;
+    at = offset + 1;
+  }
+  return std::u16string_view::npos;
+}
+
 }  // namespace
 
 std::string_view FileReadStatusText(FileReadStatus status) {
@@ -243,8 +259,8 @@ void UnicodeTextReader::OpenText(std::u16string text) {
 bool UnicodeTextReader::ReadLine(std::u16string_view& line) {
   line = {};
   if (!open_ || pos_ >= text_.size()) return false;
-  const std::size_t lf = text_.find(u'\n', pos_);
-  const std::size_t end = lf == std::u16string::npos ? text_.size() : lf + 1;
+  const std::size_t lf = FindLineFeed(text_, pos_);
+  const std::size_t end = lf == std::u16string_view::npos ? text_.size() : lf + 1;
   line = std::u16string_view(text_).substr(pos_, end - pos_);
   pos_ = end;
   if (line.size() > 1 && line.back() == u'\n') line.remove_suffix(1);
