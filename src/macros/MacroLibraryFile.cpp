@@ -1,5 +1,6 @@
 #include "macros/MacroLibraryFile.h"
 
+#include <array>
 #include <climits>
 #include <utility>
 #include <optional>
@@ -114,12 +115,22 @@ bool ParseLocation(std::u16string_view line, MacroLocation& location) {
   return true;
 }
 
-std::uint8_t ParseHexPair(std::u16string_view pair) {
-  const int hi = HexDigitValue(pair[0]);
-  const int lo = HexDigitValue(pair[1]);
+// The value of each ASCII hexadecimal digit, -1 for every other character.
+constexpr auto kHexDigits = [] {
+  std::array<std::int8_t, 128> table{};
+  for (char32_t c = 0; c < table.size(); ++c) table[c] = static_cast<std::int8_t>(HexDigitValue(c));
+  return table;
+}();
+
+int HexDigitAt(char16_t c) { return c < kHexDigits.size() ? kHexDigits[c] : -1; }
+
+// Two digits of the step data; the caller has checked that both are there.
+std::uint8_t ParseHexPair(const char16_t* pair) {
+  const int hi = HexDigitAt(pair[0]);
+  const int lo = HexDigitAt(pair[1]);
   if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
   // Anything else reads as the standard conversion would read it.
-  return static_cast<std::uint8_t>(ParseLong(pair, 16));
+  return static_cast<std::uint8_t>(ParseLong(std::u16string_view(pair, 2), 16));
 }
 
 // Lines are views into the reader's decoded text: a library of a thousand macros is
@@ -166,8 +177,12 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
   const auto count = static_cast<std::uint32_t>(actionNum);
   item->MacroActionNum = count > MacroItem::kMaxActions ? MacroItem::kMaxActions : count;
   item->MacroCommandActionNum = static_cast<std::uint8_t>(commandNum);
-  for (std::size_t s = 0; s < MacroItem::kMaxActions; ++s) {
-    for (std::size_t b = 0; b < 4; ++b) item->Actions[s].bytes[b] = ParseHexPair(actions.substr(s * 8 + b * 2, 2));
+  const char16_t* digits = actions.data();
+  for (MacroAction& step : item->Actions) {
+    for (std::uint8_t& b : step.bytes) {
+      b = ParseHexPair(digits);
+      digits += 2;
+    }
   }
   return item;
 }
