@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -50,6 +51,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+// The next line feed at or after `from`, found with memchr over the units' bytes: a unit
+// holding 0A beside another byte is a character, so each byte hit is checked as a whole unit.
+std::size_t FindLineFeed(std::u16string_view text, std::size_t from) {
+  const char* const bytes = reinterpret_cast<const char*>(text.data());
+  const std::size_t size = text.size() * 2;
+  std::size_t at = from * 2;
+  while (at < size) {
+    const void* hit = std::memchr(bytes + at, 0x0A, size - at);
+    if (!hit) break;
+    const auto offset = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes);
+    if (text[offset / 2] == u'\n') return offset / 2;
+    at = offset + 1;
+  }
+  return std::u16string_view::npos;
 }
 
 }  // namespace
@@ -221,10 +238,15 @@ void UnicodeTextReader::OpenBytes(std::string_view bytes) {
   const std::size_t start = bytes.size() >= 2 ? 2 : bytes.size();
   const std::size_t units = (bytes.size() - start) / 2;
   text_.resize(units);
-  for (std::size_t i = 0; i < units; ++i) {
-    const auto lo = static_cast<unsigned char>(bytes[start + 2 * i]);
-    const auto hi = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
-    text_[i] = static_cast<char16_t>(lo | (hi << 8));
+  if constexpr (std::endian::native == std::endian::little) {
+    // The file's byte order is the machine's: the units are the bytes as they are.
+    if (units != 0) std::memcpy(text_.data(), bytes.data() + start, units * 2);
+  } else {
+    for (std::size_t i = 0; i < units; ++i) {
+      const auto lo = static_cast<unsigned char>(bytes[start + 2 * i]);
+      const auto hi = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+      text_[i] = static_cast<char16_t>(lo | (hi << 8));
+    }
   }
 }
 
@@ -234,15 +256,22 @@ void UnicodeTextReader::OpenText(std::u16string text) {
   open_ = true;
 }
 
-bool UnicodeTextReader::ReadLine(std::u16string& line) {
-  line.clear();
+bool UnicodeTextReader::ReadLine(std::u16string_view& line) {
+  line = {};
   if (!open_ || pos_ >= text_.size()) return false;
-  const std::size_t lf = text_.find(u'\n', pos_);
-  const std::size_t end = lf == std::u16string::npos ? text_.size() : lf + 1;
-  line.assign(text_, pos_, end - pos_);
+  const std::size_t lf = FindLineFeed(text_, pos_);
+  const std::size_t end = lf == std::u16string_view::npos ? text_.size() : lf + 1;
+  line = std::u16string_view(text_).substr(pos_, end - pos_);
   pos_ = end;
-  if (line.size() > 1 && line.back() == u'\n') line.pop_back();
+  if (line.size() > 1 && line.back() == u'\n') line.remove_suffix(1);
   return !line.empty();
+}
+
+bool UnicodeTextReader::ReadLine(std::u16string& line) {
+  std::u16string_view view;
+  const bool any = ReadLine(view);
+  line.assign(view);
+  return any;
 }
 
 std::string UnicodeTextWriter::Bytes() const {

@@ -32,6 +32,9 @@ class UnicodeTextReader {
   bool IsOpen() const { return open_; }
   // Next line as described above; false only when nothing at all is left.
   bool ReadLine(std::u16string& line);
+  // The same line without copying it: the view points into the reader's text and stays
+  // valid until the reader is opened again or destroyed.
+  bool ReadLine(std::u16string_view& line);
 
  private:
   std::u16string text_;

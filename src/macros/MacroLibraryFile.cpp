@@ -1,5 +1,6 @@
 #include "macros/MacroLibraryFile.h"
 
+#include <array>
 #include <climits>
 #include <utility>
 #include <optional>
@@ -114,21 +115,34 @@ bool ParseLocation(std::u16string_view line, MacroLocation& location) {
   return true;
 }
 
-std::uint8_t ParseHexPair(std::u16string_view pair) {
-  const int hi = HexDigitValue(pair[0]);
-  const int lo = HexDigitValue(pair[1]);
+// The value of each ASCII hexadecimal digit, -1 for every other character.
+constexpr auto kHexDigits = [] {
+  std::array<std::int8_t, 128> table{};
+  for (char32_t c = 0; c < table.size(); ++c) table[c] = static_cast<std::int8_t>(HexDigitValue(c));
+  return table;
+}();
+
+int HexDigitAt(char16_t c) { return c < kHexDigits.size() ? kHexDigits[c] : -1; }
+
+// Two digits of the step data; the caller has checked that both are there.
+std::uint8_t ParseHexPair(const char16_t* pair) {
+  const int hi = HexDigitAt(pair[0]);
+  const int lo = HexDigitAt(pair[1]);
   if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
   // Anything else reads as the standard conversion would read it.
-  return static_cast<std::uint8_t>(ParseLong(pair, 16));
+  return static_cast<std::uint8_t>(ParseLong(std::u16string_view(pair, 2), 16));
 }
 
+// Lines are views into the reader's decoded text: a library of a thousand macros is
+// walked without copying a line.
 class RecordReader {
  public:
   explicit RecordReader(UnicodeTextReader& reader) : reader_(reader) {}
 
-  bool Line(std::u16string& line) { return reader_.ReadLine(line); }
+  bool Line(std::u16string_view& line) { return reader_.ReadLine(line); }
   // A line that needs "=" and a value; false when it is missing or has none.
-  bool Value(std::u16string& line, std::u16string_view& value) {
+  bool Value(std::u16string_view& value) {
+    std::u16string_view line;
     if (!reader_.ReadLine(line)) return false;
     const auto v = ValueOf(line);
     if (!v) return false;
@@ -137,14 +151,13 @@ class RecordReader {
   }
   bool Number(long& number) {
     std::u16string_view value;
-    if (!Value(scratch_, value)) return false;
+    if (!Value(value)) return false;
     number = ParseLong(value);
     return true;
   }
 
  private:
   UnicodeTextReader& reader_;
-  std::u16string scratch_;
 };
 
 // Reads one macro's fields after its folder flags; nullptr when a line is missing or bad.
@@ -154,9 +167,8 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
       !in.Number(commandNum)) {
     return nullptr;
   }
-  std::u16string line;
   std::u16string_view actions;
-  if (!in.Value(line, actions) || actions.size() != kAllActionDigits) return nullptr;
+  if (!in.Value(actions) || actions.size() != kAllActionDigits) return nullptr;
   auto item = std::make_unique<MacroItem>(std::u16string(name));
   item->MacroKeyIndex = static_cast<std::uint32_t>(key);
   item->MacroKeyLoopType = static_cast<std::uint8_t>(loopType);
@@ -165,8 +177,12 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
   const auto count = static_cast<std::uint32_t>(actionNum);
   item->MacroActionNum = count > MacroItem::kMaxActions ? MacroItem::kMaxActions : count;
   item->MacroCommandActionNum = static_cast<std::uint8_t>(commandNum);
-  for (std::size_t s = 0; s < MacroItem::kMaxActions; ++s) {
-    for (std::size_t b = 0; b < 4; ++b) item->Actions[s].bytes[b] = ParseHexPair(actions.substr(s * 8 + b * 2, 2));
+  const char16_t* digits = actions.data();
+  for (MacroAction& step : item->Actions) {
+    for (std::uint8_t& b : step.bytes) {
+      b = ParseHexPair(digits);
+      digits += 2;
+    }
   }
   return item;
 }
@@ -183,7 +199,7 @@ void KeepKeyIndexAhead(MacroLibrary& library, bool anyMacro, std::uint32_t highe
 bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation& savedSelection) {
   library.ClearLibrary();
   RecordReader in(reader);
-  std::u16string line;
+  std::u16string_view line;
   if (!in.Line(line) || line != kHeader) return false;
   long next = 0;
   if (!in.Number(next)) return false;
@@ -198,7 +214,7 @@ bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation
   bool anyMacro = false;
   std::uint32_t highestKey = 0;
   bool ok = true;
-  std::u16string nameLine;
+  std::u16string_view nameLine;
   while (in.Line(nameLine)) {
     const auto name = ValueOf(nameLine);
     MacroLocation at;

@@ -25,6 +25,16 @@ std::vector<std::u16string> ReadAll(std::string_view bytes) {
   return lines;
 }
 
+// The same walk through views into the reader's text; both must split alike.
+std::vector<std::u16string> ReadAllAsViews(std::string_view bytes) {
+  UnicodeTextReader r;
+  r.OpenBytes(bytes);
+  std::vector<std::u16string> lines;
+  std::u16string_view line;
+  while (r.ReadLine(line)) lines.emplace_back(line);
+  return lines;
+}
+
 TEST(UnicodeTextFile, ReadsLinesPositionally) {
   struct Case {
     const char* what;
@@ -40,8 +50,17 @@ TEST(UnicodeTextFile, ReadsLinesPositionally) {
       {"only a BOM", Le(u""), {}},
       {"one byte", "\xFF", {}},
       {"nothing", "", {}},
+      {"last line without a line feed", Le(u"a\nlast"), {u"a", u"last"}},
+      {"line feed as the very last unit", Le(u"a\n"), {u"a"}},
+      {"lone surrogate kept as it is", Le(u"x\xD800y\n\xDC00\n"), {u"x\xD800y", u"\xDC00"}},
+      // Units holding the byte 0A beside another byte are characters, not line feeds.
+      {"byte 0A inside other characters", Le(u"\x0A41\x010A\n\x0A0A"), {u"\x0A41\x010A", u"\x0A0A"}},
+      {"line feed after an odd-placed 0A byte", std::string("\xFF\xFE" "A\x0A" "\x0A\x00" "B\x00", 8), {u"\x0A41", u"B"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(ReadAll(c.bytes), c.lines) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadAll(c.bytes), c.lines) << c.what;
+    EXPECT_EQ(ReadAllAsViews(c.bytes), c.lines) << c.what;
+  }
 }
 
 TEST(UnicodeTextFile, WritesBomAndLittleEndianUnchanged) {
