@@ -16,21 +16,14 @@ std::string Le(std::u16string_view s, bool bom = true) {
   return bom ? b : b.substr(2);
 }
 
+// Line is std::u16string (copied lines) or std::u16string_view (views into the reader's
+// text); both must split alike.
+template <class Line = std::u16string>
 std::vector<std::u16string> ReadAll(std::string_view bytes) {
   UnicodeTextReader r;
   r.OpenBytes(bytes);
   std::vector<std::u16string> lines;
-  std::u16string line;
-  while (r.ReadLine(line)) lines.push_back(line);
-  return lines;
-}
-
-// The same walk through views into the reader's text; both must split alike.
-std::vector<std::u16string> ReadAllAsViews(std::string_view bytes) {
-  UnicodeTextReader r;
-  r.OpenBytes(bytes);
-  std::vector<std::u16string> lines;
-  std::u16string_view line;
+  Line line;
   while (r.ReadLine(line)) lines.emplace_back(line);
   return lines;
 }
@@ -59,7 +52,7 @@ TEST(UnicodeTextFile, ReadsLinesPositionally) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ReadAll(c.bytes), c.lines) << c.what;
-    EXPECT_EQ(ReadAllAsViews(c.bytes), c.lines) << c.what;
+    EXPECT_EQ(ReadAll<std::u16string_view>(c.bytes), c.lines) << c.what;
   }
 }
 
