@@ -17,7 +17,8 @@ std::unique_ptr<UploadSession> UploadSession::Open(CliContext& ctx, int& exitCod
     return nullptr;
   }
   s->rebuildSlots_ = RebuildDeviceShadow(*ctx.app, s->state_);
-  if (UploadIncomplete(ctx.app->DataFolder)) ForgetWhatTheMouseHolds(s->state_);
+  s->resendAll_ = UploadIncomplete(ctx.app->DataFolder);
+  if (s->resendAll_) ForgetWhatTheMouseHolds(s->state_);
   return s;
 }
 
@@ -29,7 +30,7 @@ int UploadSession::ApplyAndSave() {
   const ApplyResult result = ApplyToDevice(*ctx_.app, session_->Link(), state_);
   // The next command that uploads must learn whether this one left something unsent.
   const bool incomplete = !result.Complete();
-  if ((incomplete || UploadIncomplete(ctx_.app->DataFolder)) && !MarkUploadIncomplete(ctx_.app->DataFolder, incomplete))
+  if ((incomplete || resendAll_) && !MarkUploadIncomplete(ctx_.app->DataFolder, incomplete))
     ctx_.err << "corvanectl: the data folder could not record whether the upload is complete\n";
   if (result.Outcome == UploadOutcome::DeviceNotConnected) {
     // The mouse left after the session opened: the change is saved for its return.

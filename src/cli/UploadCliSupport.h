@@ -39,6 +39,7 @@ class UploadSession {
   std::unique_ptr<DeviceSession> session_;
   DeviceUploadState state_;
   MacroSlotAssignment rebuildSlots_;  // what the start's shadow rebuild found
+  bool resendAll_ = false;            // an earlier upload left something unsent
 };
 
 // Writes the pending save of config.ini and the profile files; 1 with a message when a
