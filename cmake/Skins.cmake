@@ -3,7 +3,8 @@
 # written to <build>/generated/res, and cmake/Gui.cmake compiles them into the toolkit.
 file(GLOB SKINGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/skingen/*.cpp)
 add_executable(skingen ${SKINGEN_SOURCES})
-target_link_libraries(skingen PRIVATE Qt6::Gui)
+find_package(PNG REQUIRED)
+target_link_libraries(skingen PRIVATE Qt6::Gui PNG::PNG)
 corvane_build_tool(skingen)
 set_target_properties(skingen PROPERTIES AUTOMOC OFF RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

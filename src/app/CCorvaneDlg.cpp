@@ -115,7 +115,8 @@ bool CCorvaneDlg::OnInitDialog() {
   // language gives the window and its place on the screen.
   CDlgBase::OnInitDialog();
   setWindowTitle(QString::fromStdU16String(app.Language.Text(kTextMainTitle)));
-  setWindowIcon(QIcon(QPixmap(ResourceImagePath(kMainIconId))));
+  // Decoded once for the program: every window and the tray icon show the application's.
+  if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon(QPixmap(ResourceImagePath(kMainIconId))));
   const QRect place = MainWindowPlacement(AvailableArea(), gui.SkinScale);
   move(place.topLeft());
 

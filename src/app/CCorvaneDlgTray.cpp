@@ -2,6 +2,7 @@
 // item 2076 ends the program. Its picture is the mouse's battery, redrawn with the battery
 // display (timer 110); its tool tip names the connection, the profile and the battery.
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -27,7 +28,7 @@ QIcon TrayIconOf(const TrayStatus& status) {
 void CCorvaneDlg::InstallTrayIcon() {
   // Without a tray the window is never hidden to an icon nobody can see.
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-  tray_ = new QSystemTrayIcon(QIcon(QPixmap(ResourceImagePath(kMainIconId))), this);
+  tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
   tray_->setToolTip(QStringLiteral("Corvane"));
   trayMenu_ = new QMenu();
   const LanguageTable& language = App().Language;

@@ -32,7 +32,6 @@ CDlgBase::CDlgBase(GuiState& gui, QWidget* parent, int width, int height)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
-  setWindowIcon(QIcon(QPixmap(ResourceImagePath(128))));
   installEventFilter(this);
 }
 
@@ -152,12 +151,17 @@ void CDlgBase::SetBackground(const QImage& bitmap) {
   }
   if (count > 0)
     backgroundColor_ = RGB(static_cast<int>(r / count), static_cast<int>(g / count), static_cast<int>(b / count));
-  // The copy is stretched by the scale from the main window's design area.
+  // The copy is stretched by the scale from the main window's design area; at scale 1 a
+  // picture of exactly that area is its own copy.
+  const float s = gui_.SkinScale;
+  if (s == 1.0f && rgb.size() == backgroundSize_ && backgroundSize_ == QSize(1127, 740)) {
+    backgroundCopy_ = QPixmap::fromImage(rgb);
+    return;
+  }
   QPixmap copy(backgroundSize_);
   copy.fill(Qt::black);
   QPainter p(&copy);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  const float s = gui_.SkinScale;
   p.drawImage(QRectF(0, 0, 1127 * s, 740 * s), rgb, QRectF(0, 0, 1127, 740));
   p.end();
   backgroundCopy_ = copy;

@@ -47,6 +47,9 @@ void SkinImage::DrawFrame(QPainter& p, const QRectF& dst, int k, int frameCount)
 QImage LoadOpaqueBitmap(const std::filesystem::path& file) {
   QImage img;
   if (!img.load(QString::fromStdString(file.string()))) return QImage();
+  // A picture without an alpha channel (every .bmp frame, the main background) already is
+  // what the window shows: only a transparent one is laid over black.
+  if (!img.hasAlphaChannel()) return img.convertToFormat(QImage::Format_RGB32);
   QImage out(img.size(), QImage::Format_RGB32);
   out.fill(Qt::black);
   QPainter p(&out);
