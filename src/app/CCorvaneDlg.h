@@ -185,6 +185,7 @@ class CCorvaneDlg : public CDlgBase {
  protected:
   bool PreTranslateKey(QKeyEvent* event) override;
   void done(int r) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   struct State {
@@ -198,6 +199,7 @@ class CCorvaneDlg : public CDlgBase {
   void InstallTrayIcon();
   void ApplyStartupMode();
   void OpenDevice();
+  void OpenSimulatedMouseWindow();
   void StartHotplugWatch();
   void ProcessScan(const ScanOutcome& scan);
 
@@ -231,6 +233,7 @@ class CCorvaneDlg : public CDlgBase {
   // With the simulated mouse: the window that presses its buttons (kept as long as the
   // session, which it works on).
   std::unique_ptr<SimulatedMouseWindow> simWindow_;
+  bool simWindowAfterFirstFrame_ = false;
   StatusReportQueue queue_;
   std::unique_ptr<StatusReaders> readers_;
   std::unique_ptr<cli::XdgLauncher> launcher_;

@@ -4,7 +4,9 @@
 #include <span>
 
 #include <QMetaObject>
+#include <QPaintEvent>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include "app/CCorvaneDlg.h"
 #include "app/SimulatedMouseWindow.h"
@@ -48,10 +50,26 @@ void CCorvaneDlg::OpenDevice() {
         self.data(), [self] { if (self) self->DrainStatusReports(); }, Qt::QueuedConnection);
   });
   StartHotplugWatch();
-  simWindow_ = ShowSimulatedMouseWindow(*session_);
+  // The simulated mouse's window opens once this window has shown its first frame (or at
+  // once when this one starts hidden), so it never holds up the window the user waits for.
+  simWindowAfterFirstFrame_ = true;
+  QTimer::singleShot(0, this, [this] {
+    if (!isVisible()) OpenSimulatedMouseWindow();
+  });
   RebuildDeviceShadow(App(), upload_);
   ProcessScan(session_->FirstScan());
   if (link.AnyPresent) ShowCurrentProfile(*this, App(), Gui());
+}
+
+void CCorvaneDlg::OpenSimulatedMouseWindow() {
+  simWindowAfterFirstFrame_ = false;
+  if (session_ && !simWindow_) simWindow_ = ShowSimulatedMouseWindow(*session_);
+}
+
+void CCorvaneDlg::paintEvent(QPaintEvent* event) {
+  CDlgBase::paintEvent(event);
+  if (simWindowAfterFirstFrame_) QTimer::singleShot(0, this, [this] { OpenSimulatedMouseWindow(); });
+  simWindowAfterFirstFrame_ = false;
 }
 
 void CCorvaneDlg::OpenFirmwareDialog() {

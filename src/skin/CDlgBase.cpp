@@ -140,10 +140,11 @@ void CDlgBase::SetBackground(const QImage& bitmap) {
   if (bitmap.isNull()) return;
   const QImage rgb = bitmap.convertToFormat(QImage::Format_RGB32);
   std::uint64_t r = 0, g = 0, b = 0;
-  const std::uint64_t count = static_cast<std::uint64_t>(rgb.width()) * static_cast<std::uint64_t>(rgb.height());
-  for (int y = 0; y < rgb.height(); ++y) {
+  const int width = rgb.width(), height = rgb.height();
+  const std::uint64_t count = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+  for (int y = 0; y < height; ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-    for (int x = 0; x < rgb.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
       r += static_cast<std::uint64_t>(qRed(line[x]));
       g += static_cast<std::uint64_t>(qGreen(line[x]));
       b += static_cast<std::uint64_t>(qBlue(line[x]));
