@@ -1,5 +1,7 @@
 #include "skin/CDlgBase.h"
 
+#include <utility>
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -129,16 +131,17 @@ void CDlgBase::DrawControls(QPainter& dc, const CRect& clip) {
 }
 
 bool CDlgBase::LoadBackground(const std::filesystem::path& file) {
-  const QImage img = LoadOpaqueBitmap(file);
+  QImage img = LoadOpaqueBitmap(file);
   if (img.isNull()) return false;
   backgroundSize_ = img.size();
-  SetBackground(img);
+  SetBackground(std::move(img));
   return true;
 }
 
-void CDlgBase::SetBackground(const QImage& bitmap) {
+void CDlgBase::SetBackground(QImage bitmap) {
   if (bitmap.isNull()) return;
-  const QImage rgb = bitmap.convertToFormat(QImage::Format_RGB32);
+  // Converted and handed on in place: the window-sized picture is never held twice.
+  QImage rgb = std::move(bitmap).convertToFormat(QImage::Format_RGB32);
   std::uint64_t r = 0, g = 0, b = 0;
   const int width = rgb.width(), height = rgb.height();
   const std::uint64_t count = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
@@ -156,7 +159,7 @@ void CDlgBase::SetBackground(const QImage& bitmap) {
   // picture of exactly that area is its own copy.
   const float s = gui_.SkinScale;
   if (s == 1.0f && rgb.size() == backgroundSize_ && backgroundSize_ == QSize(1127, 740)) {
-    backgroundCopy_ = QPixmap::fromImage(rgb);
+    backgroundCopy_ = QPixmap::fromImage(std::move(rgb));
     return;
   }
   QPixmap copy(backgroundSize_);

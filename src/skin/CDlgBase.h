@@ -78,7 +78,7 @@ class CDlgBase : public QDialog, public ControlHost {
 
   // The background bitmap; its average colour becomes BackgroundColor.
   bool LoadBackground(const std::filesystem::path& file);
-  void SetBackground(const QImage& bitmap);
+  void SetBackground(QImage bitmap);
   COLORREF BackgroundColor() const { return backgroundColor_; }
   void SetBackgroundColor(COLORREF c) { backgroundColor_ = c; }
   QSize BackgroundSize() const { return backgroundSize_; }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
+#include <tuple>
 
 #include <QFontMetricsF>
 #include <QString>
@@ -29,13 +32,19 @@ QFont MakeGdiFont(const std::u16string& face, int height, int weight) {
     f.setPixelSize(-height);
     return f;
   }
-  // A cell height: find the em size whose ascent plus descent fills the cell.
+  // A cell height: find the em size whose ascent plus descent fills the cell. Every control
+  // asks for one of a few fonts, so each face, cell and weight is measured once.
+  static std::map<std::tuple<std::u16string, int, int>, int> emForCell;
+  const auto key = std::make_tuple(face, height, weight);
+  if (const auto it = emForCell.find(key); it != emForCell.end()) {
+    f.setPixelSize(it->second);
+    return f;
+  }
   f.setPixelSize(height);
   const double cell = QFontMetricsF(f).ascent() + QFontMetricsF(f).descent();
-  if (cell > 0) {
-    const int em = std::max(1, static_cast<int>(std::lround(height * height / cell)));
-    f.setPixelSize(em);
-  }
+  const int em = cell > 0 ? std::max(1, static_cast<int>(std::lround(height * height / cell))) : height;
+  emForCell.emplace(key, em);
+  f.setPixelSize(em);
   return f;
 }
 

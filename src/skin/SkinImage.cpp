@@ -1,5 +1,7 @@
 #include "skin/SkinImage.h"
 
+#include <utility>
+
 #include <QPainter>
 
 #include "skin/SkinImageCache.h"
@@ -49,7 +51,7 @@ QImage LoadOpaqueBitmap(const std::filesystem::path& file) {
   if (!img.load(QString::fromStdString(file.string()))) return QImage();
   // A picture without an alpha channel (every .bmp frame, the main background) already is
   // what the window shows: only a transparent one is laid over black.
-  if (!img.hasAlphaChannel()) return img.convertToFormat(QImage::Format_RGB32);
+  if (!img.hasAlphaChannel()) return std::move(img).convertToFormat(QImage::Format_RGB32);
   QImage out(img.size(), QImage::Format_RGB32);
   out.fill(Qt::black);
   QPainter p(&out);
