@@ -4,6 +4,7 @@
 #include <pthread.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -59,11 +60,13 @@ std::unique_ptr<TraceSink> TraceSink::AppendTo(const std::filesystem::path& path
     error = path.string() + ": " + (code == ENXIO ? std::string("no program reads this pipe") : ErrnoText(code));
     return nullptr;
   }
-  return std::unique_ptr<TraceSink>(new TraceSink(fd, path.string(), std::move(report)));
+  struct stat info {};
+  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  return std::unique_ptr<TraceSink>(new TraceSink(fd, path.string(), std::move(report), !regular));
 }
 
-TraceSink::TraceSink(int fd, std::string name, Report report)
-    : fd_(fd), name_(std::move(name)), report_(std::move(report)) {
+TraceSink::TraceSink(int fd, std::string name, Report report, bool readerMayStall)
+    : fd_(fd), name_(std::move(name)), report_(std::move(report)), readerMayStall_(readerMayStall) {
   writer_ = std::thread([this] { WriteLoop(); });
 }
 
@@ -98,9 +101,11 @@ void TraceSink::Line(std::string_view text) {
   }
   bool overflow = false;
   {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    const auto fits = [&] { return pending_.empty() || pending_.size() + text.size() + 1 <= kBufferLimit; };
+    if (!readerMayStall_) room_.wait(lock, [&] { return failed_ || fits(); });
     if (failed_) return;
-    if (pending_.size() + text.size() + 1 > kBufferLimit) {
+    if (!fits()) {
       overflow = true;
     } else {
       pending_.append(text);
@@ -122,11 +127,14 @@ void TraceSink::WriteLoop() {
     std::string chunk;
     chunk.swap(pending_);
     lock.unlock();
+    room_.notify_all();
     const bool written = WriteChunk(chunk);
     lock.lock();
     if (!written) {
       failed_ = true;
       pending_.clear();
+      lock.unlock();
+      room_.notify_all();
       return;
     }
   }

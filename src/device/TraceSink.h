@@ -3,9 +3,11 @@
 // report and pause, appended to a file. Lines may come from reader threads too.
 //
 // The trace may be a pipe (a FIFO read by another program) or a file on a slow disk.
-// Device work must never wait for it: lines go into a bounded buffer that a writer
-// thread empties through a non-blocking descriptor. When the reader falls behind the
-// buffer's limit, lines are left out; a trace that cannot be written is reported once.
+// Device work must never wait for a pipe's reader: lines go into a bounded buffer that a
+// writer thread empties through a non-blocking descriptor. When a pipe's reader falls
+// behind the buffer's limit, lines are left out; a trace that cannot be written is
+// reported once. A regular file always takes what is written, so there a full buffer only
+// means that the writer thread has not run yet, and a line waits for room instead.
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -50,7 +52,7 @@ class TraceSink {
   void Line(std::string_view text);
 
  private:
-  TraceSink(int fd, std::string name, Report report);
+  TraceSink(int fd, std::string name, Report report, bool readerMayStall);
   void WriteLoop();
   // Writes all of chunk; false when the trace cannot take it (reported).
   bool WriteChunk(std::string_view chunk);
@@ -61,7 +63,9 @@ class TraceSink {
   std::string name_;
   Report report_;
   std::mutex mutex_;
+  bool readerMayStall_ = true;  // a pipe, socket or device rather than a regular file
   std::condition_variable wake_;
+  std::condition_variable room_;
   std::string pending_;
   bool stopping_ = false;
   bool failed_ = false;

@@ -98,6 +98,27 @@ TEST(TraceSink, AppendsToTheFile) {
   EXPECT_EQ(error, missing.string() + ": no such file or directory");
 }
 
+// A regular file never falls behind for long: however fast the lines come, none is left
+// out while the writer thread waits for its turn.
+TEST(TraceSink, AFileGetsEveryLineHoweverFastTheyCome) {
+  const testing::TempDataFolder folder;
+  const auto path = folder.Path("trace.txt");
+  std::string error;
+  std::vector<std::string> reports;
+  const std::string line(99, 'x');
+  const std::size_t count = 3 * TraceSink::kBufferLimit / 100;
+  {
+    auto sink = TraceSink::AppendTo(path, error, [&](const std::string& why) { reports.push_back(why); });
+    ASSERT_TRUE(sink) << error;
+    for (std::size_t i = 0; i < count; ++i) sink->Line(line);
+  }
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str().size(), count * 100);
+  EXPECT_TRUE(reports.empty());
+}
+
 // The trace as a named pipe: whatever its reader does, the device work (Line) and the
 // end of the run go on, and the trouble is told once.
 class TracePipe : public ::testing::Test {
