@@ -179,17 +179,22 @@ void CCorvaneDlg::OnBatteryTimer() {
   if (auto* battery = dynamic_cast<CBattery*>(FindControl(mainwnd::kBattery))) {
     batteryAnimation_ += kBatteryAnimationStep;
     if (batteryAnimation_ > 100) batteryAnimation_ = kBatteryAnimationStep;
+    const int mode = values.ChargeState;
+    // Only the charging picture moves with the animation; otherwise a second that brought
+    // no new level or state draws the same gauge, and the window is left alone.
+    const bool redraw = mode == CBattery::kCharging || battery->Mode() != mode || battery->Level() != level;
     battery->SetChargingLevel(static_cast<std::uint8_t>(batteryAnimation_));
     battery->SetLevel(static_cast<std::uint8_t>(level));
-    battery->SetMode(values.ChargeState);
-    InvalidateRect(battery->GetRect());
+    battery->SetMode(mode);
+    if (redraw) InvalidateRect(battery->GetRect());
   }
   if (CControlBase* text = FindControl(mainwnd::kBatteryText)) {
     char percent[8];
     std::snprintf(percent, sizeof percent, "%d%%", level);
-    text->SetText(U16(percent));
+    const bool appears = !text->Shown();
+    text->SetText(U16(percent));  // redraws it when the text changed
     text->SetShow(true);
-    InvalidateRect(text->GetRect());
+    if (appears) InvalidateRect(text->GetRect());
   }
 }
 

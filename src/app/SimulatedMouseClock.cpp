@@ -14,7 +14,15 @@ SimulatedMouseClock::SimulatedMouseClock(SimBackend& sim, WallClock wall, QObjec
   timer_.setTimerType(Qt::CoarseTimer);
   connect(&timer_, &QTimer::timeout, this, &SimulatedMouseClock::Tick);
   Rebase();
+  sim_.SetChangeNotifier([this] {
+    if (!changePosted_.exchange(true))
+      QMetaObject::invokeMethod(this, &SimulatedMouseClock::OnDevicesChanged, Qt::QueuedConnection);
+  });
 }
+
+// Once the notifier is cleared none of its calls is under way, and a change already
+// posted goes with this object.
+SimulatedMouseClock::~SimulatedMouseClock() { sim_.SetChangeNotifier({}); }
 
 void SimulatedMouseClock::Rebase() {
   lastWall_ = wall_();
@@ -22,11 +30,29 @@ void SimulatedMouseClock::Rebase() {
 }
 
 void SimulatedMouseClock::Start(int intervalMs) {
+  intervalMs_ = intervalMs;
+  running_ = true;
+  timer_.stop();
   Rebase();
-  timer_.start(intervalMs);
+  WakeIfScheduled();
 }
 
-void SimulatedMouseClock::Stop() { timer_.stop(); }
+void SimulatedMouseClock::Stop() {
+  running_ = false;
+  timer_.stop();
+}
+
+void SimulatedMouseClock::WakeIfScheduled() {
+  if (!running_ || timer_.isActive() || !sim_.NextScheduled()) return;
+  Rebase();
+  timer_.start(intervalMs_);
+}
+
+void SimulatedMouseClock::OnDevicesChanged() {
+  changePosted_ = false;
+  WakeIfScheduled();
+  emit DevicesChanged();
+}
 
 void SimulatedMouseClock::Tick() {
   const std::int64_t wall = wall_();
@@ -39,6 +65,7 @@ void SimulatedMouseClock::Tick() {
   }
   lastWall_ = wall;
   lastSim_ = sim_.Now();
+  if (!sim_.NextScheduled()) timer_.stop();
   emit Ticked();
 }
 

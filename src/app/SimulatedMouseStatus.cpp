@@ -7,9 +7,9 @@
 
 namespace corvane {
 
-SimulatedMouseStatus ReadSimulatedMouseStatus(SimBackend& sim) {
+SimulatedMouseStatus ReadSimulatedMouseStatus(const SimBackend& sim) {
   SimulatedMouseStatus s;
-  sim.Access([&s](SimDevice& d) {
+  sim.Inspect([&s](const SimDevice& d) {
     for (const auto& r : kDeviceRoles) s.present[static_cast<std::size_t>(r.role)] = d.Present(r.role);
     const SimState& st = d.State();
     s.battery = st.mouse.battery;

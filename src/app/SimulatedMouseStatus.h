@@ -26,7 +26,7 @@ struct SimulatedMouseStatus {
   std::uint64_t now = 0;          // the devices' virtual clock, ms
 };
 
-SimulatedMouseStatus ReadSimulatedMouseStatus(SimBackend& sim);
+SimulatedMouseStatus ReadSimulatedMouseStatus(const SimBackend& sim);
 
 // The lines of the window's state panel.
 QString ConnectedRolesText(const SimulatedMouseStatus& s);  // "cable, receiver" or "none"

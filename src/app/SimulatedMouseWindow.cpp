@@ -60,10 +60,18 @@ SimulatedMouseWindow::SimulatedMouseWindow(SimBackend& sim, SimulatedMouseClock:
   columns->addLayout(left, 1);
   columns->addLayout(right, 1);
 
-  connect(clock_.get(), &SimulatedMouseClock::Ticked, this, [this] {
+  // A hidden window is brought up to date when it is shown again.
+  const auto follow = [this] {
     if (isVisible()) Refresh();
-  });
+  };
+  connect(clock_.get(), &SimulatedMouseClock::Ticked, this, follow);
+  connect(clock_.get(), &SimulatedMouseClock::DevicesChanged, this, follow);
   Refresh();
+}
+
+void SimulatedMouseWindow::showEvent(QShowEvent* event) {
+  Refresh();
+  QWidget::showEvent(event);
 }
 
 template <typename Action>

@@ -5,7 +5,7 @@
 // connections in and out, each through the simulator's own operations, so the program
 // sees exactly what the device sends. A clock keeps the devices' virtual time moving
 // (see SimulatedMouseClock), and the state panel shows what the devices hold after each
-// action and tick.
+// action, each tick and each exchange of the program with them.
 //
 // A plain Qt window, not a skinned dialog: it is not part of the product's look.
 #include <array>
@@ -53,6 +53,9 @@ class SimulatedMouseWindow : public QWidget {
 
   // Reads the devices again and brings the controls and the state panel into line.
   void Refresh();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* BuildButtons();

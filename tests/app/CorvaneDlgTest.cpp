@@ -5,7 +5,9 @@
 
 #include <csignal>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -388,6 +390,74 @@ TEST(MainWindowBatteryTest, Timer110ShowsTheLevelAndStepsTheAnimation) {
   values.BatteryLevel = 80;
   dlg->OnTimer(kTimerBattery);
   EXPECT_EQ(text->GetText(), u"0%");
+  dlg->Shutdown();
+}
+
+// Counts the paints of a widget that reach a given area.
+class AreaPaintCounter : public QObject {
+ public:
+  explicit AreaPaintCounter(QRect area) : area_(area) {}
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint && static_cast<QPaintEvent*>(e)->region().intersects(area_)) ++paints;
+    return false;
+  }
+
+ private:
+  QRect area_;
+};
+
+// The battery timer runs every second for as long as the program does: a second that
+// brought no new level or charge state must not redraw the gauge, while charging it
+// animates.
+TEST(MainWindowBatteryTest, Timer110RedrawsTheGaugeOnlyWhenItsPictureChanges) {
+  TempDataFolder data;
+  auto dlg = OpenMainWindow(data);
+  dlg->show();
+  auto* battery = dynamic_cast<CBattery*>(dlg->FindControl(mainwnd::kBattery));
+  CControlBase* text = dlg->FindControl(mainwnd::kBatteryText);
+  ASSERT_NE(battery, nullptr);
+  ASSERT_NE(text, nullptr);
+  StatusValues& values = dlg->Decoder()->Values();
+  const auto settle = [] {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+  };
+  values.BatteryLevel = 64;
+  values.ChargeState = CBattery::kNormal;
+  dlg->OnTimer(kTimerBattery);
+  settle();
+  AreaPaintCounter counter(battery->GetRect().ToQRect().united(text->GetRect().ToQRect()));
+  dlg->installEventFilter(&counter);
+  struct Step {
+    const char* name;
+    int level;
+    int charge;
+    bool redrawn;
+  };
+  const Step steps[] = {
+      {"SameLevel", 64, CBattery::kNormal, false},
+      {"LevelFell", 63, CBattery::kNormal, true},
+      {"SameAgain", 63, CBattery::kNormal, false},
+      {"Charging", 63, CBattery::kCharging, true},
+      {"ChargingAnimates", 63, CBattery::kCharging, true},
+      {"Full", 63, CBattery::kFull, true},
+      {"StillFull", 63, CBattery::kFull, false},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    values.BatteryLevel = step.level;
+    values.ChargeState = step.charge;
+    counter.paints = 0;
+    dlg->OnTimer(kTimerBattery);
+    settle();
+    EXPECT_EQ(counter.paints > 0, step.redrawn);
+    EXPECT_EQ(battery->Level(), step.level);
+    EXPECT_EQ(battery->Mode(), step.charge);
+  }
+  dlg->removeEventFilter(&counter);
   dlg->Shutdown();
 }
 

@@ -1,7 +1,9 @@
 // The simulator window's clock: it moves the devices' virtual time with the real time,
-// less what the program's own pauses have already moved it.
+// less what the program's own pauses have already moved it, and only while the devices
+// have something scheduled.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -11,6 +13,17 @@ namespace corvane {
 namespace {
 
 SimOptions Wired() { return SimOptions{{DeviceRole::Wired}, {}}; }
+
+// What the program sends to restart the cable mouse: it leaves the bus and comes back
+// kRestartAbsentMs of virtual time later.
+void RestartCableMouse(SimBackend& sim) {
+  std::vector<std::uint8_t> restart(136, 0);
+  restart[0] = 0xBF;
+  restart[3] = 2;
+  auto feature = sim.Open(SimBackend::InterfacePath(DeviceRole::Wired, SimInterface::Feature));
+  ASSERT_TRUE(feature);
+  ASSERT_TRUE(feature->SetFeature(restart));
+}
 
 TEST(SimulatedMouseClockTest, EachTickAddsTheRealTimeThePausesDidNotCover) {
   struct Step {
@@ -64,6 +77,7 @@ TEST(SimulatedMouseClockTest, TheTimeBeforeStartIsNotCounted) {
 
 TEST(SimulatedMouseClockTest, TheTimerMovesTheClockWithRealTime) {
   SimBackend sim(Wired());
+  RestartCableMouse(sim);
   SimulatedMouseClock clock(sim);
   int ticks = 0;
   QObject::connect(&clock, &SimulatedMouseClock::Ticked, [&ticks] { ++ticks; });
@@ -77,6 +91,47 @@ TEST(SimulatedMouseClockTest, TheTimerMovesTheClockWithRealTime) {
   const std::uint64_t stopped = sim.Now();
   QTest::qWait(50);
   EXPECT_EQ(sim.Now(), stopped);
+}
+
+// With nothing scheduled the clock stands still and its timer is off; the program's
+// exchange that schedules the cable mouse's return wakes it, and the time it stood still
+// is not counted, so the mouse comes back as long after its restart as the device says.
+TEST(SimulatedMouseClockTest, AnEventScheduledWhileTheClockStoodStillComesDueOnTime) {
+  SimBackend sim(Wired());
+  std::int64_t wall = 0;
+  SimulatedMouseClock clock(sim, [&wall] { return wall; });
+  clock.Start();
+  EXPECT_TRUE(clock.Running());
+  EXPECT_FALSE(clock.Ticking());
+  wall += 60'000;
+  QCoreApplication::sendPostedEvents();
+  EXPECT_FALSE(clock.Ticking());
+  EXPECT_EQ(sim.Now(), 0u);
+
+  int changes = 0;
+  QObject::connect(&clock, &SimulatedMouseClock::DevicesChanged, [&changes] { ++changes; });
+  RestartCableMouse(sim);
+  EXPECT_FALSE(sim.Present(DeviceRole::Wired));
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(changes, 1);  // the open, the exchange and the removal come as one
+  EXPECT_TRUE(clock.Ticking());
+
+  wall += SimTimings::kRestartAbsentMs - 1;
+  clock.Tick();
+  EXPECT_FALSE(sim.Present(DeviceRole::Wired));
+  EXPECT_TRUE(clock.Ticking());
+  wall += 1;
+  clock.Tick();
+  EXPECT_TRUE(sim.Present(DeviceRole::Wired));
+  EXPECT_EQ(sim.Now(), SimTimings::kRestartAbsentMs);
+  EXPECT_FALSE(clock.Ticking());
+
+  // Stopped, the clock is not woken by what is scheduled.
+  clock.Stop();
+  RestartCableMouse(sim);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_FALSE(clock.Ticking());
+  EXPECT_FALSE(clock.Running());
 }
 
 }  // namespace

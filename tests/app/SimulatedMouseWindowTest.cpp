@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -290,6 +291,27 @@ TEST(SimulatedMouseWindowTest, TimedDeviceBehaviourProgressesOnTheClock) {
   EXPECT_TRUE(f.sim.Present(DeviceRole::Wired));
   EXPECT_TRUE(f.Plug(DeviceRole::Wired)->isChecked());
   EXPECT_EQ(f.State("clock"), "3.00 s");
+}
+
+// The clock stands still while nothing is scheduled, so the panel follows what others do
+// to the devices (the program's exchanges, a state file) as the simulator reports it; a
+// hidden window catches up when it is shown again.
+TEST(SimulatedMouseWindowTest, FollowsChangesMadeOutsideTheWindow) {
+  Fixture f({DeviceRole::Wired});
+  f.window.show();
+  f.window.Clock().Start();
+  ASSERT_FALSE(f.window.Clock().Ticking());
+  const QString dpi = f.State("dpi");
+  f.sim.PressDpiButton();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_NE(f.State("dpi"), dpi);
+
+  f.window.hide();
+  f.sim.SetBattery(20);
+  QCoreApplication::sendPostedEvents();
+  f.window.show();
+  EXPECT_EQ(f.State("battery"), "20 %, not charging");
+  EXPECT_EQ(f.Get<QSlider>(SimulatedMouseWindow::kBattery)->value(), 20);
 }
 
 TEST(SimulatedMouseWindowTest, OpensOnlyForASimulatedSession) {

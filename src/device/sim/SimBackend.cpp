@@ -84,6 +84,7 @@ SimBackend::~SimBackend() {
     std::lock_guard lock(shared_->mutex);
     shared_->shutDown = true;
     shared_->notifier = nullptr;
+    shared_->changeNotifier = nullptr;
   }
   shared_->changed.notify_all();
 }
@@ -147,12 +148,17 @@ bool SimBackend::PollHotplug(int timeoutMs, HotplugEvent& event, std::string& pa
 }
 
 void SimBackend::AdvanceClock(std::uint32_t ms) {
-  shared_->Run([ms](SimDevice& d) { return d.AdvanceClock(ms), 0; });
+  shared_->Run([ms](SimDevice& d) { return d.AdvanceClock(ms), 0; }, SimBackendShared::Step::Clock);
 }
 
 std::uint64_t SimBackend::Now() const {
   std::lock_guard lock(shared_->mutex);
   return shared_->device.Now();
+}
+
+std::optional<std::uint64_t> SimBackend::NextScheduled() const {
+  std::lock_guard lock(shared_->mutex);
+  return shared_->device.NextScheduled();
 }
 
 bool SimBackend::SaveState() {
@@ -223,9 +229,19 @@ void SimBackend::Access(const std::function<void(SimDevice&)>& fn) {
   shared_->Run([&](SimDevice& d) { return fn(d), 0; });
 }
 
+void SimBackend::Inspect(const std::function<void(const SimDevice&)>& fn) const {
+  std::lock_guard lock(shared_->mutex);
+  fn(shared_->device);
+}
+
 void SimBackend::SetHotplugNotifier(std::function<void()> notifier) {
   std::lock_guard lock(shared_->mutex);
   shared_->notifier = std::move(notifier);
+}
+
+void SimBackend::SetChangeNotifier(std::function<void()> notifier) {
+  std::lock_guard lock(shared_->mutex);
+  shared_->changeNotifier = std::move(notifier);
 }
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ class SimBackend final : public HidBackend {
   void AdvanceClock(std::uint32_t ms);
   // Virtual milliseconds since the devices were created, however they were advanced.
   std::uint64_t Now() const;
+  // See SimDevice::NextScheduled: while there is none, nothing needs the clock to move.
+  std::optional<std::uint64_t> NextScheduled() const;
 
   // The roles the devices were simulated with (present at start; a role that is
   // unplugged stays one of them).
@@ -76,10 +79,20 @@ class SimBackend final : public HidBackend {
   // Runs fn on the model with every other caller held off; the reports and bus changes it
   // causes are delivered afterwards.
   void Access(const std::function<void(SimDevice&)>& fn);
+  // Lets fn read the model with every other caller held off; no operation, so nobody is
+  // told of a change.
+  void Inspect(const std::function<void(const SimDevice&)>& fn) const;
 
   // Called (outside the lock, on the thread that caused it) whenever a hotplug event is
   // queued, so an event loop can poll without a descriptor to watch.
   void SetHotplugNotifier(std::function<void()> notifier);
+  // Called after every operation on the devices (a feature exchange, what a user does,
+  // Access) and after a step of the clock that changed more than the time, so a window
+  // can follow the devices and wake their clock without polling. It runs on the thread
+  // that caused it with the simulator's lock held, so it may only hand the news to
+  // another thread (post an event), never call the simulator; once this returns with an
+  // empty function, no call of the old one is under way.
+  void SetChangeNotifier(std::function<void()> notifier);
 
  private:
   SimOptions options_;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +36,7 @@ struct SimBackendShared {
   std::deque<std::pair<HotplugEvent, std::string>> hotplug;
   std::vector<std::weak_ptr<SimReportQueue>> queues;
   std::function<void()> notifier;
+  std::function<void()> changeNotifier;  // see SimBackend::SetChangeNotifier
 
   // The handle can still talk to its device: open, and the device has not left the bus
   // since it was opened.
@@ -50,15 +52,25 @@ struct SimBackendShared {
   };
   Delivery DeliverLocked();
 
-  // Runs fn on the model under the lock, delivers what it caused, then wakes waiting
-  // readers and tells the hotplug notifier.
+  // What Run runs: an operation on the devices, or a step of their virtual clock.
+  enum class Step : std::uint8_t { Operation, Clock };
+
+  // Runs fn on the model under the lock, delivers what it caused, tells the change
+  // notifier, then wakes waiting readers and tells the hotplug notifier. A step of the
+  // clock counts as a change only when it brought an event or ended or moved what was
+  // scheduled: the clock itself is no news.
   template <typename Fn>
-  auto Run(Fn&& fn) {
+  auto Run(Fn&& fn, Step step = Step::Operation) {
     std::function<void()> notify;
     std::unique_lock lock(mutex);
+    const std::optional<std::uint64_t> scheduled = step == Step::Clock ? device.NextScheduled() : std::nullopt;
     auto result = fn(device);
     const Delivery delivered = DeliverLocked();
     if (delivered.hotplugQueued) notify = notifier;
+    if (changeNotifier &&
+        (step == Step::Operation || delivered.anyEvent || device.NextScheduled() != scheduled)) {
+      changeNotifier();
+    }
     lock.unlock();
     // Waiters look at report queues, at whether their device is still there and at the
     // hotplug queue, all of which change only with an event: a step of the clock that

@@ -83,6 +83,21 @@ void SimDevice::AdvanceClock(std::uint32_t ms) {
   for (DeviceRole r : due) Plug(r);
 }
 
+std::optional<std::uint64_t> SimDevice::NextScheduled() const {
+  std::optional<std::uint64_t> next;
+  const auto at = [&next](std::uint64_t due) { next = next ? std::min(*next, due) : due; };
+  const SimReceiverState& receiver = state_.receiver;
+  if (receiver.pairing) {
+    at(now_ + receiver.pairingLeftMs);
+    const std::uint32_t leaveAfter = state_.faults.receiverLeavesPairingAfterMs;
+    if (leaveAfter > 0 && Present(DeviceRole::Receiver))
+      at(now_ + (leaveAfter > pairingWaitMs_ ? leaveAfter - pairingWaitMs_ : 0));
+  }
+  for (const auto& a : arrivals_) at(a.due);
+  if (firmware_.BusyUntil() > now_) at(firmware_.BusyUntil());
+  return next;
+}
+
 void SimDevice::PressDpiButton() {
   if (StepDpiLevel(state_.mouse, SimDpiStep::Cycle)) EmitStatus();
 }

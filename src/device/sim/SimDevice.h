@@ -41,6 +41,10 @@ class SimDevice {
 
   void AdvanceClock(std::uint32_t ms);
   std::uint64_t Now() const { return now_; }
+  // Virtual time of the next thing the devices do on their own (a pairing attempt ends, a
+  // restarted mouse comes back, an erase finishes); none while only someone acting on
+  // them can change anything, so their clock may stand still.
+  std::optional<std::uint64_t> NextScheduled() const;
 
   // What a user does to the devices.
   void PressDpiButton();

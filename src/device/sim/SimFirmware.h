@@ -93,6 +93,8 @@ class SimFirmware {
   // The restart: the loader installs a staged application whose checksum is right, and
   // the working state starts afresh.
   void Restart(SimFirmwareState& fw, const SimFaults& faults);
+  // Virtual time an erase keeps the flash busy until (0 or past: not busy).
+  std::uint64_t BusyUntil() const { return busyUntil_; }
 
  private:
   bool Write(SimFirmwareState& fw, std::uint32_t address, std::span<const std::uint8_t> data,

@@ -4,7 +4,9 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <functional>
 #include <future>
+#include <optional>
 #include <thread>
 
 #include "device/sim/SimBackend.h"
@@ -219,6 +221,93 @@ TEST(SimBackendTest, NowCountsTimeHoweverItWasAdvanced) {
   EXPECT_EQ(sim.Now(), 2040u);
   sim.AdvanceClock(0xFFFFFFFFu);  // more than one 32-bit step in total
   EXPECT_EQ(sim.Now(), 2040u + 0xFFFFFFFFull);
+}
+
+// What the devices do on their own and when: a window's clock ticks only while there is
+// some such event, so each must be listed, and none once it has happened.
+TEST(SimBackendTest, NextScheduledIsTheNextThingTheDevicesDoOnTheirOwn) {
+  const auto firmware = [](std::uint8_t op) {
+    std::vector<std::uint8_t> r(136, 0);
+    r[0] = 0xBF;
+    r[3] = op;
+    return r;
+  };
+  const auto pairing = HexBytes("BC 03", 8);
+  struct Case {
+    const char* name;
+    DeviceRole role;
+    SimFaults faults;
+    std::vector<std::uint8_t> report;  // sent to the role's feature interface; empty: none
+    std::optional<std::uint32_t> due;  // after the report, from now
+    std::optional<std::uint32_t> then;  // once that has come, from the same start
+  };
+  SimFaults leaves;
+  leaves.receiverLeavesPairingAfterMs = 700;
+  const Case cases[] = {
+      {"Idle", DeviceRole::Wired, {}, {}, std::nullopt, std::nullopt},
+      {"Command", DeviceRole::Wired, {}, HexBytes("09 04 05 01 15 02", 32), std::nullopt, std::nullopt},
+      {"PairingRequest", DeviceRole::Receiver, {}, pairing, 2000, std::nullopt},
+      // The receiver is gone, but the attempt it began runs to its end.
+      {"ReceiverLeavesWhilePairing", DeviceRole::Receiver, leaves, pairing, 700, 2000},
+      {"FirmwareRestart", DeviceRole::Wired, {}, firmware(2), 3000, std::nullopt},
+      {"ApplicationErase", DeviceRole::Wired, {}, firmware(1), 2000, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SimBackend sim(Roles({c.role}));
+    sim.AdvanceClock(1234);
+    sim.SetFaults(c.faults);
+    auto feature = sim.Open(SimBackend::InterfacePath(c.role, SimInterface::Feature));
+    ASSERT_TRUE(feature);
+    if (!c.report.empty()) feature->SetFeature(c.report);
+    const auto next = sim.NextScheduled();
+    ASSERT_EQ(next.has_value(), c.due.has_value());
+    if (!next) continue;
+    EXPECT_EQ(*next, 1234u + *c.due);
+    sim.AdvanceClock(*c.due - 1);
+    EXPECT_EQ(sim.NextScheduled(), next);
+    sim.AdvanceClock(1);
+    EXPECT_EQ(sim.NextScheduled(), c.then ? std::optional<std::uint64_t>(1234u + *c.then) : std::nullopt);
+  }
+}
+
+// The change notifier hears every operation and every step of the clock that brought
+// something; a step that only moved the time, or a look at the model, stays quiet, so an
+// idle window is never woken.
+TEST(SimBackendTest, ChangeNotifierHearsOperationsButNotTheBareClock) {
+  SimBackend sim(Roles({DeviceRole::Receiver}));
+  auto feature = sim.Open("sim:receiver:feature");
+  int notified = 0;
+  sim.SetChangeNotifier([&notified] { ++notified; });
+  struct Step {
+    const char* name;
+    std::function<void()> act;
+    int notifies;
+  };
+  const Step steps[] = {
+      {"ClockWithNothingScheduled", [&] { sim.AdvanceClock(5000); }, 0},
+      {"Inspect", [&] { sim.Inspect([](const SimDevice&) {}); }, 0},
+      {"UserAction", [&] { sim.PressDpiButton(); }, 1},
+      {"FeatureRead", [&] {
+         std::vector<std::uint8_t> r(32, 0);
+         r[0] = 8;
+         feature->GetFeature(r);
+       }, 1},
+      {"PairingRequest", [&] { feature->SetFeature(HexBytes("BC 03", 8)); }, 1},
+      {"ClockWithinPairing", [&] { sim.AdvanceClock(1999); }, 0},
+      {"ClockLinksTheMouse", [&] { sim.AdvanceClock(1); }, 1},
+      {"ClockAfterwards", [&] { sim.AdvanceClock(1000); }, 0},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.name);
+    notified = 0;
+    s.act();
+    EXPECT_EQ(notified, s.notifies);
+  }
+  sim.SetChangeNotifier({});
+  notified = 0;
+  sim.PressDpiButton();
+  EXPECT_EQ(notified, 0);
 }
 
 TEST(SimBackendTest, SimulatedRolesStayListedWhileUnplugged) {
