@@ -82,8 +82,14 @@ std::string_view FileReadStatusText(FileReadStatus status) {
   return "cannot be read";
 }
 
-FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::string& bytes, std::string* reason) {
-  bytes.clear();
+namespace {
+
+// Reads a regular file of at most kMaxFileBytes into the buffer that bufferOfSize(n)
+// gives for its size n; got receives how many bytes came (fewer when it shrank since).
+template <typename BufferOfSize>
+FileReadStatus ReadRegularFile(const std::filesystem::path& path, std::string* reason, std::size_t& got,
+                               BufferOfSize&& bufferOfSize) {
+  got = 0;
   struct stat st {};
   // stat follows symbolic links: a link is read through to its target.
   if (::stat(path.c_str(), &st) != 0) {
@@ -108,15 +114,15 @@ FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::stri
     SetReason(reason, ErrnoText(errno));
     return FileReadStatus::Unreadable;
   }
-  bytes.resize(static_cast<std::size_t>(st.st_size));
-  std::size_t got = 0;
-  while (got < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+  const auto size = static_cast<std::size_t>(st.st_size);
+  char* const buffer = bufferOfSize(size);
+  while (got < size) {
+    const ssize_t n = ::read(fd, buffer + got, size - got);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int error = errno;
       ::close(fd);
-      bytes.clear();
+      got = 0;
       SetReason(reason, ErrnoText(error));
       return FileReadStatus::Unreadable;
     }
@@ -124,8 +130,20 @@ FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::stri
     got += static_cast<std::size_t>(n);
   }
   ::close(fd);
-  bytes.resize(got);
   return FileReadStatus::Ok;
+}
+
+}  // namespace
+
+FileReadStatus ReadFileBytesChecked(const std::filesystem::path& path, std::string& bytes, std::string* reason) {
+  bytes.clear();
+  std::size_t got = 0;
+  const FileReadStatus status = ReadRegularFile(path, reason, got, [&](std::size_t size) {
+    bytes.resize(size);
+    return bytes.data();
+  });
+  bytes.resize(got);
+  return status;
 }
 
 bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
@@ -220,39 +238,71 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
-bool UnicodeTextReader::Open(const std::filesystem::path& path) {
-  std::string bytes;
-  open_ = false;
-  text_.clear();
+void UnicodeTextReader::Reset() {
+  buffer_.reset();
+  text_ = {};
+  fileBytes_ = {};
+  rawBytes_.reset();
   pos_ = 0;
-  if (!ReadFileBytes(path, bytes)) return false;
-  OpenBytes(bytes);
-  return true;
+  open_ = false;
+}
+
+bool UnicodeTextReader::Open(const std::filesystem::path& path) { return OpenChecked(path) == FileReadStatus::Ok; }
+
+FileReadStatus UnicodeTextReader::OpenChecked(const std::filesystem::path& path, std::string* reason) {
+  Reset();
+  if constexpr (std::endian::native != std::endian::little) {
+    auto raw = std::make_shared<std::string>();
+    const FileReadStatus status = ReadFileBytesChecked(path, *raw, reason);
+    if (status != FileReadStatus::Ok) return status;
+    OpenBytes(*raw);
+    fileBytes_ = *raw;
+    rawBytes_ = std::move(raw);
+    return status;
+  }
+  // The file's byte order is the machine's: its units are read in place, the byte-order
+  // mark as unit 0 and an odd last byte in the half of a unit after the text.
+  std::shared_ptr<char16_t[]> units;
+  std::size_t got = 0;
+  const FileReadStatus status = ReadRegularFile(path, reason, got, [&](std::size_t size) {
+    units = std::make_shared_for_overwrite<char16_t[]>(size / 2 + 1);
+    return reinterpret_cast<char*>(units.get());
+  });
+  if (status != FileReadStatus::Ok) return status;
+  const std::size_t start = got >= 2 ? 1 : 0;
+  text_ = std::u16string_view(units.get() + start, got / 2 - start);
+  fileBytes_ = std::string_view(reinterpret_cast<const char*>(units.get()), got);
+  buffer_ = std::move(units);
+  open_ = true;
+  return status;
 }
 
 void UnicodeTextReader::OpenBytes(std::string_view bytes) {
-  text_.clear();
-  pos_ = 0;
+  Reset();
   open_ = true;
   // The first two bytes are skipped without being looked at.
   const std::size_t start = bytes.size() >= 2 ? 2 : bytes.size();
-  const std::size_t units = (bytes.size() - start) / 2;
-  text_.resize(units);
+  const std::size_t count = (bytes.size() - start) / 2;
+  auto units = std::make_shared_for_overwrite<char16_t[]>(count + 1);
   if constexpr (std::endian::native == std::endian::little) {
     // The file's byte order is the machine's: the units are the bytes as they are.
-    if (units != 0) std::memcpy(text_.data(), bytes.data() + start, units * 2);
+    if (count != 0) std::memcpy(units.get(), bytes.data() + start, count * 2);
   } else {
-    for (std::size_t i = 0; i < units; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
       const auto lo = static_cast<unsigned char>(bytes[start + 2 * i]);
       const auto hi = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
-      text_[i] = static_cast<char16_t>(lo | (hi << 8));
+      units[i] = static_cast<char16_t>(lo | (hi << 8));
     }
   }
+  text_ = std::u16string_view(units.get(), count);
+  buffer_ = std::move(units);
 }
 
 void UnicodeTextReader::OpenText(std::u16string text) {
-  text_ = std::move(text);
-  pos_ = 0;
+  Reset();
+  auto owned = std::make_shared<const std::u16string>(std::move(text));
+  text_ = *owned;
+  buffer_ = std::move(owned);
   open_ = true;
 }
 

@@ -14,10 +14,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace corvane {
+
+// What reading a stored file found. Missing is a file that is simply not there (a first
+// start); every other failure means something is at that path that could not be used.
+enum class FileReadStatus { Ok, Missing, NotRegularFile, TooLarge, Unreadable };
+std::string_view FileReadStatusText(FileReadStatus status);
 
 class UnicodeTextReader {
  public:
@@ -25,19 +31,34 @@ class UnicodeTextReader {
   static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
 
   bool Open(const std::filesystem::path& path);
+  // The same, reading the file straight into the reader's text (no second copy), with
+  // the status and reason ReadFileBytesChecked would give. FileBytes() then holds the
+  // bytes as read, for a caller that reports a damaged file.
+  FileReadStatus OpenChecked(const std::filesystem::path& path, std::string* reason = nullptr);
   // Loads from memory (bytes as they would be on disk, byte-order mark included).
   void OpenBytes(std::string_view bytes);
   // Reads from text already decoded (no byte-order mark).
   void OpenText(std::u16string text);
   bool IsOpen() const { return open_; }
+  // The file's bytes as OpenChecked read them, byte-order mark included; empty otherwise.
+  std::string_view FileBytes() const { return fileBytes_; }
   // Next line as described above; false only when nothing at all is left.
   bool ReadLine(std::u16string& line);
   // The same line without copying it: the view points into the reader's text and stays
-  // valid until the reader is opened again or destroyed.
+  // valid until the reader is opened again or destroyed, or for as long as an owner
+  // from TextOwner() lives.
   bool ReadLine(std::u16string_view& line);
+  // Keeps the text of this opening alive (and unchanged) beyond the reader, for views
+  // taken from ReadLine.
+  std::shared_ptr<const void> TextOwner() const { return buffer_; }
 
  private:
-  std::u16string text_;
+  void Reset();
+
+  std::shared_ptr<const void> buffer_;  // holds text_
+  std::u16string_view text_;
+  std::string_view fileBytes_;
+  std::shared_ptr<const std::string> rawBytes_;  // holds fileBytes_ where the text is not read in place
   std::size_t pos_ = 0;
   bool open_ = false;
 };
@@ -60,10 +81,6 @@ class UnicodeTextWriter {
   std::u16string text_;
 };
 
-// What reading a stored file found. Missing is a file that is simply not there (a first
-// start); every other failure means something is at that path that could not be used.
-enum class FileReadStatus { Ok, Missing, NotRegularFile, TooLarge, Unreadable };
-std::string_view FileReadStatusText(FileReadStatus status);
 
 // Reads a whole file's raw bytes (at most UnicodeTextReader::kMaxFileBytes). Directories,
 // FIFOs and devices are not opened. reason, when given, receives a short text for a

@@ -72,10 +72,10 @@ MacroEncoding EncodeMacroButton(const ButtonEntry& button) {
   const std::uint32_t steps = std::min(macro.MacroActionNum, MacroItem::kMaxActions);
   std::size_t at = kMacroActionsOffset;
   for (std::uint32_t s = 0; s < steps; ++s) {
-    const MacroAction& step = macro.Actions[s];
+    const MacroAction step = macro.GetAction(s);
     if (IsFoldedDelay(step)) continue;
     std::uint32_t delay = 0;
-    if (s + 1 < steps && IsFoldedDelay(macro.Actions[s + 1])) delay = DelayOf(macro.Actions[s + 1]);
+    if (s + 1 < steps && IsFoldedDelay(macro.GetAction(s + 1))) delay = DelayOf(macro.GetAction(s + 1));
     const MacroDeviceAction action = EncodeMacroAction(step, delay);
     std::copy(action.begin(), action.end(), out.Block.begin() + static_cast<std::ptrdiff_t>(at));
     at += action.size();

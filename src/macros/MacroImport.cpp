@@ -17,7 +17,7 @@ void CopyMacroData(const MacroItem& from, MacroItem& to) {
   to.MacroKeyLoopNum = from.MacroKeyLoopNum;
   to.MacroCommandActionNum = from.MacroCommandActionNum;
   to.MacroActionNum = from.MacroActionNum;
-  to.Actions = from.Actions;
+  to.SetSteps(from.Steps());
 }
 
 // The used children of a source node, in slot order.

@@ -14,7 +14,6 @@ namespace corvane {
 namespace {
 
 constexpr std::u16string_view kHeader = u"[MacroLibrary]";
-constexpr std::size_t kAllActionDigits = MacroItem::kMaxActions * 8;
 
 void AppendUnsigned(std::u16string& out, unsigned long long v) {
   char16_t buf[24];
@@ -48,7 +47,7 @@ void AppendLocation(std::u16string& out, const MacroLocation& l) {
 }
 
 void AppendActions(std::u16string& out, const MacroItem& item) {
-  for (const MacroAction& a : item.Actions) {
+  for (const MacroAction& a : item.Steps()) {
     for (std::uint8_t b : a.bytes) AppendHexDigits(out, b, 2);
   }
 }
@@ -115,24 +114,6 @@ bool ParseLocation(std::u16string_view line, MacroLocation& location) {
   return true;
 }
 
-// The value of each ASCII hexadecimal digit, -1 for every other character.
-constexpr auto kHexDigits = [] {
-  std::array<std::int8_t, 128> table{};
-  for (char32_t c = 0; c < table.size(); ++c) table[c] = static_cast<std::int8_t>(HexDigitValue(c));
-  return table;
-}();
-
-int HexDigitAt(char16_t c) { return c < kHexDigits.size() ? kHexDigits[c] : -1; }
-
-// Two digits of the step data; the caller has checked that both are there.
-std::uint8_t ParseHexPair(const char16_t* pair) {
-  const int hi = HexDigitAt(pair[0]);
-  const int lo = HexDigitAt(pair[1]);
-  if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
-  // Anything else reads as the standard conversion would read it.
-  return static_cast<std::uint8_t>(ParseLong(std::u16string_view(pair, 2), 16));
-}
-
 // Lines are views into the reader's decoded text: a library of a thousand macros is
 // walked without copying a line.
 class RecordReader {
@@ -140,6 +121,8 @@ class RecordReader {
   explicit RecordReader(UnicodeTextReader& reader) : reader_(reader) {}
 
   bool Line(std::u16string_view& line) { return reader_.ReadLine(line); }
+  // Keeps the lines read alive for the macros that read their steps from them later.
+  std::shared_ptr<const void> TextOwner() const { return reader_.TextOwner(); }
   // A line that needs "=" and a value; false when it is missing or has none.
   bool Value(std::u16string_view& value) {
     std::u16string_view line;
@@ -168,8 +151,9 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
     return nullptr;
   }
   std::u16string_view actions;
-  if (!in.Value(actions) || actions.size() != kAllActionDigits) return nullptr;
+  if (!in.Value(actions) || actions.size() != kMacroAllStepDigits) return nullptr;
   auto item = std::make_unique<MacroItem>(std::u16string(name));
+  item->KeepStepDigits(actions, in.TextOwner());
   item->MacroKeyIndex = static_cast<std::uint32_t>(key);
   item->MacroKeyLoopType = static_cast<std::uint8_t>(loopType);
   item->MacroKeyLoopNum = static_cast<std::uint8_t>(loopNum);
@@ -177,13 +161,6 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
   const auto count = static_cast<std::uint32_t>(actionNum);
   item->MacroActionNum = count > MacroItem::kMaxActions ? MacroItem::kMaxActions : count;
   item->MacroCommandActionNum = static_cast<std::uint8_t>(commandNum);
-  const char16_t* digits = actions.data();
-  for (MacroAction& step : item->Actions) {
-    for (std::uint8_t& b : step.bytes) {
-      b = ParseHexPair(digits);
-      digits += 2;
-    }
-  }
   return item;
 }
 
@@ -286,11 +263,12 @@ std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFold
 void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary& library,
                           std::vector<std::string>* notices) {
   const std::filesystem::path file = MacroLibraryFilePath(dataFolder);
-  std::string bytes, why;
-  const FileReadStatus status = ReadFileBytesChecked(file, bytes, &why);
+  std::string why;
+  UnicodeTextReader reader;
+  const FileReadStatus status = reader.OpenChecked(file, &why);
   MacroLocation checkedOnly;
   if (status == FileReadStatus::Missing) return;
-  if (status == FileReadStatus::Ok && LoadMacroLibraryBytes(bytes, library, checkedOnly)) return;
+  if (status == FileReadStatus::Ok && ReadLibrary(reader, library, checkedOnly)) return;
   const auto notice = [&](const std::string& text) {
     if (notices) notices->push_back(ShownPath(file, dataFolder) + ": " + text);
   };
@@ -300,11 +278,11 @@ void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary&
     return;
   }
   if (status == FileReadStatus::Ok) {
-    why = DescribeTextDamage(bytes);
+    why = DescribeTextDamage(reader.FileBytes());
     if (why.empty()) why = "not a complete macro library (it stops at a missing or bad line)";
-    UnicodeTextReader reader;
-    reader.OpenText(RecoverDamagedText(bytes));
-    ReadLibrary(reader, library, checkedOnly);
+    UnicodeTextReader recovered;
+    recovered.OpenText(RecoverDamagedText(reader.FileBytes()));
+    ReadLibrary(recovered, library, checkedOnly);
   }
   std::string asideReason;
   const std::filesystem::path aside = KeepDamagedFileAside(file, &asideReason);

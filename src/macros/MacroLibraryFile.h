@@ -27,7 +27,8 @@ bool SaveMacroLibrary(const std::filesystem::path& path, const MacroLibrary& lib
 // Clears the library and reads the file into it, placing each record at its location;
 // stores the file's selection in savedSelection. Stops with false at the first missing or
 // malformed line, keeping the records read before it. An unreadable file leaves the
-// library untouched. Records whose location lies outside the tree are skipped.
+// library untouched. Records whose location lies outside the tree are skipped. The
+// macros read share the file's text until their steps change, and read their steps from it.
 bool LoadMacroLibrary(const std::filesystem::path& path, MacroLibrary& library, MacroLocation& savedSelection);
 // The same reading from the file's bytes (byte-order mark included).
 bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroLocation& savedSelection);

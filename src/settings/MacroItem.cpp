@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/TextUtil.h"
+
 namespace corvane {
 
 MacroAction MakeDelayStep(std::uint32_t ms) {
@@ -17,30 +19,91 @@ MacroAction MakeMotionStep(std::uint8_t code, std::int8_t amount) {
   return MacroAction{{code, 0, 0, static_cast<std::uint8_t>(amount)}};
 }
 
+namespace {
+
+// The value of each ASCII hexadecimal digit, -1 for every other character.
+constexpr auto kHexDigits = [] {
+  std::array<std::int8_t, 128> table{};
+  for (char32_t c = 0; c < table.size(); ++c) table[c] = static_cast<std::int8_t>(HexDigitValue(c));
+  return table;
+}();
+
+int HexDigitAt(char16_t c) { return c < kHexDigits.size() ? kHexDigits[c] : -1; }
+
+std::uint8_t ByteFromDigits(const char16_t* pair) {
+  const int hi = HexDigitAt(pair[0]);
+  const int lo = HexDigitAt(pair[1]);
+  if (hi >= 0 && lo >= 0) return static_cast<std::uint8_t>(hi * 16 + lo);
+  return static_cast<std::uint8_t>(ParseLong(std::u16string_view(pair, 2), 16));
+}
+
+}  // namespace
+
+MacroAction StepFromDigits(const char16_t* digits) {
+  MacroAction step;
+  for (std::size_t k = 0; k < step.bytes.size(); ++k) step.bytes[k] = ByteFromDigits(digits + 2 * k);
+  return step;
+}
+
 MacroAction MacroItem::GetAction(std::uint32_t index) const {
-  return index >= kMaxActions ? Actions[0] : Actions[index];
+  const std::uint32_t at = index >= kMaxActions ? 0 : index;
+  return digits_ ? StepFromDigits(digits_.get() + at * kMacroStepDigits) : actions_[at];
+}
+
+MacroItem::StepArray MacroItem::Steps() const {
+  if (!digits_) return actions_;
+  StepArray steps;
+  for (std::uint32_t i = 0; i < kMaxActions; ++i) steps[i] = StepFromDigits(digits_.get() + i * kMacroStepDigits);
+  return steps;
+}
+
+void MacroItem::DecodeKeptDigits() {
+  if (!digits_) return;
+  actions_ = Steps();
+  digits_.reset();
 }
 
 bool MacroItem::SetAction(std::uint32_t index, const MacroAction& action) {
   if (index >= kMaxActions) return false;
-  Actions[index] = action;
+  DecodeKeptDigits();
+  actions_[index] = action;
   return true;
+}
+
+void MacroItem::SetSteps(const StepArray& steps) {
+  digits_.reset();
+  actions_ = steps;
 }
 
 bool MacroItem::InsertAction(std::uint32_t position, const MacroAction& action) {
   if (MacroActionNum >= kMaxActions) return false;
+  DecodeKeptDigits();
   const std::uint32_t at = std::min(position, MacroActionNum);
-  std::move_backward(Actions.begin() + at, Actions.begin() + MacroActionNum, Actions.begin() + MacroActionNum + 1);
-  Actions[at] = action;
+  std::move_backward(actions_.begin() + at, actions_.begin() + MacroActionNum, actions_.begin() + MacroActionNum + 1);
+  actions_[at] = action;
   ++MacroActionNum;
   return true;
 }
 
 bool MacroItem::DeleteAction(std::uint32_t index) {
   if (index >= MacroActionNum || index >= kMaxActions) return false;
-  std::move(Actions.begin() + index + 1, Actions.end(), Actions.begin() + index);
-  Actions[kMaxActions - 1] = MacroAction{};
+  DecodeKeptDigits();
+  std::move(actions_.begin() + index + 1, actions_.end(), actions_.begin() + index);
+  actions_[kMaxActions - 1] = MacroAction{};
   --MacroActionNum;
+  return true;
+}
+
+bool MacroItem::ReadStepDigits(std::u16string_view digits) {
+  if (digits.size() != kMacroAllStepDigits) return false;
+  digits_.reset();
+  for (std::uint32_t i = 0; i < kMaxActions; ++i) actions_[i] = StepFromDigits(digits.data() + i * kMacroStepDigits);
+  return true;
+}
+
+bool MacroItem::KeepStepDigits(std::u16string_view digits, std::shared_ptr<const void> owner) {
+  if (digits.size() != kMacroAllStepDigits || !owner) return false;
+  digits_ = std::shared_ptr<const char16_t>(std::move(owner), digits.data());
   return true;
 }
 

@@ -2,7 +2,9 @@
 // One macro: up to 250 four-byte steps plus its playback mode.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -34,9 +36,17 @@ MacroAction MakeDelayStep(std::uint32_t ms);  // 24 bits kept
 MacroAction MakeKeyStep(std::uint8_t code, bool release);
 MacroAction MakeMotionStep(std::uint8_t code, std::int8_t amount);
 
+// The step list as files keep it: 8 hexadecimal digits per step, two per byte.
+constexpr std::size_t kMacroStepDigits = 8;
+// One step from its 8 digits. A pair that is not two hexadecimal digits reads as the
+// standard conversion reads it (leading blanks and a sign allowed, digits up to the first
+// other character), so a hand-edited file reads the same everywhere.
+MacroAction StepFromDigits(const char16_t* digits);
+
 struct MacroItem {
   static constexpr std::uint32_t kMaxActions = 250;
   static constexpr std::uint32_t kMaxCommandActions = 125;
+  using StepArray = std::array<MacroAction, kMaxActions>;
 
   MacroItem() = default;
   explicit MacroItem(std::u16string name) : MacroItemName(std::move(name)) {}
@@ -44,18 +54,40 @@ struct MacroItem {
   std::u16string MacroItemName;
   std::uint32_t MacroKeyIndex = 0;
   std::uint32_t MacroActionNum = 0;
-  std::array<MacroAction, kMaxActions> Actions{};
   std::uint8_t MacroKeyLoopType = 2;
   std::uint8_t MacroKeyLoopNum = 1;
   std::uint8_t MacroCommandActionNum = 0;
 
   // Index 250 or more reads step 0.
   MacroAction GetAction(std::uint32_t index) const;
+  // All 250 slots, the unused ones included.
+  StepArray Steps() const;
   bool SetAction(std::uint32_t index, const MacroAction& action);
+  // Replaces all 250 slots.
+  void SetSteps(const StepArray& steps);
   // Inserts at min(position, MacroActionNum); false when already full.
   bool InsertAction(std::uint32_t position, const MacroAction& action);
   // Moves later steps down, zeroes the last slot; false for an unused index.
   bool DeleteAction(std::uint32_t index);
+
+  // Takes all slots from their stored digits, kMaxActions * kMacroStepDigits of them;
+  // false (nothing changed) for any other length.
+  bool ReadStepDigits(std::u16string_view digits);
+  // The same without reading them now, so a library of a thousand macros loads without
+  // decoding steps nothing looks at. owner keeps the digits alive and unchanged; it is
+  // shared with copies of this item. Each step is read from the digits when asked for,
+  // and the first change reads them all into the slots. Reading never writes, so a const
+  // item may be read from more than one thread, as before.
+  bool KeepStepDigits(std::u16string_view digits, std::shared_ptr<const void> owner);
+
+ private:
+  // Makes the slots hold every step before a change.
+  void DecodeKeptDigits();
+
+  StepArray actions_{};
+  std::shared_ptr<const char16_t> digits_;  // the stored digits; null once decoded
 };
+
+constexpr std::size_t kMacroAllStepDigits = MacroItem::kMaxActions * kMacroStepDigits;  // 2000
 
 }  // namespace corvane

@@ -199,13 +199,7 @@ bool ParseButton(UnicodeTextReader& in, ButtonEntry& b) {
   b.Macro.MacroActionNum = std::min(count, MacroItem::kMaxActions);
   if (!NextLine(in, line, eq, false, false)) return false;
   const std::u16string_view actions = std::u16string_view(line).substr(eq + 1);
-  if (actions.size() != static_cast<std::size_t>(kProfileActionDigits)) return false;
-  for (std::size_t i = 0; i < MacroItem::kMaxActions; ++i) {
-    for (std::size_t k = 0; k < 4; ++k) {
-      b.Macro.Actions[i].bytes[k] = static_cast<std::uint8_t>(HexAt(actions, 8 * i + 2 * k, 2));
-    }
-  }
-  return true;
+  return b.Macro.ReadStepDigits(actions);
 }
 
 }  // namespace
@@ -234,7 +228,7 @@ std::u16string ProfileFileText(const ProfileRecord& r) {
     AppendLine(s, Numbered(u"\tMacroKey", k, u"Name="), b.Macro.MacroItemName);
     AppendLine(s, u"\t\tMacroActionNum=", FormatDecimal(b.Macro.MacroActionNum));
     s += u"\t\tAllAction=";
-    for (const MacroAction& a : b.Macro.Actions) {
+    for (const MacroAction& a : b.Macro.Steps()) {
       for (std::uint8_t byte : a.bytes) AppendHexDigits(s, byte, 2);
     }
     s.push_back(u'\n');

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "support/TempDataFolder.h"
@@ -19,13 +21,18 @@ std::string Le(std::u16string_view s, bool bom = true) {
 // Line is std::u16string (copied lines) or std::u16string_view (views into the reader's
 // text); both must split alike.
 template <class Line = std::u16string>
-std::vector<std::u16string> ReadAll(std::string_view bytes) {
-  UnicodeTextReader r;
-  r.OpenBytes(bytes);
+std::vector<std::u16string> ReadRest(UnicodeTextReader& r) {
   std::vector<std::u16string> lines;
   Line line;
   while (r.ReadLine(line)) lines.emplace_back(line);
   return lines;
+}
+
+template <class Line = std::u16string>
+std::vector<std::u16string> ReadAll(std::string_view bytes) {
+  UnicodeTextReader r;
+  r.OpenBytes(bytes);
+  return ReadRest<Line>(r);
 }
 
 TEST(UnicodeTextFile, ReadsLinesPositionally) {
@@ -50,10 +57,41 @@ TEST(UnicodeTextFile, ReadsLinesPositionally) {
       {"byte 0A inside other characters", Le(u"\x0A41\x010A\n\x0A0A"), {u"\x0A41\x010A", u"\x0A0A"}},
       {"line feed after an odd-placed 0A byte", std::string("\xFF\xFE" "A\x0A" "\x0A\x00" "B\x00", 8), {u"\x0A41", u"B"}},
   };
+  const testing::TempDataFolder folder;
   for (const auto& c : cases) {
     EXPECT_EQ(ReadAll(c.bytes), c.lines) << c.what;
     EXPECT_EQ(ReadAll<std::u16string_view>(c.bytes), c.lines) << c.what;
+    // Read from a file in place: the same lines, and the bytes as they are on disk.
+    folder.PutBytes("f.txt", c.bytes);
+    UnicodeTextReader r;
+    ASSERT_EQ(r.OpenChecked(folder.Path("f.txt")), FileReadStatus::Ok) << c.what;
+    EXPECT_EQ(r.FileBytes(), c.bytes) << c.what;
+    EXPECT_EQ(ReadRest<std::u16string_view>(r), c.lines) << c.what;
   }
+}
+
+TEST(UnicodeTextFile, OpenCheckedSaysWhatIsThereAndLinesLiveAsLongAsTheirOwner) {
+  const testing::TempDataFolder folder;
+  folder.PutText("a.txt", u"first\nsecond\n");
+  UnicodeTextReader r;
+  std::string why;
+  EXPECT_EQ(r.OpenChecked(folder.Path("none.txt"), &why), FileReadStatus::Missing);
+  EXPECT_FALSE(r.IsOpen());
+  EXPECT_EQ(r.OpenChecked(folder.Root(), &why), FileReadStatus::NotRegularFile);
+  EXPECT_EQ(why, "a directory, not a file");
+  EXPECT_FALSE(r.IsOpen());
+  EXPECT_TRUE(r.FileBytes().empty());
+
+  std::u16string_view line;
+  std::shared_ptr<const void> owner;
+  {
+    UnicodeTextReader file;
+    ASSERT_EQ(file.OpenChecked(folder.Path("a.txt")), FileReadStatus::Ok);
+    ASSERT_TRUE(file.ReadLine(line));
+    owner = file.TextOwner();
+    file.OpenText(u"other\n");  // a new opening leaves the old text to its owner
+  }
+  EXPECT_EQ(line, u"first");
 }
 
 TEST(UnicodeTextFile, WritesBomAndLittleEndianUnchanged) {

@@ -115,7 +115,7 @@ TEST_F(MacroCli, ModeAndSteps) {
   MacroLibrary lib;
   MacroLocation sel;
   ASSERT_TRUE(LoadMacroLibrary(dir_ / "config" / "MacroLibraryFile.mlf", lib, sel));
-  EXPECT_EQ(lib.Level0(0).Item->Actions, MacroItem().Actions);
+  EXPECT_EQ(lib.Level0(0).Item->Steps(), MacroItem().Steps());
 }
 
 TEST_F(MacroCli, StepLimitsAreRefusedAndChangeNothing) {

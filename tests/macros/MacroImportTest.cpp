@@ -52,7 +52,7 @@ struct Source {
     s.MacroCommandActionNum = 2;
     s.MacroKeyLoopType = 4;
     s.MacroKeyLoopNum = 9;
-    s.Actions[200] = MakeDelayStep(77);  // beyond the count, copied all the same
+    s.SetAction(200, MakeDelayStep(77));  // beyond the count, copied all the same
   }
   MacroLibrary lib;
   MacroLocation games, sub, deep, jump, solo;
@@ -120,7 +120,7 @@ TEST(MacroImport, MacroLandsWhereTheSelectionSays) {
     EXPECT_EQ(got.MacroItemName, u"Solo");
     EXPECT_EQ(got.MacroKeyIndex, 50u + 1u) << "a fresh identity, not the exported " << from.MacroKeyIndex;
     EXPECT_EQ(dst.lib.NextKeyIndex, 52);
-    EXPECT_EQ(got.Actions, from.Actions);
+    EXPECT_EQ(got.Steps(), from.Steps());
     EXPECT_EQ(got.MacroActionNum, 3u);
     EXPECT_EQ(got.MacroCommandActionNum, 2);
     EXPECT_EQ(got.MacroKeyLoopType, 4);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -322,6 +323,111 @@ TEST(MacroLibraryFile, OddValuesAreReadTheWayTheFormatSays) {
   EXPECT_EQ(lib.Level1(0, 1).MacroItemFolderIsOpen, 1);
   EXPECT_EQ(lib.Level0(1).MacroItemName.size(), 100000u);
   EXPECT_EQ(lib.Level0(1).MacroItemFolderIsOpen, 0);  // a macro keeps its flags at 0
+}
+
+// Every way of reaching a loaded macro's steps: one step, all slots, and after a change
+// to another slot (which reads them all into the macro).
+std::vector<MacroAction> StepsThreeWays(const MacroItem& loaded, std::uint32_t slot) {
+  MacroItem changed = loaded;
+  changed.SetAction(slot == 0 ? 1 : 0, MakeDelayStep(1));
+  return {loaded.GetAction(slot), loaded.Steps()[slot], changed.GetAction(slot)};
+}
+
+TEST(MacroLibraryFile, OddStepDigitsReadAlikeWhenLoadedAndInAProfile) {
+  struct Case {
+    std::u16string pair;
+    std::uint8_t value;
+  };
+  const std::vector<Case> cases = {
+      {u"ab", 0xAB},          {u"Ab", 0xAB},       {u"4G", 0x04},       {u"G4", 0x00},
+      {u" 1", 0x01},          {u"\t1", 0x01},      {u"1 ", 0x01},       {u"-1", 0xFF},
+      {u"-F", 0xF1},          {u"+F", 0x0F},       {u"--", 0x00},       {u"zz", 0x00},
+      {u"0x", 0x00},          {std::u16string(u"1\0", 2), 0x01},        {u"\u0661\u0662", 0x00},
+      {u"\uFF11\uFF12", 0x00}, {u"\xD800\xDC00", 0x00},
+  };
+  for (const auto& c : cases) {
+    // The pair as the third byte of step 7.
+    const std::u16string digits = AllAction(std::u16string(7 * 8, u'0') + u"0102" + c.pair + u"04");
+    const std::string what = "pair " + Utf8(c.pair);
+    MacroLibrary lib;
+    MacroLocation sel;
+    ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(Join(Lines(Header(), MacroRecord(u"", u"M", Loc(0, 0, 0, 0), 1, digits, 8, 0)))),
+                                      lib, sel))
+        << what;
+    const MacroAction expected{{0x01, 0x02, c.value, 0x04}};
+    for (const MacroAction& step : StepsThreeWays(*lib.Level0(0).Item, 7)) EXPECT_EQ(step, expected) << what;
+    MacroItem eager;
+    ASSERT_TRUE(eager.ReadStepDigits(digits)) << what;
+    EXPECT_EQ(eager.Steps(), lib.Level0(0).Item->Steps()) << what;
+    // Saved again, the pair is written as the byte it read as.
+    MacroLibrary written;
+    MacroLocation at;
+    written.NewMacro(u"M", at);
+    MacroItem& m = *written.NodeAt(at)->Item;
+    m.MacroActionNum = 8;
+    m.SetSteps(eager.Steps());
+    EXPECT_EQ(MacroLibraryText(lib, MacroLocation::None()), MacroLibraryText(written, MacroLocation::None()))
+        << what;
+  }
+}
+
+TEST(MacroLibraryFile, StepsReadLaterOutliveTheFileAndFollowTheirMacro) {
+  const std::u16string firstSteps = u"41000000030000324180000000000000";
+  const std::u16string laterSteps = u"E5000005E60000FDE7000001";
+  const auto fileText = [&](const std::u16string& steps) {
+    return Join(Lines(Header(3), MacroRecord(u"", u"First", Loc(0, 0, 0, 0), 1, steps, 4, 2),
+                      MacroRecord(u"", u"Later", Loc(0, 1, 0, 0), 2, laterSteps)));
+  };
+  const MacroAction a0 = MakeKeyStep(0x41, false), a1 = MakeDelayStep(50), a2 = MakeKeyStep(0x41, true);
+  const MacroAction l0 = MakeMotionStep(kMacroMoveX, 5), l1 = MakeMotionStep(kMacroMoveY, -3),
+                    l2 = MakeMotionStep(kMacroWheel, 1);
+
+  MacroLibrary lib;
+  MacroLocation sel;
+  ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(fileText(firstSteps)), lib, sel));
+  MacroItem copy = *lib.Level0(0).Item;  // taken before anything changes
+
+  // A changed step leaves the others as the file held them, in the macro and in its copy.
+  MacroItem& first = *lib.NodeAt(MacroLocation::Top(0))->Item;
+  ASSERT_TRUE(first.SetAction(1, MakeDelayStep(99)));
+  EXPECT_EQ(first.GetAction(0), a0);
+  EXPECT_EQ(first.GetAction(1), MakeDelayStep(99));
+  EXPECT_EQ(first.GetAction(2), a2);
+  EXPECT_EQ(copy.GetAction(1), a1);
+  ASSERT_TRUE(first.DeleteAction(0));
+  EXPECT_EQ(first.GetAction(0), MakeDelayStep(99));
+  EXPECT_EQ(first.GetAction(249), MacroAction{});
+  ASSERT_TRUE(copy.InsertAction(0, a2));
+  EXPECT_EQ(copy.GetAction(1), a0);
+  EXPECT_EQ(copy.GetAction(3), a2);
+
+  // Deleting the first macro moves the later one into its slot; its steps go with it.
+  ASSERT_TRUE(lib.DeleteNode(MacroLocation::Top(0)));
+  ASSERT_EQ(lib.Level0(0).MacroItemName, u"Later");
+  MacroItem later = *lib.Level0(0).Item;
+  EXPECT_EQ(later.GetAction(0), l0);
+  EXPECT_EQ(lib.Level0(0).Item->GetAction(1), l1);
+
+  // Loading another file into the library, or dropping the library, leaves copies of
+  // earlier macros reading the file they came from.
+  ASSERT_TRUE(LoadMacroLibraryBytes(Bytes(fileText(u"")), lib, sel));
+  EXPECT_EQ(lib.Level0(0).Item->GetAction(0), MacroAction{});
+  MacroLibrary moved = std::move(lib);
+  moved.ClearLibrary();
+  for (const MacroAction& step : StepsThreeWays(later, 2)) EXPECT_EQ(step, l2);
+  EXPECT_EQ(later.Steps()[1], l1);
+  MacroItem assigned;
+  assigned = later;
+  later = MacroItem();
+  EXPECT_EQ(assigned.GetAction(0), l0);
+  EXPECT_EQ(later.GetAction(0), MacroAction{});
+  // Digits of any other length are refused and change nothing.
+  EXPECT_FALSE(assigned.ReadStepDigits(laterSteps));
+  EXPECT_FALSE(assigned.KeepStepDigits(laterSteps, std::make_shared<int>()));
+  EXPECT_EQ(assigned.GetAction(2), l2);
+  // An index past the slots reads step 0, as it always has.
+  EXPECT_EQ(assigned.GetAction(250), l0);
+  EXPECT_EQ(assigned.GetAction(4000000000u), l0);
 }
 
 TEST(MacroLibraryFile, NewMacrosNeverTakeAnIndexTheFileAlreadyUses) {

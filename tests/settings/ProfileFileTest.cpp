@@ -58,9 +58,11 @@ std::unique_ptr<ProfileRecord> EveryFieldSet() {
     b.MacroKeyIndex = next();
     b.Macro.MacroItemName = k == 2 ? u"" : u"M" + FormatDecimal(k);
     b.Macro.MacroActionNum = next() % 251;
-    for (MacroAction& a : b.Macro.Actions) {
+    MacroItem::StepArray steps;
+    for (MacroAction& a : steps) {
       for (auto& byte : a.bytes) byte = static_cast<std::uint8_t>(next() >> 8);
     }
+    b.Macro.SetSteps(steps);
   }
   r->PollingRateName = u"8000Hz";
   r->PollingRateValue = {6, 1, 2};
@@ -131,7 +133,7 @@ TEST(ProfileFile, EveryFieldSurvivesWriteAndRead) {
   EXPECT_EQ(read->XYSettingY, original->XYSettingY);
   EXPECT_EQ(read->DPILevelIndication, original->DPILevelIndication);
   for (std::size_t k = 0; k < kButtonCount; ++k) {
-    EXPECT_EQ(read->Buttons[k].Macro.Actions, original->Buttons[k].Macro.Actions) << k;
+    EXPECT_EQ(read->Buttons[k].Macro.Steps(), original->Buttons[k].Macro.Steps()) << k;
     EXPECT_EQ(read->Buttons[k].MacroKeyIndex, original->Buttons[k].MacroKeyIndex) << k;
   }
   EXPECT_EQ(read->Buttons[1].Macro.MacroKeyLoopType, 0);
@@ -227,7 +229,7 @@ TEST(ProfileFile, ValuesComeFromFixedPlaces) {
       {"negative action count", 75, u"\t\tMacroActionNum=-1",
        [](auto& r) { return r.Buttons[0].Macro.MacroActionNum == 250; }},
       {"action bytes", 76, u"\t\tAllAction=41800000" + std::u16string(1992, u'0'), [](auto& r) {
-         return r.Buttons[0].Macro.Actions[0] == MacroAction{{0x41, 0x80, 0, 0}};
+         return r.Buttons[0].Macro.GetAction(0) == MacroAction{{0x41, 0x80, 0, 0}};
        }},
   };
   for (const Case& c : cases) {

@@ -211,8 +211,8 @@ TEST(ProfileRecord, SetButtonMacroCopiesStepsAndKeepsTheEntryKey) {
   EXPECT_EQ(entry.Macro.MacroKeyLoopNum, 3);
   EXPECT_EQ(entry.Macro.MacroCommandActionNum, 2);
   EXPECT_EQ(entry.Macro.MacroActionNum, 3u);
-  for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(entry.Macro.Actions[i], source.Actions[i]) << i;
-  EXPECT_EQ(entry.Macro.Actions[5], MakeKeyStep(0x41, true));
+  for (std::uint32_t i = 0; i < 3; ++i) EXPECT_EQ(entry.Macro.GetAction(i), source.GetAction(i)) << i;
+  EXPECT_EQ(entry.Macro.GetAction(5), MakeKeyStep(0x41, true));
   EXPECT_EQ(entry.MacroKeyIndex, 44u);
 
   // No macro: only the step count goes; name and loop settings stay.
@@ -226,10 +226,10 @@ TEST(ProfileRecord, SetButtonMacroStopsAtTheLastSlot) {
   ButtonEntry entry;
   MacroItem source(u"Damaged");
   source.MacroActionNum = 1000;  // a count no macro can hold
-  source.Actions[249] = MakeDelayStep(7);
+  source.SetAction(249, MakeDelayStep(7));
   SetButtonMacro(entry, &source);
   EXPECT_EQ(entry.Macro.MacroActionNum, MacroItem::kMaxActions);
-  EXPECT_EQ(entry.Macro.Actions[249], MakeDelayStep(7));
+  EXPECT_EQ(entry.Macro.GetAction(249), MakeDelayStep(7));
 }
 
 }  // namespace
