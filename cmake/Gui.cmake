@@ -57,6 +57,10 @@ corvane_library(corvane_app app
           TrayBatteryIcon.cpp
   LINKS corvane_dialogs corvane_platform corvane_platform_qt)
 
+foreach(layer corvane_skin corvane_widgets corvane_dialogs corvane_app)
+  corvane_precompile(${layer} ${CORVANE_PCH_STD} ${CORVANE_PCH_QT})
+endforeach()
+
 add_executable(corvane ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(corvane PRIVATE corvane_app)
 
@@ -78,6 +82,8 @@ foreach(folder skin widgets dialogs app)
 endforeach()
 add_executable(corvane_gui_tests ${GUI_TEST_SOURCES})
 target_link_libraries(corvane_gui_tests PRIVATE corvane_app corvane_test_support Qt6::Test)
+corvane_precompile(corvane_gui_tests <gtest/gtest.h> <QApplication> <QLineEdit> <QTest> ${CORVANE_PCH_STD}
+                   ${CORVANE_PCH_QT})
 add_dependencies(corvane_gui_tests skins corvane)
 # The program itself is started by tests/app/CorvaneProgramTest.cpp (under Xvfb).
 target_compile_definitions(corvane_gui_tests PRIVATE CORVANE_PATH="$<TARGET_FILE:corvane>")
