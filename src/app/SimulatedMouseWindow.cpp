@@ -253,6 +253,9 @@ std::unique_ptr<SimulatedMouseWindow> ShowSimulatedMouseWindow(DeviceSession& se
   SimBackend* sim = session.Sim();
   if (sim == nullptr) return nullptr;
   auto window = std::make_unique<SimulatedMouseWindow>(*sim);
+  // It opens beside the main window after its first frame: the main window keeps the focus
+  // (and any popup the user has already opened there).
+  window->setAttribute(Qt::WA_ShowWithoutActivating);
   window->show();
   window->Clock().Start();
   return window;

@@ -44,6 +44,9 @@ class MainWindowCommandsTest : public ::testing::Test {
     dlg = std::make_unique<CCorvaneDlg>(std::move(options));
     dlg->EnsureInitialized();
     dlg->show();
+    // The first frame opens the simulated mouse's window; the main window keeps the focus.
+    QApplication::processEvents();
+    Settle();
     dlg->activateWindow();
     QApplication::processEvents();
   }
