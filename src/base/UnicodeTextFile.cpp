@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cerrno>
@@ -84,12 +85,11 @@ std::string_view FileReadStatusText(FileReadStatus status) {
 
 namespace {
 
-// Reads a regular file of at most kMaxFileBytes into the buffer that bufferOfSize(n)
-// gives for its size n; got receives how many bytes came (fewer when it shrank since).
-template <typename BufferOfSize>
-FileReadStatus ReadRegularFile(const std::filesystem::path& path, std::string* reason, std::size_t& got,
-                               BufferOfSize&& bufferOfSize) {
-  got = 0;
+// Opens a regular file of at most kMaxFileBytes for reading; size receives its size as
+// it is now. Directories, FIFOs and devices are never opened: a FIFO would block the read.
+FileReadStatus OpenRegularFile(const std::filesystem::path& path, std::string* reason, int& fd, std::size_t& size) {
+  fd = -1;
+  size = 0;
   struct stat st {};
   // stat follows symbolic links: a link is read through to its target.
   if (::stat(path.c_str(), &st) != 0) {
@@ -100,7 +100,6 @@ FileReadStatus ReadRegularFile(const std::filesystem::path& path, std::string* r
     SetReason(reason, ErrnoText(errno));
     return FileReadStatus::Unreadable;
   }
-  // A directory, a FIFO or a device is never opened: a FIFO would block the read.
   if (!S_ISREG(st.st_mode)) {
     SetReason(reason, S_ISDIR(st.st_mode) ? "a directory, not a file" : "not a regular file");
     return FileReadStatus::NotRegularFile;
@@ -109,12 +108,25 @@ FileReadStatus ReadRegularFile(const std::filesystem::path& path, std::string* r
     SetReason(reason, std::string(FileReadStatusText(FileReadStatus::TooLarge)));
     return FileReadStatus::TooLarge;
   }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     SetReason(reason, ErrnoText(errno));
     return FileReadStatus::Unreadable;
   }
-  const auto size = static_cast<std::size_t>(st.st_size);
+  size = static_cast<std::size_t>(st.st_size);
+  return FileReadStatus::Ok;
+}
+
+// Reads a regular file of at most kMaxFileBytes into the buffer that bufferOfSize(n)
+// gives for its size n; got receives how many bytes came (fewer when it shrank since).
+template <typename BufferOfSize>
+FileReadStatus ReadRegularFile(const std::filesystem::path& path, std::string* reason, std::size_t& got,
+                               BufferOfSize&& bufferOfSize) {
+  got = 0;
+  int fd = -1;
+  std::size_t size = 0;
+  const FileReadStatus opened = OpenRegularFile(path, reason, fd, size);
+  if (opened != FileReadStatus::Ok) return opened;
   char* const buffer = bufferOfSize(size);
   while (got < size) {
     const ssize_t n = ::read(fd, buffer + got, size - got);
@@ -238,7 +250,14 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
+UnicodeTextReader::~UnicodeTextReader() { Reset(); }
+
 void UnicodeTextReader::Reset() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  chunkBytes_ = 0;
+  streamLeft_ = 0;
+  readFailed_ = false;
   buffer_.reset();
   text_ = {};
   fileBytes_ = {};
@@ -277,6 +296,84 @@ FileReadStatus UnicodeTextReader::OpenChecked(const std::filesystem::path& path,
   return status;
 }
 
+FileReadStatus UnicodeTextReader::OpenStream(const std::filesystem::path& path, std::string* reason) {
+  // Units are read in place only in the file's own byte order.
+  if constexpr (std::endian::native != std::endian::little) return OpenChecked(path, reason);
+  Reset();
+  std::size_t size = 0;
+  const FileReadStatus status = OpenRegularFile(path, reason, fd_, size);
+  if (status != FileReadStatus::Ok) return status;
+  // Big enough for any line of the program's files; a longer one grows it.
+  constexpr std::size_t kChunkUnits = 32 * 1024;
+  if (chunkUnits_ == 0) {
+    chunk_ = std::make_unique_for_overwrite<char16_t[]>(kChunkUnits);
+    chunkUnits_ = kChunkUnits;
+  }
+  streamLeft_ = size;
+  open_ = true;
+  // The byte-order mark is skipped unseen, as when the file is read whole.
+  while (chunkBytes_ < 2 && Refill()) {
+  }
+  pos_ = chunkBytes_ >= 2 ? 1 : 0;
+  return status;
+}
+
+bool UnicodeTextReader::Refill() {
+  if (fd_ < 0 || streamLeft_ == 0) return false;
+  char* const bytes = reinterpret_cast<char*>(chunk_.get());
+  // The unread units and an odd last byte move to the front.
+  const std::size_t done = pos_ * 2;
+  if (done != 0) {
+    std::memmove(bytes, bytes + done, chunkBytes_ - done);
+    chunkBytes_ -= done;
+    pos_ = 0;
+  }
+  if (chunkBytes_ == chunkUnits_ * 2) {
+    auto larger = std::make_unique_for_overwrite<char16_t[]>(chunkUnits_ * 2);
+    std::memcpy(larger.get(), chunk_.get(), chunkBytes_);
+    chunk_ = std::move(larger);
+    chunkUnits_ *= 2;
+  }
+  char* const free = reinterpret_cast<char*>(chunk_.get()) + chunkBytes_;
+  const std::size_t want = std::min(chunkUnits_ * 2 - chunkBytes_, streamLeft_);
+  for (;;) {
+    const ssize_t n = ::read(fd_, free, want);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      // A file that shrank since it was opened ends where it now ends.
+      readFailed_ = n < 0;
+      streamLeft_ = 0;
+      return false;
+    }
+    chunkBytes_ += static_cast<std::size_t>(n);
+    streamLeft_ -= static_cast<std::size_t>(n);
+    return true;
+  }
+}
+
+bool UnicodeTextReader::ReadStreamLine(std::u16string_view& line) {
+  std::size_t from = pos_;
+  std::size_t end = 0;
+  for (;;) {
+    const std::u16string_view held(chunk_.get(), chunkBytes_ / 2);
+    const std::size_t lf = FindLineFeed(held, from);
+    if (lf != std::u16string_view::npos) {
+      end = lf + 1;
+      break;
+    }
+    const std::size_t searched = held.size() - pos_;
+    if (!Refill()) {
+      end = chunkBytes_ / 2;
+      break;
+    }
+    from = pos_ + searched;
+  }
+  line = std::u16string_view(chunk_.get() + pos_, end - pos_);
+  pos_ = end;
+  if (line.size() > 1 && line.back() == u'\n') line.remove_suffix(1);
+  return !line.empty();
+}
+
 void UnicodeTextReader::OpenBytes(std::string_view bytes) {
   Reset();
   open_ = true;
@@ -308,6 +405,7 @@ void UnicodeTextReader::OpenText(std::u16string text) {
 
 bool UnicodeTextReader::ReadLine(std::u16string_view& line) {
   line = {};
+  if (open_ && fd_ >= 0) return ReadStreamLine(line);
   if (!open_ || pos_ >= text_.size()) return false;
   const std::size_t lf = FindLineFeed(text_, pos_);
   const std::size_t end = lf == std::u16string_view::npos ? text_.size() : lf + 1;

@@ -30,11 +30,23 @@ class UnicodeTextReader {
   // Files larger than this are treated as unreadable instead of being loaded into memory.
   static constexpr std::uintmax_t kMaxFileBytes = 64u * 1024u * 1024u;
 
+  UnicodeTextReader() = default;
+  UnicodeTextReader(const UnicodeTextReader&) = delete;
+  UnicodeTextReader& operator=(const UnicodeTextReader&) = delete;
+  ~UnicodeTextReader();
+
   bool Open(const std::filesystem::path& path);
   // The same, reading the file straight into the reader's text (no second copy), with
   // the status and reason ReadFileBytesChecked would give. FileBytes() then holds the
   // bytes as read, for a caller that reports a damaged file.
   FileReadStatus OpenChecked(const std::filesystem::path& path, std::string* reason = nullptr);
+  // The same checks and lines, but the file is read piece by piece through one small
+  // buffer that is reused, so a large file never lands in memory whole: a line view from
+  // ReadLine then stays valid only until the next ReadLine. FileBytes() stays empty and
+  // TextOwner() null; ReadFailed() tells a read error from the end of the file.
+  FileReadStatus OpenStream(const std::filesystem::path& path, std::string* reason = nullptr);
+  // True when a streamed file stopped at a read error: the lines read are not all of it.
+  bool ReadFailed() const { return readFailed_; }
   // Loads from memory (bytes as they would be on disk, byte-order mark included).
   void OpenBytes(std::string_view bytes);
   // Reads from text already decoded (no byte-order mark).
@@ -54,6 +66,10 @@ class UnicodeTextReader {
 
  private:
   void Reset();
+  bool ReadStreamLine(std::u16string_view& line);
+  // Moves the unread part of the buffer to its start and reads more after it; false when
+  // nothing more came (end of file or a read error).
+  bool Refill();
 
   std::shared_ptr<const void> buffer_;  // holds text_
   std::u16string_view text_;
@@ -61,6 +77,14 @@ class UnicodeTextReader {
   std::shared_ptr<const std::string> rawBytes_;  // holds fileBytes_ where the text is not read in place
   std::size_t pos_ = 0;
   bool open_ = false;
+  // A streamed file: the buffer holds chunkBytes_ bytes read so far and unread, pos_
+  // counts units in it, and streamLeft_ bytes of the file's size remain to be read.
+  int fd_ = -1;
+  std::unique_ptr<char16_t[]> chunk_;
+  std::size_t chunkUnits_ = 0;
+  std::size_t chunkBytes_ = 0;
+  std::size_t streamLeft_ = 0;
+  bool readFailed_ = false;
 };
 
 class UnicodeTextWriter {

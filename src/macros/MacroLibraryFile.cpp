@@ -114,15 +114,14 @@ bool ParseLocation(std::u16string_view line, MacroLocation& location) {
   return true;
 }
 
-// Lines are views into the reader's decoded text: a library of a thousand macros is
-// walked without copying a line.
+// Lines are views into the reader's buffer, valid only until the next line is read: a
+// library of a thousand macros is walked without copying a line, and what must outlive
+// its line is copied from it.
 class RecordReader {
  public:
   explicit RecordReader(UnicodeTextReader& reader) : reader_(reader) {}
 
   bool Line(std::u16string_view& line) { return reader_.ReadLine(line); }
-  // Keeps the lines read alive for the macros that read their steps from them later.
-  std::shared_ptr<const void> TextOwner() const { return reader_.TextOwner(); }
   // A line that needs "=" and a value; false when it is missing or has none.
   bool Value(std::u16string_view& value) {
     std::u16string_view line;
@@ -144,7 +143,7 @@ class RecordReader {
 };
 
 // Reads one macro's fields after its folder flags; nullptr when a line is missing or bad.
-std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view name) {
+std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string name) {
   long key = 0, loopType = 0, loopNum = 0, actionNum = 0, commandNum = 0;
   if (!in.Number(key) || !in.Number(loopType) || !in.Number(loopNum) || !in.Number(actionNum) ||
       !in.Number(commandNum)) {
@@ -152,8 +151,8 @@ std::unique_ptr<MacroItem> ReadMacroFields(RecordReader& in, std::u16string_view
   }
   std::u16string_view actions;
   if (!in.Value(actions) || actions.size() != kMacroAllStepDigits) return nullptr;
-  auto item = std::make_unique<MacroItem>(std::u16string(name));
-  item->KeepStepDigits(actions, in.TextOwner());
+  auto item = std::make_unique<MacroItem>(std::move(name));
+  item->ReadStepDigits(actions);
   item->MacroKeyIndex = static_cast<std::uint32_t>(key);
   item->MacroKeyLoopType = static_cast<std::uint8_t>(loopType);
   item->MacroKeyLoopNum = static_cast<std::uint8_t>(loopNum);
@@ -193,18 +192,24 @@ bool ReadLibrary(UnicodeTextReader& reader, MacroLibrary& library, MacroLocation
   bool ok = true;
   std::u16string_view nameLine;
   while (in.Line(nameLine)) {
-    const auto name = ValueOf(nameLine);
+    const auto nameValue = ValueOf(nameLine);
+    if (!nameValue) {
+      ok = false;
+      break;
+    }
+    // Taken before the next line replaces the name line in the reader's buffer.
+    std::u16string name(*nameValue);
     MacroLocation at;
     long isFolder = 0, isOpen = 0;
-    if (!name || !in.Line(line) || !ParseLocation(line, at) || !in.Number(isFolder) || !in.Number(isOpen)) {
+    if (!in.Line(line) || !ParseLocation(line, at) || !in.Number(isFolder) || !in.Number(isOpen)) {
       ok = false;
       break;
     }
     if (isFolder != 0) {
-      library.PlaceFolder(at, std::u16string(*name), isOpen != 0 ? 1 : 0);
+      library.PlaceFolder(at, std::move(name), isOpen != 0 ? 1 : 0);
       continue;
     }
-    auto item = ReadMacroFields(in, *name);
+    auto item = ReadMacroFields(in, std::move(name));
     if (!item) {
       ok = false;
       break;
@@ -252,8 +257,8 @@ bool LoadMacroLibraryBytes(std::string_view bytes, MacroLibrary& library, MacroL
 
 bool LoadMacroLibrary(const std::filesystem::path& path, MacroLibrary& library, MacroLocation& savedSelection) {
   UnicodeTextReader reader;
-  if (!reader.Open(path)) return false;
-  return ReadLibrary(reader, library, savedSelection);
+  if (reader.OpenStream(path) != FileReadStatus::Ok) return false;
+  return ReadLibrary(reader, library, savedSelection) && !reader.ReadFailed();
 }
 
 std::filesystem::path MacroLibraryFilePath(const std::filesystem::path& dataFolder) {
@@ -264,11 +269,18 @@ void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary&
                           std::vector<std::string>* notices) {
   const std::filesystem::path file = MacroLibraryFilePath(dataFolder);
   std::string why;
-  UnicodeTextReader reader;
-  const FileReadStatus status = reader.OpenChecked(file, &why);
   MacroLocation checkedOnly;
-  if (status == FileReadStatus::Missing) return;
-  if (status == FileReadStatus::Ok && ReadLibrary(reader, library, checkedOnly)) return;
+  FileReadStatus status = FileReadStatus::Ok;
+  {
+    UnicodeTextReader reader;
+    status = reader.OpenStream(file, &why);
+    if (status == FileReadStatus::Missing) return;
+    if (status == FileReadStatus::Ok && ReadLibrary(reader, library, checkedOnly) && !reader.ReadFailed()) return;
+  }
+  // A library that does not read cleanly is read again whole, to say what is wrong with
+  // its bytes and to recover what can be (rare: the whole file may sit in memory then).
+  std::string bytes;
+  if (status == FileReadStatus::Ok) status = ReadFileBytesChecked(file, bytes, &why);
   const auto notice = [&](const std::string& text) {
     if (notices) notices->push_back(ShownPath(file, dataFolder) + ": " + text);
   };
@@ -278,10 +290,10 @@ void LoadMacroLibraryFile(const std::filesystem::path& dataFolder, MacroLibrary&
     return;
   }
   if (status == FileReadStatus::Ok) {
-    why = DescribeTextDamage(reader.FileBytes());
+    why = DescribeTextDamage(bytes);
     if (why.empty()) why = "not a complete macro library (it stops at a missing or bad line)";
     UnicodeTextReader recovered;
-    recovered.OpenText(RecoverDamagedText(reader.FileBytes()));
+    recovered.OpenText(RecoverDamagedText(bytes));
     ReadLibrary(recovered, library, checkedOnly);
   }
   std::string asideReason;

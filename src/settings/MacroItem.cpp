@@ -47,37 +47,23 @@ MacroAction StepFromDigits(const char16_t* digits) {
 
 MacroAction MacroItem::GetAction(std::uint32_t index) const {
   const std::uint32_t at = index >= kMaxActions ? 0 : index;
-  return digits_ ? StepFromDigits(digits_.get() + at * kMacroStepDigits) : actions_[at];
+  return actions_[at];
 }
 
-MacroItem::StepArray MacroItem::Steps() const {
-  if (!digits_) return actions_;
-  StepArray steps;
-  for (std::uint32_t i = 0; i < kMaxActions; ++i) steps[i] = StepFromDigits(digits_.get() + i * kMacroStepDigits);
-  return steps;
-}
-
-void MacroItem::DecodeKeptDigits() {
-  if (!digits_) return;
-  actions_ = Steps();
-  digits_.reset();
-}
+MacroItem::StepArray MacroItem::Steps() const { return actions_; }
 
 bool MacroItem::SetAction(std::uint32_t index, const MacroAction& action) {
   if (index >= kMaxActions) return false;
-  DecodeKeptDigits();
   actions_[index] = action;
   return true;
 }
 
 void MacroItem::SetSteps(const StepArray& steps) {
-  digits_.reset();
   actions_ = steps;
 }
 
 bool MacroItem::InsertAction(std::uint32_t position, const MacroAction& action) {
   if (MacroActionNum >= kMaxActions) return false;
-  DecodeKeptDigits();
   const std::uint32_t at = std::min(position, MacroActionNum);
   std::move_backward(actions_.begin() + at, actions_.begin() + MacroActionNum, actions_.begin() + MacroActionNum + 1);
   actions_[at] = action;
@@ -87,7 +73,6 @@ bool MacroItem::InsertAction(std::uint32_t position, const MacroAction& action) 
 
 bool MacroItem::DeleteAction(std::uint32_t index) {
   if (index >= MacroActionNum || index >= kMaxActions) return false;
-  DecodeKeptDigits();
   std::move(actions_.begin() + index + 1, actions_.end(), actions_.begin() + index);
   actions_[kMaxActions - 1] = MacroAction{};
   --MacroActionNum;
@@ -96,14 +81,7 @@ bool MacroItem::DeleteAction(std::uint32_t index) {
 
 bool MacroItem::ReadStepDigits(std::u16string_view digits) {
   if (digits.size() != kMacroAllStepDigits) return false;
-  digits_.reset();
   for (std::uint32_t i = 0; i < kMaxActions; ++i) actions_[i] = StepFromDigits(digits.data() + i * kMacroStepDigits);
-  return true;
-}
-
-bool MacroItem::KeepStepDigits(std::u16string_view digits, std::shared_ptr<const void> owner) {
-  if (digits.size() != kMacroAllStepDigits || !owner) return false;
-  digits_ = std::shared_ptr<const char16_t>(std::move(owner), digits.data());
   return true;
 }
 

@@ -2,7 +2,6 @@
 // One macro: up to 250 four-byte steps plus its playback mode.
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -73,19 +72,9 @@ struct MacroItem {
   // Takes all slots from their stored digits, kMaxActions * kMacroStepDigits of them;
   // false (nothing changed) for any other length.
   bool ReadStepDigits(std::u16string_view digits);
-  // The same without reading them now, so a library of a thousand macros loads without
-  // decoding steps nothing looks at. owner keeps the digits alive and unchanged; it is
-  // shared with copies of this item. Each step is read from the digits when asked for,
-  // and the first change reads them all into the slots. Reading never writes, so a const
-  // item may be read from more than one thread, as before.
-  bool KeepStepDigits(std::u16string_view digits, std::shared_ptr<const void> owner);
 
  private:
-  // Makes the slots hold every step before a change.
-  void DecodeKeptDigits();
-
   StepArray actions_{};
-  std::shared_ptr<const char16_t> digits_;  // the stored digits; null once decoded
 };
 
 constexpr std::size_t kMacroAllStepDigits = MacroItem::kMaxActions * kMacroStepDigits;  // 2000

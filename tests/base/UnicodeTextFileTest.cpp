@@ -94,6 +94,57 @@ TEST(UnicodeTextFile, OpenCheckedSaysWhatIsThereAndLinesLiveAsLongAsTheirOwner) 
   EXPECT_EQ(line, u"first");
 }
 
+std::vector<std::u16string> AllLines(UnicodeTextReader& r) {
+  std::vector<std::u16string> lines;
+  std::u16string_view line;
+  while (r.ReadLine(line)) lines.emplace_back(line);
+  return lines;
+}
+
+// The streamed file reads line for line as the file read whole, also where a line, a
+// line feed or a unit with a 0A byte straddles the edge of the reused buffer, and where
+// a line is longer than the buffer.
+TEST(UnicodeTextFile, StreamedFileReadsTheSameLinesAsTheWholeFile) {
+  constexpr std::size_t kBuffer = 32 * 1024;  // the stream's first buffer, in units
+  const std::u16string filler(kBuffer - 3, u'x');
+  struct Case {
+    const char* what;
+    std::string bytes;
+  };
+  const std::vector<Case> cases = {
+      {"empty file", ""},
+      {"one byte", "\xFF"},
+      {"byte-order mark only", "\xFF\xFE"},
+      {"mark and an odd byte", "\xFF\xFE" "A"},
+      {"short lines and empty ones", Le(u"a\n\n\nb\r\nlast")},
+      {"odd byte after the text", Le(u"a\nb") + "\x41"},
+      {"line feed at the buffer's edge", Le(filler + u"ab\nnext\n")},
+      {"line feed just past the edge", Le(filler + u"abc\nnext")},
+      {"0A byte units at the edge", Le(filler + u"\u0A41\u410A\u0A0A\nnext\n")},
+      {"line longer than the buffer", Le(u"head\n" + std::u16string(3 * kBuffer + 5, u'y') + u"\ntail")},
+      {"no byte-order mark", Le(u"ab\ncd", false)},
+  };
+  const testing::TempDataFolder folder;
+  for (const Case& c : cases) {
+    folder.PutBytes("f.txt", c.bytes);
+    UnicodeTextReader whole, streamed;
+    ASSERT_EQ(whole.OpenChecked(folder.Path("f.txt")), FileReadStatus::Ok) << c.what;
+    ASSERT_EQ(streamed.OpenStream(folder.Path("f.txt")), FileReadStatus::Ok) << c.what;
+    EXPECT_EQ(AllLines(streamed), AllLines(whole)) << c.what;
+    EXPECT_FALSE(streamed.ReadFailed()) << c.what;
+    EXPECT_TRUE(streamed.FileBytes().empty()) << c.what;
+  }
+  // The same refusals as a whole read.
+  UnicodeTextReader r;
+  std::string why;
+  EXPECT_EQ(r.OpenStream(folder.Path("none.txt"), &why), FileReadStatus::Missing);
+  EXPECT_EQ(r.OpenStream(folder.Root(), &why), FileReadStatus::NotRegularFile);
+  EXPECT_EQ(why, "a directory, not a file");
+  EXPECT_FALSE(r.IsOpen());
+  std::u16string_view line;
+  EXPECT_FALSE(r.ReadLine(line));
+}
+
 TEST(UnicodeTextFile, WritesBomAndLittleEndianUnchanged) {
   UnicodeTextWriter w;
   w.WriteLine(u"中");

@@ -423,7 +423,6 @@ TEST(MacroLibraryFile, StepsReadLaterOutliveTheFileAndFollowTheirMacro) {
   EXPECT_EQ(later.GetAction(0), MacroAction{});
   // Digits of any other length are refused and change nothing.
   EXPECT_FALSE(assigned.ReadStepDigits(laterSteps));
-  EXPECT_FALSE(assigned.KeepStepDigits(laterSteps, std::make_shared<int>()));
   EXPECT_EQ(assigned.GetAction(2), l2);
   // An index past the slots reads step 0, as it always has.
   EXPECT_EQ(assigned.GetAction(250), l0);
