@@ -50,8 +50,6 @@ MacroAction MacroItem::GetAction(std::uint32_t index) const {
   return actions_[at];
 }
 
-MacroItem::StepArray MacroItem::Steps() const { return actions_; }
-
 bool MacroItem::SetAction(std::uint32_t index, const MacroAction& action) {
   if (index >= kMaxActions) return false;
   actions_[index] = action;

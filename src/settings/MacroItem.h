@@ -60,7 +60,7 @@ struct MacroItem {
   // Index 250 or more reads step 0.
   MacroAction GetAction(std::uint32_t index) const;
   // All 250 slots, the unused ones included.
-  StepArray Steps() const;
+  const StepArray& Steps() const { return actions_; }
   bool SetAction(std::uint32_t index, const MacroAction& action);
   // Replaces all 250 slots.
   void SetSteps(const StepArray& steps);

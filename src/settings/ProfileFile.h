@@ -15,7 +15,6 @@ struct LanguageTable;
 class UnicodeTextReader;
 
 constexpr int kProfileFileLines = 118;
-constexpr int kProfileActionDigits = 8 * static_cast<int>(MacroItem::kMaxActions);  // 2000
 
 // The file's text (without the byte-order mark): 118 lines, each ending with a line feed.
 std::u16string ProfileFileText(const ProfileRecord& record);
