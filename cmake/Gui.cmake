@@ -40,9 +40,16 @@ corvane_library(corvane_dialogs dialogs
 # window's application on X11 for the per-application profiles.
 pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 corvane_library(corvane_platform_qt platform
-  SOURCES ActiveWindowWatcher.cpp DesktopShell.cpp KeyboardHook.cpp KeyboardHookX11.cpp SingleInstance.cpp
-          ShutdownSignals.cpp
+  SOURCES ActiveWindowWatcher.cpp DesktopShell.cpp FontConfigWarmUp.cpp KeyboardHook.cpp KeyboardHookX11.cpp
+          SingleInstance.cpp ShutdownSignals.cpp
   LINKS corvane_platform Qt6::Network Qt6::Gui Qt6::Core PkgConfig::XINPUT)
+# Qt draws text through fontconfig on Linux; the program reads its configuration early (see
+# FontConfigWarmUp.h). Where there is no fontconfig the warm-up does nothing.
+pkg_check_modules(FONTCONFIG IMPORTED_TARGET fontconfig)
+if(FONTCONFIG_FOUND)
+  target_link_libraries(corvane_platform_qt PRIVATE PkgConfig::FONTCONFIG)
+  target_compile_definitions(corvane_platform_qt PRIVATE CORVANE_HAVE_FONTCONFIG)
+endif()
 
 corvane_library(corvane_app app
   SOURCES CCorvaneApp.cpp CCorvaneDlg.cpp CCorvaneDlgButtons.cpp CCorvaneDlgDevice.cpp CCorvaneDlgMacros.cpp

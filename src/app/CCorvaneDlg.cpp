@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -121,12 +122,12 @@ bool CCorvaneDlg::OnInitDialog() {
   move(place.topLeft());
 
   ResetStateValues();
-  InstallTrayIcon();
+  AfterFirstFrame([this] { InstallTrayIcon(); });
   ApplyStartupMode();
   ShowCurrentProfile(*this, app, gui);
 
   OpenDevice();
-  StartAutoSwitch();
+  AfterFirstFrame([this] { StartAutoSwitch(); });
   // Damaged settings files the load kept aside: told once, over the shown window.
   if (!app.FileNotices.empty())
     QTimer::singleShot(0, this, [this] { ShowAttentionText(FileNoticesSummary(App().FileNotices)); });
@@ -142,6 +143,28 @@ void CCorvaneDlg::InitUI(const CRect& client) { CreateMainWindowControls(*this, 
 void CCorvaneDlg::DrawDialog(QPainter& dc, const CRect& client) {
   DrawFrameBackground(dc, client, QImage(), 0, 0);
   DrawControls(dc, client);
+}
+
+void CCorvaneDlg::AfterFirstFrame(std::function<void()> task) {
+  if (afterFirstFrame_.empty()) {
+    QTimer::singleShot(0, this, [this] {
+      if (!isVisible() || isMinimized()) RunFirstFrameTasks();
+    });
+    // Should no frame come (a window manager that holds the map back), the work is done
+    // anyway.
+    QTimer::singleShot(1000, this, [this] { RunFirstFrameTasks(); });
+  }
+  afterFirstFrame_.push_back(std::move(task));
+}
+
+void CCorvaneDlg::RunFirstFrameTasks() {
+  const auto tasks = std::exchange(afterFirstFrame_, {});
+  for (const auto& task : tasks) task();
+}
+
+void CCorvaneDlg::paintEvent(QPaintEvent* event) {
+  CDlgBase::paintEvent(event);
+  if (!afterFirstFrame_.empty()) QTimer::singleShot(0, this, [this] { RunFirstFrameTasks(); });
 }
 
 void CCorvaneDlg::ResetStateValues() {
@@ -255,6 +278,7 @@ void CCorvaneDlg::EndProgram() {
 void CCorvaneDlg::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
+  afterFirstFrame_.clear();
   for (const int id : {kTimerLeftClickRestored, kTimerApply, kTimerKeepHidden, kTimerOsd, kTimerProfileAction,
                        kTimerSave, kTimerConnection, kTimerBattery, kTimerBluetoothLeft})
     KillTimer(id);

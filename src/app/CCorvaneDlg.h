@@ -4,9 +4,11 @@
 // icon and the timers that drive uploads, saving, the connection indicator, the battery
 // display and the on-screen display. The controls' handlers live beside it.
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 #include <QPointer>
 #include <QRect>
@@ -199,6 +201,11 @@ class CCorvaneDlg : public CDlgBase {
   void InstallTrayIcon();
   void ApplyStartupMode();
   void OpenDevice();
+  // Work the first frame does not need (the tray icon, the simulated mouse's window, the
+  // active-window watcher) runs once that frame is on screen, so it never holds up the
+  // window the user waits for; a window that starts hidden or minimised runs it at once.
+  void AfterFirstFrame(std::function<void()> task);
+  void RunFirstFrameTasks();
   void OpenSimulatedMouseWindow();
   void StartHotplugWatch();
   void ProcessScan(const ScanOutcome& scan);
@@ -233,7 +240,7 @@ class CCorvaneDlg : public CDlgBase {
   // With the simulated mouse: the window that presses its buttons (kept as long as the
   // session, which it works on).
   std::unique_ptr<SimulatedMouseWindow> simWindow_;
-  bool simWindowAfterFirstFrame_ = false;
+  std::vector<std::function<void()>> afterFirstFrame_;
   StatusReportQueue queue_;
   std::unique_ptr<StatusReaders> readers_;
   std::unique_ptr<cli::XdgLauncher> launcher_;

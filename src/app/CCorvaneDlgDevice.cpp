@@ -50,26 +50,14 @@ void CCorvaneDlg::OpenDevice() {
         self.data(), [self] { if (self) self->DrainStatusReports(); }, Qt::QueuedConnection);
   });
   StartHotplugWatch();
-  // The simulated mouse's window opens once this window has shown its first frame (or at
-  // once when this one starts hidden), so it never holds up the window the user waits for.
-  simWindowAfterFirstFrame_ = true;
-  QTimer::singleShot(0, this, [this] {
-    if (!isVisible()) OpenSimulatedMouseWindow();
-  });
+  AfterFirstFrame([this] { OpenSimulatedMouseWindow(); });
   RebuildDeviceShadow(App(), upload_);
   ProcessScan(session_->FirstScan());
   if (link.AnyPresent) ShowCurrentProfile(*this, App(), Gui());
 }
 
 void CCorvaneDlg::OpenSimulatedMouseWindow() {
-  simWindowAfterFirstFrame_ = false;
   if (session_ && !simWindow_) simWindow_ = ShowSimulatedMouseWindow(*session_);
-}
-
-void CCorvaneDlg::paintEvent(QPaintEvent* event) {
-  CDlgBase::paintEvent(event);
-  if (simWindowAfterFirstFrame_) QTimer::singleShot(0, this, [this] { OpenSimulatedMouseWindow(); });
-  simWindowAfterFirstFrame_ = false;
 }
 
 void CCorvaneDlg::OpenFirmwareDialog() {

@@ -12,6 +12,7 @@
 #include "app/CCorvaneApp.h"
 #include "app/Gallery.h"
 #include "base/DataFolder.h"
+#include "platform/FontConfigWarmUp.h"
 
 namespace {
 
@@ -57,8 +58,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   options->Device.warn = [](const std::string& message) { std::fprintf(stderr, "corvane: %s\n", message.c_str()); };
+  corvane::FontConfigWarmUp fonts;
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  fonts.Wait();
   corvane::CCorvaneApp program(std::move(*options), line->OpenMacros);
   return program.InitInstance();
 }

@@ -150,6 +150,8 @@ TEST(AutoSwitchX11, ActiveWindowSwitchesTheProfileAndTheMouseGetsIt) {
   options.Device.traceFile = trace.string();
   CCorvaneDlg dlg(std::move(options));
   dlg.EnsureInitialized();
+  // A window that is not shown starts its watcher as soon as the event loop runs.
+  QApplication::processEvents();
   ASSERT_NE(dlg.ActiveWindow(), nullptr) << "the watcher runs on the X server";
   ASSERT_EQ(dlg.App().CurrentProfileIndex, 0);
   QApplication::processEvents(QEventLoop::AllEvents, 200);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/COSDDialog.h"
+#include "app/SimulatedMouseWindow.h"
 #include "lang/LanguageEntries.h"
 #include "platform/ShutdownSignals.h"
 #include "session/ApplyToDevice.h"
@@ -459,6 +460,52 @@ TEST(MainWindowBatteryTest, Timer110RedrawsTheGaugeOnlyWhenItsPictureChanges) {
   }
   dlg->removeEventFilter(&counter);
   dlg->Shutdown();
+}
+
+// The simulated mouse's window stands for all the work the first frame does not need (it
+// opens with the tray icon and the active-window watcher): a shown window paints first; a
+// window that starts hidden or minimised paints nothing, and must not wait for a frame.
+TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
+  struct Case {
+    const char* name;
+    int startupMode;  // 0 shown, 1 minimised, 2 hidden
+    bool show;
+    bool afterAPaint;
+  };
+  const Case cases[] = {
+      {"shown", 0, true, true},
+      {"minimised", 1, false, false},
+      {"hidden", 2, false, false},
+      {"never shown", 0, false, false},
+  };
+  const auto simWindowOpen = [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<SimulatedMouseWindow*>(w)) return true;
+    return false;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDataFolder data;
+    WriteConfigWithStartupMode(data, c.startupMode);
+    auto dlg = OpenMainWindow(data, "wired");
+    EXPECT_FALSE(simWindowOpen()) << "nothing of it runs in the window's construction";
+    AreaPaintCounter counter(QRect(0, 0, 1 << 16, 1 << 16));
+    dlg->installEventFilter(&counter);
+    if (c.show) dlg->show();
+    // No waiting: the rounds take far less than the second after which the work is done
+    // whether or not a frame came.
+    int paintsWhenOpen = -1;
+    for (int round = 0; round < 5 && paintsWhenOpen < 0; ++round) {
+      QCoreApplication::processEvents();
+      if (simWindowOpen()) paintsWhenOpen = counter.paints;
+    }
+    EXPECT_GE(paintsWhenOpen, 0) << "opened";
+    if (c.afterAPaint) {
+      EXPECT_GT(paintsWhenOpen, 0);
+    }
+    dlg->removeEventFilter(&counter);
+    dlg->Shutdown();
+  }
 }
 
 TEST(MainWindowTrayTest, OtherInstanceAsksTheMouseWhenTheWindowMayNotBeShown) {
