@@ -126,7 +126,7 @@ bool CCorvaneDlg::OnInitDialog() {
   ApplyStartupMode();
   ShowCurrentProfile(*this, app, gui);
 
-  OpenDevice();
+  AfterFirstFrame([this] { OpenDevice(); });
   AfterFirstFrame([this] { StartAutoSwitch(); });
   // Damaged settings files the load kept aside: told once, over the shown window.
   if (!app.FileNotices.empty())
@@ -146,6 +146,10 @@ void CCorvaneDlg::DrawDialog(QPainter& dc, const CRect& client) {
 }
 
 void CCorvaneDlg::AfterFirstFrame(std::function<void()> task) {
+  if (firstFrameDone_) {
+    task();
+    return;
+  }
   if (afterFirstFrame_.empty()) {
     QTimer::singleShot(0, this, [this] {
       if (!isVisible() || isMinimized()) RunFirstFrameTasks();
@@ -158,6 +162,7 @@ void CCorvaneDlg::AfterFirstFrame(std::function<void()> task) {
 }
 
 void CCorvaneDlg::RunFirstFrameTasks() {
+  firstFrameDone_ = true;
   const auto tasks = std::exchange(afterFirstFrame_, {});
   for (const auto& task : tasks) task();
 }

@@ -201,9 +201,10 @@ class CCorvaneDlg : public CDlgBase {
   void InstallTrayIcon();
   void ApplyStartupMode();
   void OpenDevice();
-  // Work the first frame does not need (the tray icon, the simulated mouse's window, the
-  // active-window watcher) runs once that frame is on screen, so it never holds up the
-  // window the user waits for; a window that starts hidden or minimised runs it at once.
+  // Work the first frame does not need (the tray icon, the mouse's session and the simulated
+  // mouse's window, the active-window watcher) runs once that frame is on screen, so it never
+  // holds up the window the user waits for; a window that starts hidden or minimised runs it
+  // at once, and once the first frame is shown a task runs when it is given.
   void AfterFirstFrame(std::function<void()> task);
   void RunFirstFrameTasks();
   void OpenSimulatedMouseWindow();
@@ -241,6 +242,7 @@ class CCorvaneDlg : public CDlgBase {
   // session, which it works on).
   std::unique_ptr<SimulatedMouseWindow> simWindow_;
   std::vector<std::function<void()>> afterFirstFrame_;
+  bool firstFrameDone_ = false;
   StatusReportQueue queue_;
   std::unique_ptr<StatusReaders> readers_;
   std::unique_ptr<cli::XdgLauncher> launcher_;

@@ -61,7 +61,9 @@ int main(int argc, char** argv) {
   corvane::FontConfigWarmUp fonts;
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
-  fonts.Wait();
+  fonts.ApplicationReady();
   corvane::CCorvaneApp program(std::move(*options), line->OpenMacros);
-  return program.InitInstance();
+  const int status = program.InitInstance();
+  fonts.Wait();
+  return status;
 }

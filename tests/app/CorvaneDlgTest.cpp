@@ -462,9 +462,10 @@ TEST(MainWindowBatteryTest, Timer110RedrawsTheGaugeOnlyWhenItsPictureChanges) {
   dlg->Shutdown();
 }
 
-// The simulated mouse's window stands for all the work the first frame does not need (it
-// opens with the tray icon and the active-window watcher): a shown window paints first; a
-// window that starts hidden or minimised paints nothing, and must not wait for a frame.
+// The mouse's session and the simulated mouse's window stand for all the work the first
+// frame does not need (they open with the tray icon and the active-window watcher): a shown
+// window paints first; a window that starts hidden or minimised paints nothing, and must
+// not wait for a frame.
 TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
   struct Case {
     const char* name;
@@ -487,8 +488,14 @@ TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
     SCOPED_TRACE(c.name);
     TempDataFolder data;
     WriteConfigWithStartupMode(data, c.startupMode);
-    auto dlg = OpenMainWindow(data, "wired");
-    EXPECT_FALSE(simWindowOpen()) << "nothing of it runs in the window's construction";
+    CorvaneDlgOptions options;
+    options.DataFolder = data.Root();
+    options.Device.simulate = ParseSimulatedRoles("wired");
+    options.Device.noWait = true;
+    auto dlg = std::make_unique<CCorvaneDlg>(std::move(options));
+    dlg->EnsureInitialized();
+    EXPECT_EQ(dlg->Session(), nullptr) << "nothing of it runs in the window's construction";
+    EXPECT_FALSE(simWindowOpen());
     AreaPaintCounter counter(QRect(0, 0, 1 << 16, 1 << 16));
     dlg->installEventFilter(&counter);
     if (c.show) dlg->show();
@@ -500,6 +507,8 @@ TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
       if (simWindowOpen()) paintsWhenOpen = counter.paints;
     }
     EXPECT_GE(paintsWhenOpen, 0) << "opened";
+    ASSERT_NE(dlg->Session(), nullptr);
+    EXPECT_TRUE(dlg->Session()->Link().AnyPresent);
     if (c.afterAPaint) {
       EXPECT_GT(paintsWhenOpen, 0);
     }

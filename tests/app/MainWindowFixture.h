@@ -40,6 +40,8 @@ inline std::unique_ptr<CCorvaneDlg> OpenMainWindow(const TempDataFolder& data, c
   options.Device.noWait = true;
   auto dlg = std::make_unique<CCorvaneDlg>(std::move(options));
   dlg->EnsureInitialized();
+  // A window not shown opens the mouse's session as soon as the event loop runs.
+  QCoreApplication::processEvents();
   return dlg;
 }
 
