@@ -1,7 +1,7 @@
 # Qt 6 GUI, in layers above the core (see cmake/Layers.cmake): the skinned toolkit, this
 # program's popups and lists, the secondary dialogs, the main window with the gallery,
 # then the corvane executable and the GUI tests.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
 set(CMAKE_AUTOMOC ON)
 
 # Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
@@ -42,7 +42,7 @@ pkg_check_modules(XINPUT REQUIRED IMPORTED_TARGET x11 xi)
 corvane_library(corvane_platform_qt platform
   SOURCES ActiveWindowWatcher.cpp DesktopShell.cpp FontConfigWarmUp.cpp KeyboardHook.cpp KeyboardHookX11.cpp
           SingleInstance.cpp ShutdownSignals.cpp
-  LINKS corvane_platform Qt6::Network Qt6::Gui Qt6::Core PkgConfig::XINPUT)
+  LINKS corvane_platform Qt6::Gui Qt6::Core PkgConfig::XINPUT)
 # Qt draws text through fontconfig on Linux; the program reads its configuration early (see
 # FontConfigWarmUp.h). Where there is no fontconfig the warm-up does nothing.
 pkg_check_modules(FONTCONFIG IMPORTED_TARGET fontconfig)

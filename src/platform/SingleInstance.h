@@ -2,10 +2,16 @@
 // One running program per user: the first start listens on a local socket named from the
 // program's instance key and the user id; a later start connects, hands the first one a
 // message number and ends. A socket left behind by a program that crashed is taken over.
+// Plain Unix-domain sockets: the program needs nothing else of a network library, and
+// loading one (with its security and proxy libraries) would cost every start.
+#include <memory>
+#include <string>
+#include <vector>
+
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace corvane {
 
@@ -32,10 +38,20 @@ class SingleInstance : public QObject {
   void MessageReceived(int message);
 
  private:
-  void OnNewConnection();
+  struct Caller {
+    int fd = -1;
+    QSocketNotifier* notifier = nullptr;
+    std::string pending;  // what came after the last line feed
+  };
 
-  QString name_;
-  QLocalServer* server_ = nullptr;
+  void OnNewConnection();
+  void OnCallerReadable(Caller* caller);
+  void Drop(Caller* caller);
+
+  std::string path_;
+  int listenFd_ = -1;
+  QSocketNotifier* listening_ = nullptr;
+  std::vector<std::unique_ptr<Caller>> callers_;
 };
 
 }  // namespace corvane
