@@ -12,8 +12,8 @@ corvane_library(corvane_skin skin
           CImagePopup.cpp CLinkButton.cpp CPowerManageButton.cpp CRadioButton.cpp CRadioButtonBase.cpp
           CRowList.cpp CSliderControl.cpp CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp
           CTabControl.cpp CTablePopup.cpp CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp
-          DrawTextW.cpp OpenPopupTable.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinImageCache.cpp
-          SkinScaling.cpp
+          DrawTextW.cpp OpenPopupTable.cpp SkinDecodeThread.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinImageCache.cpp
+          SkinPicture.cpp SkinScaling.cpp
   LINKS corvane_lang Qt6::Widgets)
 
 # The popups and lists whose items are this program's functions, profiles and macros.

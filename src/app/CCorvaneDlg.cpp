@@ -100,6 +100,9 @@ int CCorvaneDlg::ConnIndicatorState() const { return decoder_ ? decoder_->ConnIn
 bool CCorvaneDlg::OnInitDialog() {
   AppContext& app = App();
   GuiState& gui = Gui();
+  // The window-sized background, the largest picture, is decoded on the second core while
+  // the settings load and the controls are made; the first paint takes it in.
+  LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   gui.ExeFolder = ProgramResourceFolder();
   app.DataFolder = options_.DataFolder.empty() ? DefaultDataFolder() : options_.DataFolder;
   EnsureDataFolder(app.DataFolder);
@@ -132,7 +135,6 @@ bool CCorvaneDlg::OnInitDialog() {
   if (!app.FileNotices.empty())
     QTimer::singleShot(0, this, [this] { ShowAttentionText(FileNoticesSummary(App().FileNotices)); });
 
-  LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   SetTimer(kTimerKeepHidden, 100);
   SetTimer(kTimerConnection, 2000);
   return true;

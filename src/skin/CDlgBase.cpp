@@ -131,14 +131,41 @@ void CDlgBase::DrawControls(QPainter& dc, const CRect& clip) {
 }
 
 bool CDlgBase::LoadBackground(const std::filesystem::path& file) {
-  QImage img = LoadOpaqueBitmap(file);
-  if (img.isNull()) return false;
-  backgroundSize_ = img.size();
-  SetBackground(std::move(img));
+  auto picture = SkinPicture::Open(QString::fromStdString(file.string()), SkinPicture::Finish::OverBlack);
+  if (!picture) return false;
+  if (!loadedBackground_) sizeBeforeLoad_ = backgroundSize_;
+  backgroundSize_ = picture->Size();
+  picture->DecodeInBackground();
+  loadedBackground_ = std::move(picture);
   return true;
 }
 
+void CDlgBase::TakeLoadedBackground() {
+  if (!loadedBackground_) return;
+  QImage img = loadedBackground_->Take();
+  loadedBackground_.reset();
+  if (img.isNull()) {
+    backgroundSize_ = sizeBeforeLoad_;
+    return;
+  }
+  backgroundSize_ = img.size();
+  SetBackground(std::move(img));
+}
+
+COLORREF CDlgBase::BackgroundColor() {
+  TakeLoadedBackground();
+  return backgroundColor_;
+}
+
+void CDlgBase::SetBackgroundColor(COLORREF c) {
+  TakeLoadedBackground();
+  backgroundColor_ = c;
+}
+
 void CDlgBase::SetBackground(QImage bitmap) {
+  // A background file still being decoded is taken in first, so this later picture wins
+  // and finds the size that file gave.
+  TakeLoadedBackground();
   if (bitmap.isNull()) return;
   // Converted and handed on in place: the window-sized picture is never held twice.
   QImage rgb = std::move(bitmap).convertToFormat(QImage::Format_RGB32);
@@ -377,6 +404,7 @@ unsigned CDlgBase::FlagsOf(const QMouseEvent* e) {
 
 void CDlgBase::paintEvent(QPaintEvent* event) {
   if (isMinimized()) return;
+  TakeLoadedBackground();
   QPainter p(this);
   p.setRenderHint(QPainter::TextAntialiasing, true);
   paintClip_ = CRect::FromQRect(event->rect());

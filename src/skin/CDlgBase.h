@@ -19,6 +19,7 @@
 
 #include "skin/CControlBase.h"
 #include "skin/ControlHost.h"
+#include "skin/SkinPicture.h"
 #include "skin/SkinTypes.h"
 
 class QKeyEvent;
@@ -76,11 +77,14 @@ class CDlgBase : public QDialog, public ControlHost {
   CControlBase* FindControl(unsigned id) const;
   void ReleaseControlImages();
 
-  // The background bitmap; its average colour becomes BackgroundColor.
+  // The background bitmap; its average colour becomes BackgroundColor. The file is read
+  // and its size taken now; it is decoded on the skin decode thread and taken in where it
+  // is first needed (the first paint, the average colour). True when the file holds a
+  // picture; one whose pixels then do not decode leaves the background as it was.
   bool LoadBackground(const std::filesystem::path& file);
   void SetBackground(QImage bitmap);
-  COLORREF BackgroundColor() const { return backgroundColor_; }
-  void SetBackgroundColor(COLORREF c) { backgroundColor_ = c; }
+  COLORREF BackgroundColor();
+  void SetBackgroundColor(COLORREF c);
   QSize BackgroundSize() const { return backgroundSize_; }
   // The usual background of a secondary dialog: fill, background copy, then the frame
   // picture stretched from its design size to design size x SkinScale.
@@ -138,6 +142,7 @@ class CDlgBase : public QDialog, public ControlHost {
 
  private:
   static unsigned FlagsOf(const QMouseEvent* event);
+  void TakeLoadedBackground();
   bool IsFullRedrawId(unsigned id) const;
   void Unregister();
 
@@ -146,6 +151,9 @@ class CDlgBase : public QDialog, public ControlHost {
   COLORREF backgroundColor_ = kDefaultBackgroundColor;
   QSize backgroundSize_{100, 100};
   QPixmap backgroundCopy_;
+  // A background file being decoded, and the size to return to if it comes to nothing.
+  std::shared_ptr<SkinPicture> loadedBackground_;
+  QSize sizeBeforeLoad_;
   bool tracking_ = false;
   bool buttonHeld_ = false;
   CRect pressedRect_ = kNoRect;

@@ -1,6 +1,8 @@
 // Mouse routing of the skinned window, with real mouse events.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QTest>
 
 #include "skin/CColorSelectCheckButton.h"
@@ -9,6 +11,7 @@
 #include "skin/CTabControl.h"
 #include "skin/DrawTextW.h"
 #include "support/SkinTestSupport.h"
+#include "support/TempDataFolder.h"
 
 namespace corvane::testing {
 namespace {
@@ -137,6 +140,50 @@ TEST_F(DlgBaseTest, BackgroundColourIsTheBitmapAverage) {
   for (int x = 0; x < 4; ++x) img.setPixelColor(x, 0, QColor(30, 40, 50));
   dlg->SetBackground(img);
   EXPECT_EQ(dlg->BackgroundColor(), RGB(20, 30, 40));
+}
+
+// A background file is decoded off the window's thread and taken in where it is first
+// needed: its size at once, the colour and the picture when asked for.
+TEST_F(DlgBaseTest, BackgroundFileIsTakenInWhereFirstNeeded) {
+  QImage img(4, 2, QImage::Format_RGB32);
+  img.fill(QColor(10, 20, 30));
+  for (int x = 0; x < 4; ++x) img.setPixelColor(x, 0, QColor(30, 40, 50));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  img.save(&buffer, "PNG");
+  std::string damaged = png.toStdString();
+  for (std::size_t i = damaged.find("IDAT") + 4; i < damaged.size() - 16; ++i) damaged[i] = static_cast<char>(~damaged[i]);
+  struct Case {
+    const char* name;
+    std::string bytes;
+    bool holdsPicture;
+    COLORREF color;
+    QSize size;
+  };
+  const Case cases[] = {
+      {"picture.png", png.toStdString(), true, RGB(20, 30, 40), QSize(4, 2)},
+      {"garbage.png", "not a picture", false, CDlgBase::kDefaultBackgroundColor, QSize(100, 100)},
+      {"damaged.png", damaged, true, CDlgBase::kDefaultBackgroundColor, QSize(100, 100)},
+  };
+  TempDataFolder folder;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestDialog fresh(*gui);
+    folder.PutBytes(c.name, c.bytes);
+    EXPECT_EQ(fresh.LoadBackground(folder.Path(c.name)), c.holdsPicture);
+    if (c.holdsPicture) {
+      EXPECT_EQ(fresh.BackgroundSize(), QSize(4, 2));
+    }
+    EXPECT_EQ(fresh.BackgroundColor(), c.color);
+    EXPECT_EQ(fresh.BackgroundSize(), c.size);
+  }
+  // What the window sets after the load wins, as it did when the load was immediate.
+  TestDialog later(*gui);
+  ASSERT_TRUE(later.LoadBackground(folder.Path("picture.png")));
+  later.SetBackgroundColor(RGB(1, 2, 3));
+  later.grab();
+  EXPECT_EQ(later.BackgroundColor(), RGB(1, 2, 3));
 }
 
 }  // namespace
