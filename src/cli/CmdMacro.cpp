@@ -192,9 +192,7 @@ int RunSteps(CliContext& ctx, const Args& args) {
   int rc = kExitOk;
   MacroItem* m = FindMacro(ctx, args[0], rc);
   if (!m) return rc;
-  MacroItem::StepArray slots{};
-  std::copy(steps.begin(), steps.end(), slots.begin());
-  m->SetSteps(slots);
+  m->SetSteps(steps);
   m->MacroActionNum = static_cast<std::uint32_t>(steps.size());
   m->MacroCommandActionNum = static_cast<std::uint8_t>(commands);
   return SaveLibrary(ctx);

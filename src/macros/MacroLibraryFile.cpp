@@ -46,12 +46,6 @@ void AppendLocation(std::u16string& out, const MacroLocation& l) {
   out += u";";
 }
 
-void AppendActions(std::u16string& out, const MacroItem& item) {
-  for (const MacroAction& a : item.Steps()) {
-    for (std::uint8_t b : a.bytes) AppendHexDigits(out, b, 2);
-  }
-}
-
 void AppendRecord(std::u16string& out, const MacroLocation& at, const MacroNode& node) {
   const std::u16string_view indent = std::u16string_view(u"\t\t").substr(0, static_cast<std::size_t>(at.stage));
   const auto key = [&](std::u16string_view k) {
@@ -85,7 +79,7 @@ void AppendRecord(std::u16string& out, const MacroLocation& at, const MacroNode&
     out += u'\n';
   }
   key(u"AllAction=");
-  AppendActions(out, item);
+  item.AppendStepDigits(out);
   out += u'\n';
 }
 

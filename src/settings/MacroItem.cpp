@@ -47,40 +47,72 @@ MacroAction StepFromDigits(const char16_t* digits) {
 
 MacroAction MacroItem::GetAction(std::uint32_t index) const {
   const std::uint32_t at = index >= kMaxActions ? 0 : index;
-  return actions_[at];
+  return at < actions_.size() ? actions_[at] : MacroAction{};
+}
+
+void MacroItem::DropTrailingZeroSlots() {
+  while (!actions_.empty() && actions_.back() == MacroAction{}) actions_.pop_back();
 }
 
 bool MacroItem::SetAction(std::uint32_t index, const MacroAction& action) {
   if (index >= kMaxActions) return false;
+  if (index >= actions_.size()) {
+    if (action == MacroAction{}) return true;
+    actions_.resize(index + 1);
+  }
   actions_[index] = action;
+  DropTrailingZeroSlots();
   return true;
 }
 
-void MacroItem::SetSteps(const StepArray& steps) {
-  actions_ = steps;
+void MacroItem::SetSteps(std::span<const MacroAction> steps) {
+  const std::span<const MacroAction> kept = steps.first(std::min<std::size_t>(steps.size(), kMaxActions));
+  actions_.assign(kept.begin(), kept.end());
+  DropTrailingZeroSlots();
 }
 
 bool MacroItem::InsertAction(std::uint32_t position, const MacroAction& action) {
   if (MacroActionNum >= kMaxActions) return false;
   const std::uint32_t at = std::min(position, MacroActionNum);
+  if (actions_.size() <= MacroActionNum) actions_.resize(MacroActionNum + 1);
   std::move_backward(actions_.begin() + at, actions_.begin() + MacroActionNum, actions_.begin() + MacroActionNum + 1);
   actions_[at] = action;
   ++MacroActionNum;
+  DropTrailingZeroSlots();
   return true;
 }
 
 bool MacroItem::DeleteAction(std::uint32_t index) {
   if (index >= MacroActionNum || index >= kMaxActions) return false;
-  std::move(actions_.begin() + index + 1, actions_.end(), actions_.begin() + index);
-  actions_[kMaxActions - 1] = MacroAction{};
+  if (index < actions_.size()) {
+    actions_.erase(actions_.begin() + index);
+    DropTrailingZeroSlots();
+  }
   --MacroActionNum;
   return true;
 }
 
 bool MacroItem::ReadStepDigits(std::u16string_view digits) {
   if (digits.size() != kMacroAllStepDigits) return false;
-  for (std::uint32_t i = 0; i < kMaxActions; ++i) actions_[i] = StepFromDigits(digits.data() + i * kMacroStepDigits);
+  const auto stepAt = [&](std::size_t i) { return StepFromDigits(digits.data() + i * kMacroStepDigits); };
+  // From the end, so that the zero slots a file is mostly made of are read once and never stored.
+  std::size_t stored = kMaxActions;
+  MacroAction last;
+  while (stored > 0 && (last = stepAt(stored - 1)) == MacroAction{}) --stored;
+  std::vector<MacroAction> steps(stored);
+  if (stored > 0) {
+    for (std::size_t i = 0; i + 1 < stored; ++i) steps[i] = stepAt(i);
+    steps[stored - 1] = last;
+  }
+  actions_ = std::move(steps);
   return true;
+}
+
+void MacroItem::AppendStepDigits(std::u16string& out) const {
+  for (const MacroAction& a : actions_) {
+    for (std::uint8_t b : a.bytes) AppendHexDigits(out, b, 2);
+  }
+  out.append((kMaxActions - actions_.size()) * kMacroStepDigits, u'0');
 }
 
 }  // namespace corvane

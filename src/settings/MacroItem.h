@@ -2,8 +2,10 @@
 // One macro: up to 250 four-byte steps plus its playback mode.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -42,10 +44,13 @@ constexpr std::size_t kMacroStepDigits = 8;
 // other character), so a hand-edited file reads the same everywhere.
 MacroAction StepFromDigits(const char16_t* digits);
 
+// The 250 slots are kept up to the last one that is not all zero: a library holds a
+// thousand macros of a few dozen steps each, and every later slot reads as zero anyway.
+// Slots past MacroActionNum that are not zero are kept like any other (files may carry
+// them, and they are written back as they were read).
 struct MacroItem {
   static constexpr std::uint32_t kMaxActions = 250;
   static constexpr std::uint32_t kMaxCommandActions = 125;
-  using StepArray = std::array<MacroAction, kMaxActions>;
 
   MacroItem() = default;
   explicit MacroItem(std::u16string name) : MacroItemName(std::move(name)) {}
@@ -57,14 +62,16 @@ struct MacroItem {
   std::uint8_t MacroKeyLoopNum = 1;
   std::uint8_t MacroCommandActionNum = 0;
 
-  // Index 250 or more reads step 0.
+  // Index 250 or more reads step 0; a slot after the stored ones reads as zero.
   MacroAction GetAction(std::uint32_t index) const;
-  // All 250 slots, the unused ones included.
-  const StepArray& Steps() const { return actions_; }
+  // The stored slots: up to the last one that is not zero, the unused ones among them
+  // included; every slot after them is zero.
+  std::span<const MacroAction> Steps() const { return actions_; }
   bool SetAction(std::uint32_t index, const MacroAction& action);
-  // Replaces all 250 slots.
-  void SetSteps(const StepArray& steps);
-  // Inserts at min(position, MacroActionNum); false when already full.
+  // Replaces all 250 slots: the given ones (the first 250 of them), zero after them.
+  void SetSteps(std::span<const MacroAction> steps);
+  // Inserts at min(position, MacroActionNum), over the first unused slot; false when
+  // already full.
   bool InsertAction(std::uint32_t position, const MacroAction& action);
   // Moves later steps down, zeroes the last slot; false for an unused index.
   bool DeleteAction(std::uint32_t index);
@@ -72,9 +79,13 @@ struct MacroItem {
   // Takes all slots from their stored digits, kMaxActions * kMacroStepDigits of them;
   // false (nothing changed) for any other length.
   bool ReadStepDigits(std::u16string_view digits);
+  // Appends all 250 slots as files keep them, kMaxActions * kMacroStepDigits digits.
+  void AppendStepDigits(std::u16string& out) const;
 
  private:
-  StepArray actions_{};
+  void DropTrailingZeroSlots();
+
+  std::vector<MacroAction> actions_;  // never ends in a zero slot, at most kMaxActions
 };
 
 constexpr std::size_t kMacroAllStepDigits = MacroItem::kMaxActions * kMacroStepDigits;  // 2000

@@ -228,9 +228,7 @@ std::u16string ProfileFileText(const ProfileRecord& r) {
     AppendLine(s, Numbered(u"\tMacroKey", k, u"Name="), b.Macro.MacroItemName);
     AppendLine(s, u"\t\tMacroActionNum=", FormatDecimal(b.Macro.MacroActionNum));
     s += u"\t\tAllAction=";
-    for (const MacroAction& a : b.Macro.Steps()) {
-      for (std::uint8_t byte : a.bytes) AppendHexDigits(s, byte, 2);
-    }
+    b.Macro.AppendStepDigits(s);
     s.push_back(u'\n');
   }
   return s;

@@ -115,7 +115,7 @@ TEST_F(MacroCli, ModeAndSteps) {
   MacroLibrary lib;
   MacroLocation sel;
   ASSERT_TRUE(LoadMacroLibrary(dir_ / "config" / "MacroLibraryFile.mlf", lib, sel));
-  EXPECT_EQ(lib.Level0(0).Item->Steps(), MacroItem().Steps());
+  EXPECT_TRUE(lib.Level0(0).Item->Steps().empty());
 }
 
 TEST_F(MacroCli, StepLimitsAreRefusedAndChangeNothing) {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "base/UnicodeTextFile.h"
 #include "settings/ConfigTable.h"
@@ -58,7 +60,7 @@ std::unique_ptr<ProfileRecord> EveryFieldSet() {
     b.MacroKeyIndex = next();
     b.Macro.MacroItemName = k == 2 ? u"" : u"M" + FormatDecimal(k);
     b.Macro.MacroActionNum = next() % 251;
-    MacroItem::StepArray steps;
+    std::vector<MacroAction> steps(MacroItem::kMaxActions);
     for (MacroAction& a : steps) {
       for (auto& byte : a.bytes) byte = static_cast<std::uint8_t>(next() >> 8);
     }
@@ -133,7 +135,7 @@ TEST(ProfileFile, EveryFieldSurvivesWriteAndRead) {
   EXPECT_EQ(read->XYSettingY, original->XYSettingY);
   EXPECT_EQ(read->DPILevelIndication, original->DPILevelIndication);
   for (std::size_t k = 0; k < kButtonCount; ++k) {
-    EXPECT_EQ(read->Buttons[k].Macro.Steps(), original->Buttons[k].Macro.Steps()) << k;
+    EXPECT_THAT(read->Buttons[k].Macro.Steps(), ::testing::ElementsAreArray(original->Buttons[k].Macro.Steps())) << k;
     EXPECT_EQ(read->Buttons[k].MacroKeyIndex, original->Buttons[k].MacroKeyIndex) << k;
   }
   EXPECT_EQ(read->Buttons[1].Macro.MacroKeyLoopType, 0);
