@@ -40,6 +40,9 @@ std::uint8_t ByteFromDigits(const char16_t* pair) {
 }  // namespace
 
 MacroAction StepFromDigits(const char16_t* digits) {
+  // A stored macro is mostly unused slots, eight '0' digits each: one comparison reads them.
+  static constexpr char16_t kUnused[kMacroStepDigits] = {u'0', u'0', u'0', u'0', u'0', u'0', u'0', u'0'};
+  if (std::equal(digits, digits + kMacroStepDigits, kUnused)) return MacroAction{};
   MacroAction step;
   for (std::size_t k = 0; k < step.bytes.size(); ++k) step.bytes[k] = ByteFromDigits(digits + 2 * k);
   return step;
