@@ -4,6 +4,8 @@
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
 set(CMAKE_AUTOMOC ON)
 
+# Opaque PNG backgrounds are read through libpng directly (skin/OpaquePng.h).
+find_package(PNG REQUIRED)
 # Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
 # Captions come from the language table; nothing else of the program is seen here.
 corvane_library(corvane_skin skin
@@ -13,8 +15,8 @@ corvane_library(corvane_skin skin
           CRowList.cpp CSliderControl.cpp CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp
           CTabControl.cpp CTablePopup.cpp CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp
           DrawTextW.cpp OpenPopupTable.cpp SkinDecodeThread.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinImageCache.cpp
-          SkinPicture.cpp SkinScaling.cpp
-  LINKS corvane_lang Qt6::Widgets)
+          OpaquePng.cpp SkinPicture.cpp SkinScaling.cpp
+  LINKS corvane_lang Qt6::Widgets PNG::PNG)
 
 # The popups and lists whose items are this program's functions, profiles and macros.
 corvane_library(corvane_widgets widgets

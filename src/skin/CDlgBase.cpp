@@ -167,17 +167,29 @@ void CDlgBase::SetBackground(QImage bitmap) {
   // and finds the size that file gave.
   TakeLoadedBackground();
   if (bitmap.isNull()) return;
-  // Converted and handed on in place: the window-sized picture is never held twice.
-  QImage rgb = std::move(bitmap).convertToFormat(QImage::Format_RGB32);
+  // Three bytes a pixel (an opaque PNG as read) stay so; anything else is converted in
+  // place. The window-sized picture is never held twice.
+  QImage rgb = bitmap.format() == QImage::Format_RGB888 ? std::move(bitmap)
+                                                         : std::move(bitmap).convertToFormat(QImage::Format_RGB32);
   std::uint64_t r = 0, g = 0, b = 0;
   const int width = rgb.width(), height = rgb.height();
   const std::uint64_t count = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+  const bool packed = rgb.format() == QImage::Format_RGB888;
   for (int y = 0; y < height; ++y) {
-    const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    const uchar* line = rgb.constScanLine(y);
+    if (packed) {
+      for (int x = 0; x < width; ++x) {
+        r += line[3 * x];
+        g += line[3 * x + 1];
+        b += line[3 * x + 2];
+      }
+      continue;
+    }
+    const QRgb* pixels = reinterpret_cast<const QRgb*>(line);
     for (int x = 0; x < width; ++x) {
-      r += static_cast<std::uint64_t>(qRed(line[x]));
-      g += static_cast<std::uint64_t>(qGreen(line[x]));
-      b += static_cast<std::uint64_t>(qBlue(line[x]));
+      r += static_cast<std::uint64_t>(qRed(pixels[x]));
+      g += static_cast<std::uint64_t>(qGreen(pixels[x]));
+      b += static_cast<std::uint64_t>(qBlue(pixels[x]));
     }
   }
   if (count > 0)
@@ -186,16 +198,16 @@ void CDlgBase::SetBackground(QImage bitmap) {
   // picture of exactly that area is its own copy.
   const float s = gui_.SkinScale;
   if (s == 1.0f && rgb.size() == backgroundSize_ && backgroundSize_ == QSize(1127, 740)) {
-    backgroundCopy_ = QPixmap::fromImage(std::move(rgb));
+    backgroundCopy_ = std::move(rgb);
     return;
   }
-  QPixmap copy(backgroundSize_);
+  QImage copy(backgroundSize_, QImage::Format_RGB32);
   copy.fill(Qt::black);
   QPainter p(&copy);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.drawImage(QRectF(0, 0, 1127 * s, 740 * s), rgb, QRectF(0, 0, 1127, 740));
   p.end();
-  backgroundCopy_ = copy;
+  backgroundCopy_ = std::move(copy);
 }
 
 void CDlgBase::DrawFrameBackground(QPainter& dc, const CRect& client, const QImage& frame, int designWidth,
@@ -204,7 +216,7 @@ void CDlgBase::DrawFrameBackground(QPainter& dc, const CRect& client, const QIma
   if (!backgroundCopy_.isNull()) {
     const int w = std::min(backgroundSize_.width(), client.Width());
     const int h = std::min(backgroundSize_.height(), client.Height());
-    dc.drawPixmap(0, 0, backgroundCopy_, 0, 0, w, h);
+    dc.drawImage(0, 0, backgroundCopy_, 0, 0, w, h);
   }
   if (!frame.isNull()) {
     const float s = gui_.SkinScale;

@@ -150,7 +150,8 @@ class CDlgBase : public QDialog, public ControlHost {
   int width_, height_;
   COLORREF backgroundColor_ = kDefaultBackgroundColor;
   QSize backgroundSize_{100, 100};
-  QPixmap backgroundCopy_;
+  // An image, not a pixmap: a pixmap would widen three-byte pixels to four.
+  QImage backgroundCopy_;
   // A background file being decoded, and the size to return to if it comes to nothing.
   std::shared_ptr<SkinPicture> loadedBackground_;
   QSize sizeBeforeLoad_;

@@ -1,5 +1,10 @@
 #include "skin/SkinDecodeThread.h"
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <system_error>
 #include <utility>
 
@@ -53,6 +58,11 @@ void SkinDecodeThread::Stop() {
 }
 
 void SkinDecodeThread::Run() {
+#if defined(__linux__)
+  // Decoding runs ahead of need: the window's own thread, and the display server it is
+  // talking to, come first for the processor. (A Linux thread has its own nice value.)
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
   for (;;) {
     std::function<void()> task;
     {

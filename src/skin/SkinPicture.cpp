@@ -1,6 +1,7 @@
 #include "skin/SkinPicture.h"
 
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <utility>
 
@@ -10,11 +11,33 @@
 #include <QImageReader>
 #include <QPainter>
 
+#include "skin/OpaquePng.h"
 #include "skin/SkinDecodeThread.h"
 
 namespace corvane {
 
 namespace {
+
+// The format named by the data's first bytes. Qt's reader, given data without a name or a
+// format, loads every image-format plugin to ask each whether it is theirs.
+QByteArray FormatOf(const QByteArray& bytes) {
+  if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+  if (bytes.startsWith("BM")) return "bmp";
+  return QByteArray();
+}
+
+// A PNG's size from its header chunk, which the format puts first; invalid otherwise.
+QSize PngHeaderSize(const QByteArray& bytes) {
+  if (FormatOf(bytes) != "png" || bytes.size() < 24 || bytes.mid(12, 4) != "IHDR") return QSize();
+  const auto word = [&bytes](int at) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+  };
+  const std::uint32_t width = word(16), height = word(20);
+  // What QImage could never hold is left to the reader to refuse.
+  if (width == 0 || height == 0 || width > 32767 || height > 32767) return QSize();
+  return QSize(static_cast<int>(width), static_cast<int>(height));
+}
 
 // RGB32 as the window shows a frame or background.
 QImage OpaqueOverBlack(QImage img) {
@@ -62,10 +85,13 @@ struct SkinPicture::Work {
   }
 
   QImage Decode() const {
+    if (finish == SkinPicture::Finish::OverBlack) {
+      if (QImage packed = DecodeOpaquePng(bytes); !packed.isNull()) return packed;
+    }
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImage img = QImageReader(&buffer).read();
+    QImage img = QImageReader(&buffer, FormatOf(bytes)).read();
     if (img.isNull()) return img;
     if (finish == SkinPicture::Finish::OverBlack) return OpaqueOverBlack(std::move(img));
     return std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -97,11 +123,11 @@ std::shared_ptr<SkinPicture> SkinPicture::Open(const QString& name, Finish finis
   if (!file.open(QIODevice::ReadOnly)) return nullptr;
   QByteArray bytes = file.readAll();
   if (bytes.isEmpty()) return nullptr;
-  QSize size;
-  {
+  QSize size = PngHeaderSize(bytes);
+  if (!size.isValid()) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    size = QImageReader(&buffer).size();
+    size = QImageReader(&buffer, FormatOf(bytes)).size();
   }
   auto work = std::make_shared<Work>(std::move(bytes), size, finish);
   if (!size.isValid()) {

@@ -17,7 +17,8 @@ class SkinPicture {
   // The pixel format the pixels are handed out in.
   enum class Finish {
     Premultiplied,  // ARGB32 premultiplied, as the skinned controls draw them
-    OverBlack,      // RGB32, a transparent picture laid over black (frames, backgrounds)
+    OverBlack,      // RGB32, a transparent picture laid over black (frames, backgrounds);
+                    // an opaque PNG stays three bytes a pixel (RGB888)
   };
 
   // Reads a file (or Qt resource) and the size its header declares; nullptr when it

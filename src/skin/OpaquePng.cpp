@@ -1,0 +1,58 @@
+#include "skin/OpaquePng.h"
+
+#include <png.h>
+
+#include <cstdint>
+#include <cstring>
+
+namespace corvane {
+namespace {
+
+// Colour-management chunks ahead of the pixels: the library would correct the pixels for
+// them and Qt's decoder does not, so such a file goes the general way and looks the same.
+bool HasColourChunks(const QByteArray& bytes) {
+  constexpr int kSignature = 8;
+  for (qsizetype at = kSignature; at + 8 <= bytes.size();) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
+    const std::uint32_t length = (std::uint32_t{p[0]} << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+    const char* type = bytes.constData() + at + 4;
+    if (std::memcmp(type, "IDAT", 4) == 0) return false;
+    for (const char* colour : {"gAMA", "cHRM", "sRGB", "iCCP"})
+      if (std::memcmp(type, colour, 4) == 0) return true;
+    at += 12 + static_cast<qsizetype>(length);
+  }
+  return false;
+}
+
+}  // namespace
+
+QImage DecodeOpaquePng(const QByteArray& bytes) {
+  if (HasColourChunks(bytes)) return QImage();
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_memory(&png, bytes.constData(), static_cast<png_size_t>(bytes.size())))
+    return QImage();
+  // Transparency would have to be laid over black as the window does it, not as the
+  // library would blend it; and a colour-managed file is left to the general decoder too.
+  constexpr png_uint_32 kNotPlain = PNG_FORMAT_FLAG_ALPHA | PNG_FORMAT_FLAG_LINEAR;
+  if ((png.format & kNotPlain) != 0 || png.width == 0 || png.height == 0 || png.width > 32767 ||
+      png.height > 32767) {
+    png_image_free(&png);
+    return QImage();
+  }
+  png.format = PNG_FORMAT_RGB;
+  QImage out(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_RGB888);
+  if (out.isNull()) {
+    png_image_free(&png);
+    return QImage();
+  }
+  // QImage lines are padded to four bytes; the library is told the stride in components,
+  // which for eight-bit channels is bytes.
+  if (!png_image_finish_read(&png, nullptr, out.bits(), static_cast<png_int_32>(out.bytesPerLine()), nullptr)) {
+    png_image_free(&png);
+    return QImage();
+  }
+  return out;
+}
+
+}  // namespace corvane
