@@ -11,18 +11,11 @@
 #include <QImage>
 
 #include "skin/SkinImage.h"
+#include "support/EncodedPicture.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {
 namespace {
-
-std::string Encoded(const QImage& img, const char* format) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  img.save(&buffer, format);
-  return bytes.toStdString();
-}
 
 // Two pixels: an opaque one and a half-transparent one where the picture has alpha.
 QImage TwoPixels(QImage::Format format) {
@@ -74,7 +67,7 @@ TEST(LoadOpaqueBitmapTest, TransparencyGoesOverBlackAndOpaquePicturesStayAsTheyA
   TempDataFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
-    const std::string bytes = Encoded(TwoPixels(c.format), c.encoding);
+    const std::string bytes = EncodedPicture(TwoPixels(c.format), c.encoding);
     folder.PutBytes(c.file, c.gamma ? WithGamma(bytes) : bytes);
     const QImage img = LoadOpaqueBitmap(folder.Path(c.file));
     ASSERT_EQ(img.format(), c.read);

@@ -9,20 +9,11 @@
 
 #include "skin/SkinImage.h"
 #include "skin/SkinImageCache.h"
+#include "support/EncodedPicture.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {
 namespace {
-
-std::string PngBytes(int width, int height, QColor color) {
-  QImage img(width, height, QImage::Format_ARGB32);
-  img.fill(color);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  img.save(&buffer, "PNG");
-  return bytes.toStdString();
-}
 
 TEST(SkinImageCacheTest, SlotsOfOneFileShareThePixels) {
   TempDataFolder folder;

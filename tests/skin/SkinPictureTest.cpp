@@ -18,31 +18,22 @@
 #include "skin/SkinDecodeThread.h"
 #include "skin/SkinImage.h"
 #include "skin/SkinImageCache.h"
+#include "support/EncodedPicture.h"
 #include "support/TempDataFolder.h"
 
 namespace corvane::testing {
 namespace {
 
-std::string PictureBytes(int width, int height, QColor color) {
-  QImage img(width, height, QImage::Format_ARGB32);
-  img.fill(color);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  img.save(&buffer, "PNG");
-  return bytes.toStdString();
-}
-
 // Everything up to the start of the pixel data: the header a reader takes the size from,
 // and no pixels after it.
 std::string HeaderOnly(int width, int height) {
-  const std::string bytes = PictureBytes(width, height, Qt::red);
+  const std::string bytes = PngBytes(width, height, Qt::red);
   return bytes.substr(0, bytes.find("IDAT") + 4);
 }
 
 // A whole PNG whose pixel data is damaged (same length, so the same size on disk).
 std::string DamagedPixels(int width, int height, QColor color) {
-  std::string bytes = PictureBytes(width, height, color);
+  std::string bytes = PngBytes(width, height, color);
   const auto idat = bytes.find("IDAT");
   for (std::size_t i = idat + 4; i < bytes.size() - 16; ++i) bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
   return bytes;
@@ -108,7 +99,7 @@ TEST(SkinPictureTest, FilesThatDoNotDecodeDrawNothing) {
 
 TEST(SkinPictureTest, SizeIsKnownBeforeThePixelsAndMatchesThem) {
   TempDataFolder folder;
-  folder.PutBytes("wide.png", PictureBytes(9, 3, Qt::green));
+  folder.PutBytes("wide.png", PngBytes(9, 3, Qt::green));
   const DecodeThreadHeld held;
   SkinImage slot;
   ASSERT_TRUE(slot.Load(folder.Path("wide.png")));
@@ -128,7 +119,7 @@ TEST(SkinPictureTest, FailedDecodeIsNotRememberedEvenWhenTheFileLooksTheSame) {
   EXPECT_FALSE(failed.IsDrawable());
   // Repaired in place: same length, and the time put back, so only the failure says
   // that the cached picture is no good.
-  folder.PutBytes("same.png", PictureBytes(5, 5, Qt::red));
+  folder.PutBytes("same.png", PngBytes(5, 5, Qt::red));
   std::filesystem::last_write_time(path, time);
   SkinImage slot;
   ASSERT_TRUE(slot.Load(path));
@@ -142,7 +133,7 @@ TEST(SkinPictureTest, ThreadsLoadingTheSameFilesShareOneDecode) {
   const QColor colors[kFiles] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
   TempDataFolder folder;
   for (int f = 0; f < kFiles; ++f)
-    folder.PutBytes("t" + std::to_string(f) + ".png", PictureBytes(16 + f, 8, colors[f]));
+    folder.PutBytes("t" + std::to_string(f) + ".png", PngBytes(16 + f, 8, colors[f]));
   std::vector<std::vector<SkinImage>> loaded(kThreads, std::vector<SkinImage>(kFiles));
   std::atomic<int> ready{0};
   std::vector<std::thread> threads;
