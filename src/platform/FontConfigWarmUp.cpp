@@ -1,5 +1,10 @@
 #include "platform/FontConfigWarmUp.h"
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -14,6 +19,11 @@ FontConfigWarmUp::FontConfigWarmUp() : thread_([this] { Run(); }) {}
 FontConfigWarmUp::~FontConfigWarmUp() { Wait(); }
 
 void FontConfigWarmUp::Run() {
+#if defined(__linux__)
+  // Meanwhile the window's thread and the display server set up the connection: they come
+  // first for the processor. (A Linux thread has its own nice value.)
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
 #if defined(CORVANE_HAVE_FONTCONFIG)
   // FcInit publishes its configuration atomically: should Qt ask first, each side builds one
   // and the loser's is dropped, so the race costs time, never correctness.
