@@ -54,6 +54,10 @@ class XvfbServer {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), display_);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    // No session bus on a private server: without an address D-Bus would try to launch one
+    // (dbus-launch), and Qt's accessibility bridge can wait on that launch indefinitely.
+    if (!env.contains(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")))
+      env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/corvane-test-bus"));
     return env;
   }
   // Runs a client to its end; its standard output, empty when it failed.
