@@ -4,7 +4,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
 set(CMAKE_AUTOMOC ON)
 
-# Opaque PNG backgrounds are read through libpng directly (skin/OpaquePng.h).
+# Opaque PNG backgrounds are read through libpng directly (skin/PngFile.h).
 find_package(PNG REQUIRED)
 # Generic skinned controls, popup bases, the dialog base, skin files, fonts and scaling.
 # Captions come from the language table; nothing else of the program is seen here.
@@ -15,7 +15,7 @@ corvane_library(corvane_skin skin
           CRowList.cpp CSliderControl.cpp CStaticImage.cpp CStaticProgressBar.cpp CStaticText.cpp
           CTabControl.cpp CTablePopup.cpp CVScrollBar.cpp CVerticalSliderControl.cpp CWndPopup.cpp
           DrawTextW.cpp OpenPopupTable.cpp SkinDecodeThread.cpp SkinFiles.cpp SkinFonts.cpp SkinImage.cpp SkinImageCache.cpp
-          OpaquePng.cpp SkinPicture.cpp SkinScaling.cpp
+          PngFile.cpp SkinPicture.cpp SkinScaling.cpp
   LINKS corvane_lang Qt6::Widgets PNG::PNG)
 
 # The popups and lists whose items are this program's functions, profiles and macros.

@@ -1,7 +1,6 @@
 #include "skin/SkinPicture.h"
 
 #include <condition_variable>
-#include <cstdint>
 #include <mutex>
 #include <utility>
 
@@ -11,7 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "skin/OpaquePng.h"
+#include "skin/PngFile.h"
 #include "skin/SkinDecodeThread.h"
 
 namespace corvane {
@@ -21,22 +20,9 @@ namespace {
 // The format named by the data's first bytes. Qt's reader, given data without a name or a
 // format, loads every image-format plugin to ask each whether it is theirs.
 QByteArray FormatOf(const QByteArray& bytes) {
-  if (bytes.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+  if (IsPng(bytes)) return "png";
   if (bytes.startsWith("BM")) return "bmp";
   return QByteArray();
-}
-
-// A PNG's size from its header chunk, which the format puts first; invalid otherwise.
-QSize PngHeaderSize(const QByteArray& bytes) {
-  if (FormatOf(bytes) != "png" || bytes.size() < 24 || bytes.mid(12, 4) != "IHDR") return QSize();
-  const auto word = [&bytes](int at) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-  };
-  const std::uint32_t width = word(16), height = word(20);
-  // What QImage could never hold is left to the reader to refuse.
-  if (width == 0 || height == 0 || width > 32767 || height > 32767) return QSize();
-  return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
 // RGB32 as the window shows a frame or background.
@@ -63,25 +49,23 @@ struct SkinPicture::Work {
 
   // Decodes unless another thread has begun; never waits.
   void Run() {
-    {
-      std::lock_guard lock(mutex);
-      if (state != State::Waiting) return;
-      state = State::Decoding;
-    }
-    Finish(Decode());
+    if (Claim()) Finish(Decode());
   }
 
   // The pixels: decoded here when nobody has begun, else waited for.
   const QImage& Wait() {
+    Run();
     std::unique_lock lock(mutex);
-    if (state == State::Waiting) {
-      state = State::Decoding;
-      lock.unlock();
-      Finish(Decode());
-      lock.lock();
-    }
     done.wait(lock, [this] { return state == State::Done; });
     return image;
+  }
+
+  // True for the one caller that is to decode.
+  bool Claim() {
+    std::lock_guard lock(mutex);
+    if (state != State::Waiting) return false;
+    state = State::Decoding;
+    return true;
   }
 
   QImage Decode() const {

@@ -1,4 +1,4 @@
-#include "skin/OpaquePng.h"
+#include "skin/PngFile.h"
 
 #include <png.h>
 
@@ -8,13 +8,20 @@
 namespace corvane {
 namespace {
 
+constexpr char kSignature[] = "\x89PNG\r\n\x1a\n";
+constexpr qsizetype kSignatureSize = sizeof kSignature - 1;
+
+// Chunk lengths and header fields are big-endian 32-bit numbers.
+std::uint32_t WordAt(const QByteArray& bytes, qsizetype at) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
 // Colour-management chunks ahead of the pixels: the library would correct the pixels for
 // them and Qt's decoder does not, so such a file goes the general way and looks the same.
 bool HasColourChunks(const QByteArray& bytes) {
-  constexpr int kSignature = 8;
-  for (qsizetype at = kSignature; at + 8 <= bytes.size();) {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData() + at);
-    const std::uint32_t length = (std::uint32_t{p[0]} << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+  for (qsizetype at = kSignatureSize; at + 8 <= bytes.size();) {
+    const std::uint32_t length = WordAt(bytes, at);
     const char* type = bytes.constData() + at + 4;
     if (std::memcmp(type, "IDAT", 4) == 0) return false;
     for (const char* colour : {"gAMA", "cHRM", "sRGB", "iCCP"})
@@ -26,8 +33,17 @@ bool HasColourChunks(const QByteArray& bytes) {
 
 }  // namespace
 
+bool IsPng(const QByteArray& bytes) { return bytes.startsWith(QByteArrayView(kSignature, kSignatureSize)); }
+
+QSize PngHeaderSize(const QByteArray& bytes) {
+  if (!IsPng(bytes) || bytes.size() < 24 || bytes.mid(12, 4) != "IHDR") return QSize();
+  const std::uint32_t width = WordAt(bytes, 16), height = WordAt(bytes, 20);
+  if (width == 0 || height == 0 || width > 32767 || height > 32767) return QSize();
+  return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
 QImage DecodeOpaquePng(const QByteArray& bytes) {
-  if (HasColourChunks(bytes)) return QImage();
+  if (!PngHeaderSize(bytes).isValid() || HasColourChunks(bytes)) return QImage();
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&png, bytes.constData(), static_cast<png_size_t>(bytes.size())))
@@ -35,8 +51,7 @@ QImage DecodeOpaquePng(const QByteArray& bytes) {
   // Transparency would have to be laid over black as the window does it, not as the
   // library would blend it; and a colour-managed file is left to the general decoder too.
   constexpr png_uint_32 kNotPlain = PNG_FORMAT_FLAG_ALPHA | PNG_FORMAT_FLAG_LINEAR;
-  if ((png.format & kNotPlain) != 0 || png.width == 0 || png.height == 0 || png.width > 32767 ||
-      png.height > 32767) {
+  if ((png.format & kNotPlain) != 0) {
     png_image_free(&png);
     return QImage();
   }
