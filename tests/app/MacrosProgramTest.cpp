@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -61,8 +62,15 @@ class MacrosProgramTest : public ::testing::Test {
   }
   void StartFirst(const QStringList& args) {
     first.setProcessEnvironment(env);
+    first.setStandardErrorFile(tmp.filePath(QStringLiteral("first.err")));
     first.start(kCorvane, QStringList{"--simulate", "--no-wait"} + args);
     ASSERT_TRUE(first.waitForStarted(10000));
+  }
+  // What the first program wrote to its error output: a sanitizer's report or Qt's warnings
+  // explain a window that never came.
+  std::string FirstSaid() const {
+    QFile err(tmp.filePath(QStringLiteral("first.err")));
+    return err.open(QIODevice::ReadOnly) ? err.readAll().toStdString() : std::string();
   }
 
   XvfbServer x;
@@ -73,12 +81,14 @@ class MacrosProgramTest : public ::testing::Test {
 
 TEST_F(MacrosProgramTest, FirstStartOpensTheManager) {
   StartFirst({"--macros"});
-  EXPECT_TRUE(WaitFor([&] { return CorvaneWindows(x) == QStringList{"528x365"}; }, 15000)) << CorvaneWindows(x).join(' ').toStdString();
+  EXPECT_TRUE(WaitFor([&] { return CorvaneWindows(x) == QStringList{"528x365"}; }, 15000))
+      << CorvaneWindows(x).join(' ').toStdString() << "\n" << FirstSaid();
 }
 
 TEST_F(MacrosProgramTest, LaterStartOpensTheManagerInTheRunningProgram) {
   StartFirst({});
-  ASSERT_TRUE(WaitFor([&] { return !x.Run("xdotool", {"search", "--onlyvisible", "--name", "."}).trimmed().isEmpty(); }, 15000));
+  ASSERT_TRUE(WaitFor([&] { return !x.Run("xdotool", {"search", "--onlyvisible", "--name", "."}).trimmed().isEmpty(); }, 15000))
+      << FirstSaid();
   QThread::msleep(500);
   EXPECT_TRUE(CorvaneWindows(x).isEmpty());
   QProcess second;
@@ -86,7 +96,8 @@ TEST_F(MacrosProgramTest, LaterStartOpensTheManagerInTheRunningProgram) {
   second.start(kCorvane, {"--macros"});
   ASSERT_TRUE(second.waitForFinished(15000));
   EXPECT_EQ(second.exitCode(), 0);
-  EXPECT_TRUE(WaitFor([&] { return CorvaneWindows(x) == QStringList{"528x365"}; }, 15000)) << CorvaneWindows(x).join(' ').toStdString();
+  EXPECT_TRUE(WaitFor([&] { return CorvaneWindows(x) == QStringList{"528x365"}; }, 15000))
+      << CorvaneWindows(x).join(' ').toStdString() << "\n" << FirstSaid();
   EXPECT_EQ(first.state(), QProcess::Running);
 }
 
