@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "base/DataFolder.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SingleInstance.h"
 
@@ -109,16 +110,31 @@ bool DisplayAvailable() {
   return false;
 }
 
-int CCorvaneApp::InitInstance() {
-  SingleInstance instance(QString::fromLatin1(kInstanceKey));
+CCorvaneApp::CCorvaneApp(CorvaneDlgOptions options, bool openMacros)
+    : options_(std::move(options)), openMacros_(openMacros) {}
+
+CCorvaneApp::~CCorvaneApp() = default;
+
+bool CCorvaneApp::HandedToRunningProgram() {
+  instance_ = std::make_unique<SingleInstance>(QString::fromLatin1(kInstanceKey));
   const unsigned request = openMacros_ ? CCorvaneDlg::kMsgOpenMacroManager : kMsgOtherInstance;
-  if (instance.Claim(static_cast<int>(request)) == SingleInstance::Role::Second) return 0;
+  if (instance_->Claim(static_cast<int>(request)) == SingleInstance::Role::Second) return true;
+  if (!options_.Load)
+    options_.Load = std::make_shared<StartupLoadAhead>(options_.DataFolder.empty() ? DefaultDataFolder()
+                                                                                    : options_.DataFolder);
+  return false;
+}
+
+int CCorvaneApp::InitInstance() {
+  if (!instance_ && HandedToRunningProgram()) return 0;
+  SingleInstance& instance = *instance_;
 
   CCorvaneDlg dlg(std::move(options_));
   QObject::connect(&instance, &SingleInstance::MessageReceived, &dlg, [&dlg](int message) {
     if (message == static_cast<int>(kMsgOtherInstance) || message == static_cast<int>(CCorvaneDlg::kMsgOpenMacroManager))
       dlg.OnMessage(static_cast<unsigned>(message), 0, 0);
   });
+  instance.Listen();
   if (openMacros_)
     QMetaObject::invokeMethod(
         &dlg, [&dlg] { dlg.OnMessage(CCorvaneDlg::kMsgOpenMacroManager, 0, 0); }, Qt::QueuedConnection);
@@ -126,6 +142,8 @@ int CCorvaneApp::InitInstance() {
   QObject::connect(&stopRequests, &ShutdownSignals::Requested, &dlg, [&dlg](int) { dlg.EndProgram(); });
   dlg.DoModal();
   dlg.Shutdown();
+  // Its socket notifiers go while the application object still runs them.
+  instance_.reset();
   return 0;
 }
 

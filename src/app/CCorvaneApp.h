@@ -34,22 +34,30 @@ std::optional<CorvaneDlgOptions> DialogOptionsOf(const CorvaneCommandLine& line,
 // True when a window system can be reached: a display named, or a Qt platform chosen.
 bool DisplayAvailable();
 
+class SingleInstance;
+
 class CCorvaneApp {
  public:
   // openMacros: the macro manager opens right after the start, or in the program that
   // runs already.
-  explicit CCorvaneApp(CorvaneDlgOptions options, bool openMacros = false)
-      : options_(std::move(options)), openMacros_(openMacros) {}
+  explicit CCorvaneApp(CorvaneDlgOptions options, bool openMacros = false);
+  ~CCorvaneApp();
 
-  // The whole run with a QApplication already made: a second start hands the first one
-  // message 2999 and returns 0 without a window; the first runs the main window until
-  // it ends (close button, tray exit, termination signal, last device gone). Returns the
-  // exit status.
+  // Before the application object is made: when a program runs already, hands it this
+  // start's request (message 2999, or the macro manager's) and returns true, and the start
+  // ends with status 0. Otherwise this start owns the instance name and its start-up load
+  // begins on a thread of its own.
+  bool HandedToRunningProgram();
+
+  // The whole run with a QApplication already made (after HandedToRunningProgram, or
+  // doing it first): the main window runs until it ends (close button, tray exit,
+  // termination signal, last device gone). Returns the exit status.
   int InitInstance();
 
  private:
   CorvaneDlgOptions options_;
   bool openMacros_ = false;
+  std::unique_ptr<SingleInstance> instance_;
 };
 
 }  // namespace corvane

@@ -22,7 +22,6 @@
 #include "app/COSDDialog.h"
 #include "app/MainWindowLayout.h"
 #include "base/DataFolder.h"
-#include "base/DataFolderLock.h"
 #include "dialogs/CAttentionDlg.h"
 #include "lang/LanguageEntries.h"
 #include "platform/DesktopShell.h"
@@ -105,14 +104,14 @@ bool CCorvaneDlg::OnInitDialog() {
   LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   gui.ExeFolder = ProgramResourceFolder();
   app.DataFolder = options_.DataFolder.empty() ? DefaultDataFolder() : options_.DataFolder;
-  EnsureDataFolder(app.DataFolder);
 
   gui.SkinScale = ScaleForScreen();
   gui.DpiFactor = static_cast<float>(ComputeDpiFactor(LogicalDpiX()));
   {
-    const DataFolderLock lock(app.DataFolder, std::chrono::seconds(5));
-    gui.Font = RunStartupLoad(app, gui.SkinScale);
-    seen_ = TakeStoredFilesStamp(app);
+    const std::shared_ptr<StartupLoadAhead> load =
+        options_.Load ? std::move(options_.Load) : std::make_shared<StartupLoadAhead>(app.DataFolder);
+    seen_ = load->Take(app);
+    gui.Font = InterfaceFont(app, gui.SkinScale);
   }
 
   // Controls, dialog font and size (the base's own initialisation), then the title the

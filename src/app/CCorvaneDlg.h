@@ -20,6 +20,7 @@
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
 #include "session/DeviceSession.h"
+#include "session/StartupLoadAhead.h"
 #include "session/StoredFilesGuard.h"
 #include "settings/CommandEffect.h"
 #include "skin/CDlgBase.h"
@@ -49,6 +50,9 @@ class XdgLauncher;
 struct CorvaneDlgOptions {
   std::filesystem::path DataFolder;  // empty: the user's data folder
   DeviceSessionOptions Device;
+  // The load begun before the window system (of DataFolder, or the user's folder when that
+  // is empty); none: the window loads the data folder itself.
+  std::shared_ptr<StartupLoadAhead> Load;
 };
 
 // Window ids, messages and timers.

@@ -58,11 +58,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   options->Device.warn = [](const std::string& message) { std::fprintf(stderr, "corvane: %s\n", message.c_str()); };
+  // A start that only hands its request to the running program ends before the window
+  // system is set up; the first one begins loading the settings while it is.
+  corvane::CCorvaneApp program(std::move(*options), line->OpenMacros);
+  if (program.HandedToRunningProgram()) return 0;
   corvane::FontConfigWarmUp fonts;
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   fonts.ApplicationReady();
-  corvane::CCorvaneApp program(std::move(*options), line->OpenMacros);
   const int status = program.InitInstance();
   fonts.Wait();
   return status;

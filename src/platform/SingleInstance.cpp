@@ -48,7 +48,7 @@ SingleInstance::~SingleInstance() {
     close(caller->fd);
   }
   if (listenFd_ >= 0) {
-    delete listening_;
+    delete listening_;  // none when Listen was never called
     close(listenFd_);
     unlink(path_.c_str());
   }
@@ -94,9 +94,15 @@ SingleInstance::Role SingleInstance::Claim(int message, int connectTimeoutMs) {
     return Role::Failed;
   }
   listenFd_ = fd;
-  listening_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-  connect(listening_, &QSocketNotifier::activated, this, [this] { OnNewConnection(); });
   return Role::First;
+}
+
+void SingleInstance::Listen() {
+  if (listenFd_ < 0 || listening_) return;
+  listening_ = new QSocketNotifier(listenFd_, QSocketNotifier::Read, this);
+  // Starts that came while this one was still starting wait in the listen queue, which
+  // reads as ready: the event loop's first round takes them.
+  connect(listening_, &QSocketNotifier::activated, this, [this] { OnNewConnection(); });
 }
 
 void SingleInstance::OnNewConnection() {

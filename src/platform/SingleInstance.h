@@ -28,10 +28,15 @@ class SingleInstance : public QObject {
   // The socket name for key and the current user.
   static QString SocketName(const QString& key);
 
-  // First: this start now owns the name and reports later starts' messages.
+  // First: this start now owns the name; later starts' messages wait for Listen.
   // Second: another start owns it and has been sent message.
   // Failed: neither (the name cannot be listened on); the caller runs on alone.
+  // Needs no application object, so a second start can end before making one.
   Role Claim(int message, int connectTimeoutMs = 1000);
+
+  // After a First claim, with the application object made: reports later starts'
+  // messages, beginning with those that came in the meantime. Nothing for other roles.
+  void Listen();
 
  signals:
   // A later start sent this message number.

@@ -10,6 +10,7 @@ namespace corvane {
 
 struct AppContext : SettingsStore {
   LanguageTable Language;
+  bool LanguageComplete = false;  // the language file was read whole: the interface font follows it
   MacroLibrary Macros;
 };
 

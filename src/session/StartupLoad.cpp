@@ -21,7 +21,7 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
   const std::filesystem::path configFolder = ctx.DataFolder / "config";
   RemoveLeftoverTempFiles(configFolder);
   InstallLanguageFiles(ctx.DataFolder);
-  LoadLanguage(ctx.DataFolder, ctx.Language, font, skinScale);
+  ctx.LanguageComplete = LoadLanguage(ctx.DataFolder, ctx.Language, font, skinScale) == 1;
   LoadMacroLibraryFile(ctx.DataFolder, ctx.Macros, &ctx.FileNotices);
   LoadConfig(ctx, ctx.Language);
   // Profile files kept elsewhere leave their temporary files there.
@@ -33,6 +33,10 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
   }
   BuildDpiStepTables(ctx.Dpi);
   return font;
+}
+
+UiFont InterfaceFont(const AppContext& ctx, float skinScale) {
+  return ctx.LanguageComplete ? UiFontFor(ctx.Language, skinScale) : UiFont{};
 }
 
 std::u16string FileNoticesSummary(const std::vector<std::string>& notices) {

@@ -20,6 +20,10 @@ inline constexpr std::string_view kDataFolderUnusable = "; nothing can be saved 
 // default one.
 UiFont RunStartupLoad(AppContext& ctx, float skinScale = 1.0f);
 
+// The interface font RunStartupLoad returned, for a loaded ctx at another scale (the load
+// may run before the screen, and so the scale, is known).
+UiFont InterfaceFont(const AppContext& ctx, float skinScale);
+
 // One short message for the window's attention box (two lines of it) about the damaged
 // files the load found, naming them, after the data folder's own notice when there is
 // one; corvanectl prints the full notices instead.

@@ -26,21 +26,34 @@ namespace {
 QString UniqueKey() { return QStringLiteral("test ") + QUuid::createUuid().toString(QUuid::Id128); }
 
 TEST(SingleInstanceTest, SecondStartDeliversItsMessageToTheFirst) {
-  const QString key = UniqueKey();
-  SingleInstance first(key);
-  ASSERT_EQ(first.Claim(2999), SingleInstance::Role::First);
-  QSignalSpy received(&first, &SingleInstance::MessageReceived);
-  // The second start, as another process would: it only needs the kernel to take its
-  // connection and its line, so it may finish before the first one reads.
-  SingleInstance::Role second = SingleInstance::Role::Failed;
-  std::thread other([&] {
-    SingleInstance instance(key);
-    second = instance.Claim(2999);
-  });
-  other.join();
-  QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 2000);
-  EXPECT_EQ(second, SingleInstance::Role::Second);
-  EXPECT_EQ(received.at(0).at(0).toInt(), 2999);
+  // The second start comes while the first is still starting (claimed, not yet listening)
+  // or once it runs: either way the first one gets the message, once.
+  for (const bool listenFirst : {false, true}) {
+    SCOPED_TRACE(listenFirst ? "first already listening" : "first still starting");
+    const QString key = UniqueKey();
+    SingleInstance first(key);
+    ASSERT_EQ(first.Claim(2999), SingleInstance::Role::First);
+    QSignalSpy received(&first, &SingleInstance::MessageReceived);
+    if (listenFirst) first.Listen();
+    // The second start, as another process would: it only needs the kernel to take its
+    // connection and its line, so it may finish before the first one reads.
+    SingleInstance::Role second = SingleInstance::Role::Failed;
+    std::thread other([&] {
+      SingleInstance instance(key);
+      second = instance.Claim(2999);
+    });
+    other.join();
+    EXPECT_EQ(second, SingleInstance::Role::Second);
+    QTest::qWait(20);
+    if (!listenFirst) {
+      EXPECT_EQ(received.size(), 0);
+      first.Listen();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 2000);
+    EXPECT_EQ(received.at(0).at(0).toInt(), 2999);
+    QTest::qWait(20);
+    EXPECT_EQ(received.size(), 1);
+  }
 }
 
 TEST(SingleInstanceTest, StaleSocketOfACrashedProgramDoesNotBlock) {
@@ -60,6 +73,7 @@ TEST(SingleInstanceTest, StaleSocketOfACrashedProgramDoesNotBlock) {
 
   SingleInstance next(key);
   EXPECT_EQ(next.Claim(2999, 200), SingleInstance::Role::First);
+  next.Listen();
   // And it is reachable as the first instance.
   QSignalSpy received(&next, &SingleInstance::MessageReceived);
   SingleInstance::Role later = SingleInstance::Role::Failed;
@@ -108,6 +122,7 @@ TEST(SingleInstanceTest, TakesWholeNumberLinesFromAnyCaller) {
     const QString key = UniqueKey();
     SingleInstance first(key);
     ASSERT_EQ(first.Claim(0), SingleInstance::Role::First);
+    first.Listen();
     QSignalSpy received(&first, &SingleInstance::MessageReceived);
     const int fd = ConnectRaw(key);
     ASSERT_GE(fd, 0);
