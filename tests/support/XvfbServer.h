@@ -23,7 +23,10 @@ class XvfbServer {
   // The server chooses a free display itself and names it on its output, so servers
   // of tests running at the same time never share one. screen: WIDTHxHEIGHTxDEPTH.
   bool Start(const QString& screen = QStringLiteral("1024x768x24")) {
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"});
+    // -noreset: by default the server resets each time its last client leaves, and a
+    // program connecting during a reset is refused; the tests' probes come and go.
+    server_.start(QStringLiteral("Xvfb"),
+                  {"-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp", "-noreset"});
     if (!server_.waitForStarted(5000)) return false;
     QByteArray out;
     for (int i = 0; i < 100 && !out.contains('\n') && server_.state() == QProcess::Running; ++i) {
