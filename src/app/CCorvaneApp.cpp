@@ -5,7 +5,6 @@
 
 #include <QApplication>
 
-#include "base/DataFolder.h"
 #include "platform/ShutdownSignals.h"
 #include "platform/SingleInstance.h"
 
@@ -119,9 +118,7 @@ bool CCorvaneApp::HandedToRunningProgram() {
   instance_ = std::make_unique<SingleInstance>(QString::fromLatin1(kInstanceKey));
   const unsigned request = openMacros_ ? CCorvaneDlg::kMsgOpenMacroManager : kMsgOtherInstance;
   if (instance_->Claim(static_cast<int>(request)) == SingleInstance::Role::Second) return true;
-  if (!options_.Load)
-    options_.Load = std::make_shared<StartupLoadAhead>(options_.DataFolder.empty() ? DefaultDataFolder()
-                                                                                    : options_.DataFolder);
+  if (!options_.Load) options_.Load = std::make_shared<StartupLoadAhead>(options_.ChosenDataFolder());
   return false;
 }
 

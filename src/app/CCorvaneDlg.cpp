@@ -103,13 +103,13 @@ bool CCorvaneDlg::OnInitDialog() {
   // the settings load and the controls are made; the first paint takes it in.
   LoadBackground(ResourceImagePath(kMainBackgroundId).toStdString());
   gui.ExeFolder = ProgramResourceFolder();
-  app.DataFolder = options_.DataFolder.empty() ? DefaultDataFolder() : options_.DataFolder;
 
   gui.SkinScale = ScaleForScreen();
   gui.DpiFactor = static_cast<float>(ComputeDpiFactor(LogicalDpiX()));
   {
+    // The load sets app.DataFolder too.
     const std::shared_ptr<StartupLoadAhead> load =
-        options_.Load ? std::move(options_.Load) : std::make_shared<StartupLoadAhead>(app.DataFolder);
+        options_.Load ? std::move(options_.Load) : std::make_shared<StartupLoadAhead>(options_.ChosenDataFolder());
     seen_ = load->Take(app);
     gui.Font = InterfaceFont(app, gui.SkinScale);
   }

@@ -16,6 +16,7 @@
 #include "app/MainWindowIds.h"
 #include "app/MainWindowLayout.h"
 #include "app/TrayBatteryIcon.h"
+#include "base/DataFolder.h"
 #include "device/DeviceUploadState.h"
 #include "device/StatusReaders.h"
 #include "session/AppContext.h"
@@ -50,6 +51,8 @@ class XdgLauncher;
 struct CorvaneDlgOptions {
   std::filesystem::path DataFolder;  // empty: the user's data folder
   DeviceSessionOptions Device;
+  // DataFolder, or the user's data folder when it is empty.
+  std::filesystem::path ChosenDataFolder() const { return DataFolder.empty() ? DefaultDataFolder() : DataFolder; }
   // The load begun before the window system (of DataFolder, or the user's folder when that
   // is empty); none: the window loads the data folder itself.
   std::shared_ptr<StartupLoadAhead> Load;

@@ -12,7 +12,6 @@
 namespace corvane {
 
 UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
-  UiFont font;
   // A folder that cannot be made is no reason to stop: reads then fall back to
   // defaults and writes fail, but the user hears of it now rather than at a save.
   if (std::string problem; !EnsureDataFolder(ctx.DataFolder, &problem))
@@ -21,7 +20,9 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
   const std::filesystem::path configFolder = ctx.DataFolder / "config";
   RemoveLeftoverTempFiles(configFolder);
   InstallLanguageFiles(ctx.DataFolder);
-  ctx.LanguageComplete = LoadLanguage(ctx.DataFolder, ctx.Language, font, skinScale) == 1;
+  // The font is chosen from the language below (InterfaceFont), at whatever scale.
+  UiFont unscaled;
+  ctx.LanguageComplete = LoadLanguage(ctx.DataFolder, ctx.Language, unscaled, 1.0f) == 1;
   LoadMacroLibraryFile(ctx.DataFolder, ctx.Macros, &ctx.FileNotices);
   LoadConfig(ctx, ctx.Language);
   // Profile files kept elsewhere leave their temporary files there.
@@ -32,7 +33,7 @@ UiFont RunStartupLoad(AppContext& ctx, float skinScale) {
     RemoveLeftoverTempFiles(target.parent_path(), target.filename().string());
   }
   BuildDpiStepTables(ctx.Dpi);
-  return font;
+  return InterfaceFont(ctx, skinScale);
 }
 
 UiFont InterfaceFont(const AppContext& ctx, float skinScale) {

@@ -1,9 +1,6 @@
 #include "session/StartupLoadAhead.h"
 
 #include <chrono>
-#include <sys/resource.h>
-#include <unistd.h>
-#include <cstdlib>
 #include <system_error>
 #include <utility>
 
