@@ -33,6 +33,7 @@
 #include "skin/MessageMap.h"
 #include "skin/OpenPopupTable.h"
 #include "skin/SkinFiles.h"
+#include "skin/SkinPicture.h"
 #include "skin/SkinScaling.h"
 
 namespace corvane {
@@ -63,6 +64,12 @@ QSize MainWindowSize(float scale) {
 constexpr char16_t kSupportContact[] =
     u"Corvane support: run \"corvanectl devices\" and \"corvanectl status\" and send the output with "
     u"a description of the problem to your vendor.";
+
+void UseApplicationIcon() {
+  if (!QApplication::windowIcon().isNull()) return;
+  if (const auto icon = SkinPicture::Open(ResourceImagePath(kMainIconId), SkinPicture::Finish::Premultiplied))
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->Take())));
+}
 
 }  // namespace
 
@@ -118,12 +125,14 @@ bool CCorvaneDlg::OnInitDialog() {
   // language gives the window and its place on the screen.
   CDlgBase::OnInitDialog();
   setWindowTitle(QString::fromStdU16String(app.Language.Text(kTextMainTitle)));
-  // Decoded once for the program: every window and the tray icon show the application's.
-  if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon(QPixmap(ResourceImagePath(kMainIconId))));
   const QRect place = MainWindowPlacement(AvailableArea(), gui.SkinScale);
   move(place.topLeft());
 
   ResetStateValues();
+  // The icon is decoded once for the program: every window and the tray icon show the
+  // application's. Given before the window is made, it is converted and sent to the display
+  // twice on the way to the first frame; given after it, once, off that path.
+  AfterFirstFrame(UseApplicationIcon);
   AfterFirstFrame([this] { InstallTrayIcon(); });
   ApplyStartupMode();
   ShowCurrentProfile(*this, app, gui);

@@ -42,21 +42,22 @@ QSize PngHeaderSize(const QByteArray& bytes) {
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-QImage DecodeOpaquePng(const QByteArray& bytes) {
+QImage DecodePng(const QByteArray& bytes) {
   if (!PngHeaderSize(bytes).isValid() || HasColourChunks(bytes)) return QImage();
   png_image png{};
   png.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&png, bytes.constData(), static_cast<png_size_t>(bytes.size())))
     return QImage();
-  // Transparency would have to be laid over black as the window does it, not as the
-  // library would blend it; and a colour-managed file is left to the general decoder too.
-  constexpr png_uint_32 kNotPlain = PNG_FORMAT_FLAG_ALPHA | PNG_FORMAT_FLAG_LINEAR;
-  if ((png.format & kNotPlain) != 0) {
+  // Sixteen-bit channels the library takes for linear light and would re-encode; Qt's
+  // reader only scales them, so such a file goes the general way and looks the same.
+  if ((png.format & PNG_FORMAT_FLAG_LINEAR) != 0) {
     png_image_free(&png);
     return QImage();
   }
-  png.format = PNG_FORMAT_RGB;
-  QImage out(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_RGB888);
+  const bool alpha = (png.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+  png.format = alpha ? PNG_FORMAT_RGBA : PNG_FORMAT_RGB;
+  QImage out(static_cast<int>(png.width), static_cast<int>(png.height),
+             alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
   if (out.isNull()) {
     png_image_free(&png);
     return QImage();

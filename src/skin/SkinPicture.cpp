@@ -69,15 +69,19 @@ struct SkinPicture::Work {
   }
 
   QImage Decode() const {
-    if (finish == SkinPicture::Finish::OverBlack) {
-      if (QImage packed = DecodeOpaquePng(bytes); !packed.isNull()) return packed;
+    QImage img = DecodePng(bytes);
+    if (img.isNull()) {
+      QBuffer buffer;
+      buffer.setData(bytes);
+      buffer.open(QIODevice::ReadOnly);
+      img = QImageReader(&buffer, FormatOf(bytes)).read();
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImage img = QImageReader(&buffer, FormatOf(bytes)).read();
     if (img.isNull()) return img;
-    if (finish == SkinPicture::Finish::OverBlack) return OpaqueOverBlack(std::move(img));
+    if (finish == SkinPicture::Finish::OverBlack) {
+      // An opaque PNG stays three bytes a pixel: the window draws it as it is.
+      if (img.format() == QImage::Format_RGB888) return img;
+      return OpaqueOverBlack(std::move(img));
+    }
     return std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
 

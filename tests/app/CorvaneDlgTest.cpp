@@ -5,7 +5,9 @@
 
 #include <csignal>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QSignalSpy>
@@ -462,10 +464,10 @@ TEST(MainWindowBatteryTest, Timer110RedrawsTheGaugeOnlyWhenItsPictureChanges) {
   dlg->Shutdown();
 }
 
-// The mouse's session and the simulated mouse's window stand for all the work the first
-// frame does not need (they open with the tray icon and the active-window watcher): a shown
-// window paints first; a window that starts hidden or minimised paints nothing, and must
-// not wait for a frame.
+// The mouse's session, the simulated mouse's window and the application's icon stand for
+// all the work the first frame does not need (they come with the tray icon and the
+// active-window watcher): a shown window paints first; a window that starts hidden or
+// minimised paints nothing, and must not wait for a frame.
 TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
   struct Case {
     const char* name;
@@ -492,10 +494,12 @@ TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
     options.DataFolder = data.Root();
     options.Device.simulate = ParseSimulatedRoles("wired");
     options.Device.noWait = true;
+    QApplication::setWindowIcon(QIcon());
     auto dlg = std::make_unique<CCorvaneDlg>(std::move(options));
     dlg->EnsureInitialized();
     EXPECT_EQ(dlg->Session(), nullptr) << "nothing of it runs in the window's construction";
     EXPECT_FALSE(simWindowOpen());
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
     AreaPaintCounter counter(QRect(0, 0, 1 << 16, 1 << 16));
     dlg->installEventFilter(&counter);
     if (c.show) dlg->show();
@@ -509,6 +513,7 @@ TEST(MainWindowStartTest, WorkTheFirstFrameDoesNotNeedWaitsForThatFrame) {
     EXPECT_GE(paintsWhenOpen, 0) << "opened";
     ASSERT_NE(dlg->Session(), nullptr);
     EXPECT_TRUE(dlg->Session()->Link().AnyPresent);
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
     if (c.afterAPaint) {
       EXPECT_GT(paintsWhenOpen, 0);
     }
