@@ -25,11 +25,12 @@ QByteArray FormatOf(const QByteArray& bytes) {
   return QByteArray();
 }
 
-// RGB32 as the window shows a frame or background.
+// A frame or background as the window shows it: opaque, RGB32, or three bytes a pixel as an
+// opaque PNG is read.
 QImage OpaqueOverBlack(QImage img) {
-  if (img.isNull()) return img;
-  // A picture without an alpha channel (every .bmp frame, the main background) already is
-  // what the window shows: only a transparent one is laid over black.
+  if (img.isNull() || img.format() == QImage::Format_RGB888) return img;
+  // A picture without an alpha channel (every .bmp frame) already is what the window shows:
+  // only a transparent one is laid over black.
   if (!img.hasAlphaChannel()) return std::move(img).convertToFormat(QImage::Format_RGB32);
   QImage out(img.size(), QImage::Format_RGB32);
   out.fill(Qt::black);
@@ -77,11 +78,7 @@ struct SkinPicture::Work {
       img = QImageReader(&buffer, FormatOf(bytes)).read();
     }
     if (img.isNull()) return img;
-    if (finish == SkinPicture::Finish::OverBlack) {
-      // An opaque PNG stays three bytes a pixel: the window draws it as it is.
-      if (img.format() == QImage::Format_RGB888) return img;
-      return OpaqueOverBlack(std::move(img));
-    }
+    if (finish == SkinPicture::Finish::OverBlack) return OpaqueOverBlack(std::move(img));
     return std::move(img).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   }
 
